@@ -1,0 +1,45 @@
+#ifndef CRUMBLEFORD_APP_MYSCENE_H
+#define CRUMBLEFORD_APP_MYSCENE_H
+
+// Base of every screen: a graphics scene with its own tick timer and a
+// drawing list of GL items sorted by depth. The scene manager owns scenes and
+// runs only the top one's timer.
+
+#include <QGraphicsScene>
+#include <list>
+
+class QTimer;
+class myglitem;
+
+class myscene : public QGraphicsScene {
+    Q_OBJECT
+public:
+    explicit myscene(QObject* parent = nullptr);
+    ~myscene() override;
+
+    virtual void add_gl_item(myglitem* item);
+    virtual void remove_gl_item(myglitem* item);
+    virtual void updateGL();
+    virtual void resizeGL() {}
+    virtual void reactivated() {}
+
+    // Milliseconds between ticks: 1000 / ticks_per_second, truncated.
+    int tick_period() const { return static_cast<int>(1000 / ticks_per_second); }
+
+    long long ticks_per_second = 30;
+    QTimer* timer;
+    std::list<myglitem*> gl_items; // ascending depth; equal depths in insertion order
+    bool reactivate = false;
+    myglitem* background = nullptr; // owned
+    double view_left = 0;
+    double view_top = 0;
+    double view_center_x = 0;
+    double view_center_y = 0;
+    bool running = false;
+    bool self_drawing = false; // the scene repaints from its own tick
+
+public slots:
+    virtual void advance() {}
+};
+
+#endif

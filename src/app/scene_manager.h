@@ -1,0 +1,40 @@
+#ifndef CRUMBLEFORD_APP_SCENE_MANAGER_H
+#define CRUMBLEFORD_APP_SCENE_MANAGER_H
+
+// The stack of screens. It owns every scene on it; only the top scene is
+// shown and only its timer runs.
+
+#include <list>
+
+class QWidget;
+class myscene;
+class view;
+class progress_manager;
+
+class scene_manager {
+public:
+    scene_manager(myscene* first, view* v, progress_manager* pm);
+    virtual ~scene_manager();
+    scene_manager(const scene_manager&) = delete;
+    scene_manager& operator=(const scene_manager&) = delete;
+
+    void add_scene(myscene* s);
+    // Deletes the top scene and reactivates the one below; refuses (returns
+    // false) when only one scene is left, so there is always a screen.
+    bool go_back();
+    myscene* top() const { return scenes.empty() ? nullptr : scenes.back(); }
+
+    std::list<myscene*> scenes; // last is the top
+
+    static view* _view_static_ptr;
+    static QWidget* _viewport_static_ptr;
+    static progress_manager* _progress_manager_static_ptr;
+    // The manager in charge, reached by scenes that push or pop screens.
+    static scene_manager* current();
+
+private:
+    void show(myscene* s);
+    static scene_manager* instance;
+};
+
+#endif

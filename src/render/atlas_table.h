@@ -1,0 +1,72 @@
+#ifndef CRUMBLEFORD_RENDER_ATLAS_TABLE_H
+#define CRUMBLEFORD_RENDER_ATLAS_TABLE_H
+
+// Texel rectangles of every cell of the sprite atlas "cf_2048.png".
+// One table shared by spriteman (texture coordinates) and the atlas
+// generator (what it draws where), so the two can never drift apart.
+
+namespace atlas {
+
+constexpr int size = 2048; // the atlas is size x size texels
+
+struct rect {
+    int x, y, w, h;
+};
+
+// Multi-cell entries, indexed by colour c (0 white, 1 red, 2 green, 3 blue),
+// frame f and glyph k.
+constexpr rect character(int c, int f) { return {62 * f, 62 * c, 60, 60}; }
+constexpr rect falling(int c) { return {62 * c, 248, 60, 60}; }
+constexpr rect stock(int c) { return {62 * c, 310, 60, 60}; }
+constexpr rect stock_expendable(int c) { return {248 + 62 * c, 310, 60, 60}; }
+constexpr rect cloud(int c) { return {62 * c, 372, 60, 60}; }
+constexpr rect spikes(int c) { return {248 + 62 * c, 372, 60, 60}; }
+constexpr rect door_out(int c) { return {496, 186 + 124 * c, 120, 120}; }
+constexpr rect switch_char(int c) { return {310, 496 + 62 * c, 60, 60}; }
+constexpr rect bomb(int c, int f) { return {62 * f, 868 + 62 * c, 60, 60}; }
+constexpr rect glyph(int k) { return {620 + 62 * (k % 10), 992 + 62 * (k / 10), 60, 60}; }
+
+constexpr int char_frames = 6;
+constexpr int bomb_frames = 9;
+constexpr int glyph_count = 37; // 0-9, A-Z, then the blank
+constexpr int blank_glyph = 36;
+
+// Single cells.
+constexpr rect play{0, 682, 122, 122};
+constexpr rect quit{124, 558, 122, 122};
+constexpr rect help_icon{0, 558, 122, 122};
+constexpr rect credits_icon{186, 434, 60, 60};
+constexpr rect door_in_np{372, 62, 120, 60};
+constexpr rect door_in_p{496, 186, 120, 60}; // top half of door_out(0)
+constexpr rect back{0, 496, 60, 60};
+constexpr rect back_reverse{60, 556, -60, -60}; // back turned by 180 degrees
+constexpr rect zoomin{62, 496, 60, 60};
+constexpr rect zoomout{124, 496, 60, 60};
+constexpr rect switch_mv{186, 496, 60, 60};
+constexpr rect switch_ctrl{248, 496, 60, 60};
+constexpr rect open_the_door{372, 496, 60, 60};
+constexpr rect brush{434, 496, 60, 60};
+constexpr rect apply{496, 682, 120, 120};
+constexpr rect level_paused{0, 806, 620, 60};
+constexpr rect level_failed{0, 1116, 620, 60};
+constexpr rect level_passed{0, 1178, 620, 60};
+constexpr rect credits{1426, 0, 622, 1240};
+constexpr rect help_first{0, 1248, 800, 800};
+constexpr rect help_second{800, 1248, 800, 800};
+constexpr rect bg_non_grassy{620, 496, 800, 480};
+constexpr rect grassy_up{620, 0, 800, 193};
+constexpr rect grassy_center{620, 193, 800, 42};
+constexpr rect grassy_down{620, 235, 800, 245};
+// Must stay a transparent black texel: tints are added to it, so the tint
+// alone decides the colour of flat rectangles.
+constexpr rect blank{530, 30, 1, 1};
+// Reserved cells no item draws; they overlap drawn cells.
+constexpr rect resume{0, 620, 248, 60};
+constexpr rect restart{0, 682, 248, 60};
+constexpr rect to_main_menu{0, 744, 434, 60};
+constexpr rect exit_game{0, 806, 310, 60};
+constexpr rect bg_grassy{620, 0, 800, 480};
+
+} // namespace atlas
+
+#endif

@@ -1,0 +1,50 @@
+#include "myglitem.h"
+
+#include "cfg.h"
+#include "gl_backend.h"
+#include "scene_manager.h"
+#include "spriteman.h"
+
+#include <QWidget>
+
+myglitem::myglitem() : vertices(new float[8]()), color(cfg::white) {}
+
+myglitem::~myglitem() { delete[] vertices; }
+
+int myglitem::viewport_width()
+{
+    QWidget* vp = scene_manager::_viewport_static_ptr;
+    return vp ? vp->width() : 800;
+}
+
+int myglitem::viewport_height()
+{
+    QWidget* vp = scene_manager::_viewport_static_ptr;
+    return vp ? vp->height() : 480;
+}
+
+void myglitem::draw_strip(const float* tex, const float* positions, int count)
+{
+    gl_backend* gl = gl_backend::current();
+    gl->attrib_pointer(gl_backend::texcoord_attrib, tex);
+    gl->attrib_pointer(gl_backend::position_attrib, positions);
+    gl->draw_strip(count);
+}
+
+void myglitem::set_tint(const float* rgba)
+{
+    static const float neutral[4] = {0, 0, 0, 0};
+    gl_backend::current()->uniform4(gl_backend::color_location, rgba ? rgba : neutral);
+}
+
+void myglitem::set_quad(float* quad, float left, float top, float right, float bottom)
+{
+    quad[0] = left;
+    quad[1] = top;
+    quad[2] = right;
+    quad[3] = top;
+    quad[4] = left;
+    quad[5] = bottom;
+    quad[6] = right;
+    quad[7] = bottom;
+}

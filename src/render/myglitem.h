@@ -1,0 +1,48 @@
+#ifndef CRUMBLEFORD_RENDER_MYGLITEM_H
+#define CRUMBLEFORD_RENDER_MYGLITEM_H
+
+// Base of everything the game draws. An item lives in a graphics scene but
+// never paints through QPainter: its scene calls updateGL() once a frame and
+// the item emits textured quads through the GL seam. Controls also receive
+// presses, drags and releases in viewport pixels.
+
+#include <QGraphicsItem>
+
+class myscene;
+
+class myglitem : public QGraphicsItem {
+public:
+    myglitem();
+    ~myglitem() override;
+    myglitem(const myglitem&) = delete;
+    myglitem& operator=(const myglitem&) = delete;
+
+    virtual void updateGL() {}
+    virtual void resizeGL() {}
+    virtual void clicked(int, int) {}
+    virtual void moved(int, int) {}
+    virtual void released(int, int) {}
+    virtual void calculate_size() {}
+
+    // Size of the GL viewport in pixels, read afresh at every layout.
+    static int viewport_width();
+    static int viewport_height();
+
+    // One textured quad (or a triangle, count 3) in the shared vertex format.
+    static void draw_strip(const float* tex, const float* positions, int count = 4);
+    // Sets the shader tint; pass nullptr to reset it to the neutral value.
+    static void set_tint(const float* rgba);
+    // Writes a quad from (left, top) to (right, bottom) into 8 floats.
+    static void set_quad(float* quad, float left, float top, float right, float bottom);
+
+    myscene* scene = nullptr;
+    int width = 0;
+    int height = 0;
+    double depth = 0.0;
+    float* vertices;
+    unsigned int type = 0;
+    unsigned char color;
+    unsigned char color_index = 0;
+};
+
+#endif

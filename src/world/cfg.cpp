@@ -1,0 +1,45 @@
+#include "cfg.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
+
+#ifndef CF_MAIN_DIRECTORY
+#define CF_MAIN_DIRECTORY "/opt/crumbleford/"
+#endif
+
+namespace {
+
+// The progress file lives in the home of whoever plays, not of a fixed user.
+std::string home_directory()
+{
+    const char* home = std::getenv("HOME");
+    if (home && *home)
+        return home;
+    if (const passwd* pw = getpwuid(getuid()))
+        if (pw->pw_dir)
+            return pw->pw_dir;
+    return ".";
+}
+
+} // namespace
+
+namespace cfg {
+
+// Defined in one translation unit, in dependency order, so each derived
+// string is built after the one it extends.
+const unsigned int all_expendables = stock_expendable;
+const std::string main_directory = CF_MAIN_DIRECTORY;
+const std::string tex_directory = main_directory + "textures/";
+const std::string maps_directory = main_directory + "maps/";
+const std::string levels_directory = maps_directory + "levels/";
+const std::string menu_directory = maps_directory + "menu/";
+const std::string menu_suffix = ".menu";
+const std::string level_suffix = ".level";
+const std::string menus_list = menu_directory + "menus.list";
+const std::string levels_list = levels_directory + "levels.list";
+const std::string passed_levels = home_directory() + "/.crumbleford/passed_levels";
+const unsigned char white = red | green | blue;
+const long long max_speed = (multiplier * 8 - multiplier) / 10 * 60 - 1;
+
+} // namespace cfg

@@ -1,0 +1,117 @@
+#ifndef CRUMBLEFORD_WORLD_GAME_SCENE_H
+#define CRUMBLEFORD_WORLD_GAME_SCENE_H
+
+// The world of one level or of the map screen: it owns every world object
+// (in its grid and per-kind lists), its HUD, its one active drawer and the
+// open in-game menu, runs the tick, and routes keys and presses.
+
+#include "myscene.h"
+
+#include <list>
+#include <string>
+#include <vector>
+
+class QKeyEvent;
+class QGraphicsSceneMouseEvent;
+class stockblock;
+class stockchar;
+class hud;
+class in_game_menu;
+class myglitem;
+
+class game_scene : public myscene {
+    Q_OBJECT
+public:
+    explicit game_scene(QObject* parent = nullptr);
+    ~game_scene() override;
+
+    void add_gl_item(myglitem* item) override;
+    void remove_gl_item(myglitem* item) override;
+    void resizeGL() override;
+    virtual void mark_as_passed() {}
+    virtual void restart() {}
+
+    bool load_from_file(const std::string& path);
+    void mkframe();
+    void flush_blocks();
+    void calculate_sizes();
+
+    // Grid bookkeeping. A scene has no grid until its first map size.
+    bool has_grid() const { return !grid.empty(); }
+    bool in_grid(long long column, long long row) const;
+    // Makes (or grows) the grid to width x height cells; never shrinks it.
+    void set_map_size(int width_cells, int height_cells);
+    // Empties a cell for a new grid object: an earlier occupant is deleted.
+    void clear_cell(long long column, long long row);
+
+    // The character that receives keys, or nullptr when there is none.
+    stockchar* focused_char();
+
+    void zoom_in();
+    void zoom_out();
+    void open_pause_menu();
+    void open_failed_menu();
+    void open_passed_menu();
+    // Destroys the active drawer and installs a new one of the given kind.
+    void switch_drawer(unsigned char kind);
+    // P key and the brush button: drawing toggles back to steering.
+    void toggle_drawing();
+
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+
+    // Pointer routing in view pixels; the graphics-scene mouse handlers
+    // convert and call these.
+    void press_at(int x, int y);
+    void move_to(int x, int y);
+    void release_at(int x, int y);
+
+    std::vector<std::vector<stockblock*>> grid; // [column][row], nullptr when empty
+    int grid_width = 50;
+    int grid_height = 50;
+    long long gravity;
+    long long gravity_per_tick;
+    double px_per_unit; // scene pixels per world unit
+    unsigned int block_size = 60;
+    unsigned char tick_counter = 0;
+    bool leave_request = false;
+    bool failed_request = false;
+    bool close_menu_request = false;
+    bool passed_request = false;
+    bool resume_request = false;
+    bool released = false;
+    unsigned char drawer_kind = 0;
+    in_game_menu* menu = nullptr;
+    myglitem* drawer = nullptr;
+    // The pointer capture names a field, not an object: if the field's
+    // object is replaced mid-drag, later moves reach the new one.
+    enum class capture_slot { none, menu, drawer, hud };
+    capture_slot capture = capture_slot::none;
+    hud* top_hud = nullptr;
+    std::vector<stockchar*> characters;
+    std::list<stockchar*> removal_queue;
+    std::list<stockblock*> deletion_queue;
+    unsigned int focused = 0;
+    std::list<stockblock*> clouds[4];
+    std::list<stockblock*> entrances;
+    std::list<stockblock*> exits[4];
+    std::list<stockblock*> fallings[4];
+    std::list<stockblock*> spikes_list;
+    std::list<stockblock*> bombs;
+
+public slots:
+    void advance() override;
+
+protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* e) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* e) override;
+
+private:
+    myglitem* captured() const;
+    void process_removal_queue();
+    void process_deletion_queue();
+    void load_record(const std::vector<std::string>& words);
+};
+
+#endif
