@@ -1,0 +1,214 @@
+#include "progress_manager.h"
+
+#include "cfg.h"
+#include "extra_functions.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <fstream>
+#include <iostream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+enum class open_result { opened, missing, failed };
+
+open_result open_for_reading(const std::string& path, std::ifstream& in)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0)
+        return errno == ENOENT ? open_result::missing : open_result::failed;
+    // A directory opens like a file but yields nothing to read.
+    if (S_ISDIR(st.st_mode))
+        return open_result::failed;
+    in.open(path);
+    return in.is_open() ? open_result::opened : open_result::failed;
+}
+
+std::string parent_directory(const std::string& path)
+{
+    const std::string::size_type slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+bool write_all(int fd, const std::string& text)
+{
+    const char* data = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, left);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return false;
+        }
+        data += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Makes a new directory entry durable; best effort, the data itself is
+// already on disk when this runs.
+void sync_directory(const std::string& dir)
+{
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+void report_open_error(const std::string& path)
+{
+    std::cout << "error opening: " << path << std::endl;
+}
+
+} // namespace
+
+progress_manager::progress_manager()
+    : progress_manager(cfg::menus_list, cfg::levels_list, cfg::passed_levels, cfg::menu_directory)
+{
+}
+
+progress_manager::progress_manager(const std::string& menus_list_path,
+                                   const std::string& levels_list_path,
+                                   const std::string& progress_path,
+                                   const std::string& menu_directory)
+    : menus_list_path(menus_list_path), levels_list_path(levels_list_path),
+      progress_path(progress_path), menu_directory(menu_directory)
+{
+    load();
+}
+
+void progress_manager::load()
+{
+    std::ifstream levels_in;
+    std::ifstream menus_in;
+    std::ifstream progress_in;
+    const open_result levels_state = open_for_reading(levels_list_path, levels_in);
+    const open_result menus_state = open_for_reading(menus_list_path, menus_in);
+    const open_result progress_state = open_for_reading(progress_path, progress_in);
+
+    // No progress file yet means a first start: nothing passed, no complaint.
+    // One that exists but cannot be read is reported like the lists.
+    if (progress_state == open_result::failed) {
+        report_open_error(progress_path);
+        return;
+    }
+    if (menus_state != open_result::opened) {
+        report_open_error(menus_list_path);
+        return;
+    }
+    if (levels_state != open_result::opened) {
+        report_open_error(levels_list_path);
+        return;
+    }
+
+    unsigned int number;
+    while (menus_in >> number)
+        menus.push_back(number);
+
+    std::string name;
+    if (progress_state == open_result::opened)
+        while (progress_in >> name)
+            passed_names.push_back(name);
+
+    while (levels_in >> name) {
+        lvl_struct level;
+        level.name = name;
+        level.passed =
+            std::find(passed_names.begin(), passed_names.end(), name) != passed_names.end();
+        if (level.passed)
+            ++passed_count;
+        levels.push_back(level);
+    }
+}
+
+bool progress_manager::check_if_passed(const std::string& name) const
+{
+    for (const lvl_struct& level : levels)
+        if (level.name == name)
+            return level.passed;
+    return false;
+}
+
+void progress_manager::set_level_passed(const std::string& name)
+{
+    for (lvl_struct& level : levels) {
+        if (level.name != name)
+            continue;
+        if (level.passed)
+            return;
+        level.passed = true;
+        ++passed_count;
+        // The level stays passed for this run even if it could not be saved.
+        if (!append_line(name))
+            std::cout << "error saving progress to: " << progress_path << std::endl;
+        return;
+    }
+}
+
+bool progress_manager::append_line(const std::string& line)
+{
+    const std::string dir = parent_directory(progress_path);
+    bool dir_created = false;
+    if (::mkdir(dir.c_str(), 0755) == 0)
+        dir_created = true;
+    else if (errno != EEXIST)
+        return false;
+
+    bool file_created = false;
+    int fd = ::open(progress_path.c_str(), O_RDWR | O_APPEND | O_CLOEXEC);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(progress_path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        fd =
+            ::open(progress_path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+        file_created = fd >= 0;
+    }
+    if (fd < 0)
+        return false;
+
+    std::string text = line + '\n';
+    // A hand-edited file may end without a line end; our name must not run
+    // into the last one there.
+    const off_t end = ::lseek(fd, 0, SEEK_END);
+    char last = '\n';
+    if (end > 0 && ::pread(fd, &last, 1, end - 1) == 1 && last != '\n')
+        text.insert(text.begin(), '\n');
+
+    // The pass must survive a crash or a power cut right after it.
+    bool ok = write_all(fd, text) && ::fsync(fd) == 0;
+    if (::close(fd) != 0)
+        ok = false;
+    if (file_created)
+        sync_directory(dir);
+    if (dir_created)
+        sync_directory(parent_directory(dir));
+    return ok;
+}
+
+std::vector<std::string> progress_manager::get_new_menuses()
+{
+    std::vector<std::string> paths;
+    for (unsigned int number : menus)
+        if (static_cast<long long>(number) > last_unlocked && number <= passed_count)
+            paths.push_back(menu_directory + extra_functions::uint_to_string(number) +
+                            cfg::menu_suffix);
+    last_unlocked = static_cast<int>(passed_count);
+    return paths;
+}
+
+std::vector<std::string> progress_manager::get_all_menuses()
+{
+    last_unlocked = -1;
+    return get_new_menuses();
+}

@@ -1,0 +1,51 @@
+#ifndef CRUMBLEFORD_APP_PROGRESS_MANAGER_H
+#define CRUMBLEFORD_APP_PROGRESS_MANAGER_H
+
+// Which levels the player has passed, and which map files make up the map
+// screen. Reads the map list, the level list and the per-user progress file
+// once; appends to the progress file as levels are passed. The view creates
+// the one instance and owns it for the life of the program.
+
+#include <string>
+#include <vector>
+
+struct lvl_struct {
+    std::string name;
+    bool passed = false;
+};
+
+class progress_manager
+{
+  public:
+    // The installed lists and the progress file in the player's home.
+    progress_manager();
+    // Explicit files; map N is read from menu_directory + N + the map suffix.
+    progress_manager(const std::string& menus_list_path, const std::string& levels_list_path,
+                     const std::string& progress_path, const std::string& menu_directory);
+
+    bool check_if_passed(const std::string& name) const;
+    // Marks a listed level as passed and appends it to the progress file.
+    void set_level_passed(const std::string& name);
+    // Paths of the map files unlocked since the last call of either query.
+    std::vector<std::string> get_new_menuses();
+    // Paths of every unlocked map file.
+    std::vector<std::string> get_all_menuses();
+
+    std::vector<lvl_struct> levels;        // level list order
+    std::vector<unsigned int> menus;       // map list order
+    std::vector<std::string> passed_names; // as read at start-up
+    unsigned int passed_count = 0;
+    int last_unlocked = -1; // passed_count when maps were last handed out
+
+  private:
+    void load();
+    // Appends one line and forces it to disk; false if any step failed.
+    bool append_line(const std::string& line);
+
+    std::string menus_list_path;
+    std::string levels_list_path;
+    std::string progress_path;
+    std::string menu_directory;
+};
+
+#endif

@@ -1,0 +1,204 @@
+// The progress store against small list and progress files in a temporary
+// directory: which levels count as passed, which maps unlock, what is
+// appended, and how missing or broken files are reported.
+
+#include "progress_manager.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <memory>
+#include <sstream>
+
+namespace
+{
+
+class ProgressStore : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(tmp.isValid());
+        root = tmp.path().toStdString() + "/";
+        menus = root + "menus.list";
+        levels = root + "levels.list";
+        progress = root + "home/.crumbleford/passed_levels";
+        write(menus, "0\n2\n5\n");
+        write(levels, "a\nb\nc\nd\ne\n");
+        // The player's home exists; the game's directory in it may not.
+        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(root + "home")));
+    }
+
+    static void write(const std::string& path, const std::string& text)
+    {
+        std::ofstream(path, std::ios::binary) << text;
+    }
+
+    static std::string read(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream ss;
+        ss << in.rdbuf();
+        return ss.str();
+    }
+
+    void make_progress_file(const std::string& text)
+    {
+        ASSERT_TRUE(QDir().mkpath(QString::fromStdString(root + "home/.crumbleford")));
+        write(progress, text);
+    }
+
+    // Builds the store and returns what it printed.
+    std::string load()
+    {
+        testing::internal::CaptureStdout();
+        store.reset(new progress_manager(menus, levels, progress, root + "maps/"));
+        return testing::internal::GetCapturedStdout();
+    }
+
+    std::string pass(const std::string& name)
+    {
+        testing::internal::CaptureStdout();
+        store->set_level_passed(name);
+        return testing::internal::GetCapturedStdout();
+    }
+
+    std::string map(unsigned int n) const { return root + "maps/" + std::to_string(n) + ".menu"; }
+
+    QTemporaryDir tmp;
+    std::string root, menus, levels, progress;
+    std::unique_ptr<progress_manager> store;
+};
+
+using paths = std::vector<std::string>;
+
+TEST_F(ProgressStore, MapsUnlockAsLevelsArePassed)
+{
+    make_progress_file("");
+    EXPECT_EQ(load(), "");
+    EXPECT_EQ(store->get_all_menuses(), paths{map(0)});
+
+    EXPECT_EQ(pass("a"), "");
+    EXPECT_EQ(pass("b"), "");
+    EXPECT_EQ(store->get_new_menuses(), paths{map(2)});
+    EXPECT_EQ(store->get_new_menuses(), paths{});
+    EXPECT_EQ(store->get_all_menuses(), (paths{map(0), map(2)}));
+    EXPECT_EQ(read(progress), "a\nb\n");
+}
+
+TEST_F(ProgressStore, OnlyListedNamesCountAsPassed)
+{
+    // x is not a level; A differs from a; c is listed twice and counts twice.
+    write(levels, "a b c c d e");
+    make_progress_file("a\nb\nx\nA\nc\n");
+    load();
+    EXPECT_EQ(store->passed_count, 4u);
+    EXPECT_TRUE(store->check_if_passed("a"));
+    EXPECT_TRUE(store->check_if_passed("b"));
+    EXPECT_FALSE(store->check_if_passed("d"));
+    EXPECT_FALSE(store->check_if_passed("x"));
+    EXPECT_FALSE(store->check_if_passed("A"));
+    EXPECT_EQ(store->get_all_menuses(), (paths{map(0), map(2)}));
+}
+
+TEST_F(ProgressStore, MapsComeInListOrderNotNumericOrder)
+{
+    write(menus, "5 0");
+    make_progress_file("a\nb\nc\nd\ne\n");
+    load();
+    EXPECT_EQ(store->get_all_menuses(), (paths{map(5), map(0)}));
+}
+
+TEST_F(ProgressStore, MapListStopsAtFirstTokenThatIsNoNumber)
+{
+    write(menus, "0 2 two 5");
+    make_progress_file("a b c d e");
+    load();
+    EXPECT_EQ(store->get_all_menuses(), (paths{map(0), map(2)}));
+}
+
+TEST_F(ProgressStore, RepeatedOrUnlistedPassesAppendNothing)
+{
+    make_progress_file("a\n");
+    load();
+    EXPECT_EQ(pass("a"), "");
+    EXPECT_EQ(pass("nowhere"), "");
+    EXPECT_EQ(pass("b"), "");
+    EXPECT_EQ(pass("b"), "");
+    EXPECT_EQ(store->passed_count, 2u);
+    EXPECT_FALSE(store->check_if_passed("nowhere"));
+    EXPECT_EQ(read(progress), "a\nb\n");
+}
+
+TEST_F(ProgressStore, MissingProgressFileIsAFirstStart)
+{
+    EXPECT_EQ(load(), "");
+    EXPECT_EQ(store->levels.size(), 5u);
+    EXPECT_EQ(store->get_all_menuses(), paths{map(0)});
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(progress)));
+
+    // The first pass creates the directory and the file.
+    EXPECT_EQ(pass("c"), "");
+    EXPECT_EQ(read(progress), "c\n");
+    EXPECT_EQ(pass("d"), "");
+    EXPECT_EQ(read(progress), "c\nd\n");
+
+    // A fresh start reads back what was saved.
+    load();
+    EXPECT_TRUE(store->check_if_passed("c"));
+    EXPECT_TRUE(store->check_if_passed("d"));
+    EXPECT_EQ(store->get_all_menuses(), (paths{map(0), map(2)}));
+}
+
+TEST_F(ProgressStore, UnsavablePassIsReportedAndKeptForTheRun)
+{
+    load();
+    // A plain file where the progress directory should be.
+    write(root + "home/.crumbleford", "in the way");
+    EXPECT_EQ(pass("a"), "error saving progress to: " + progress + "\n");
+    EXPECT_TRUE(store->check_if_passed("a"));
+    EXPECT_EQ(store->passed_count, 1u);
+    EXPECT_EQ(pass("a"), "");
+}
+
+TEST_F(ProgressStore, UnopenableFilesEmptyTheStore)
+{
+    // A directory at the progress path exists but cannot be read.
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(progress)));
+    EXPECT_EQ(load(), "error opening: " + progress + "\n");
+    EXPECT_TRUE(store->levels.empty());
+    EXPECT_TRUE(store->menus.empty());
+    EXPECT_EQ(store->get_all_menuses(), paths{});
+    EXPECT_EQ(pass("a"), "");
+    EXPECT_FALSE(store->check_if_passed("a"));
+    ASSERT_TRUE(QDir().rmdir(QString::fromStdString(progress)));
+
+    // Only the first failure in the order progress, map list, level list.
+    std::remove(menus.c_str());
+    std::remove(levels.c_str());
+    EXPECT_EQ(load(), "error opening: " + menus + "\n");
+    EXPECT_TRUE(store->levels.empty());
+
+    write(menus, "0");
+    EXPECT_EQ(load(), "error opening: " + levels + "\n");
+    EXPECT_TRUE(store->menus.empty());
+    EXPECT_EQ(store->get_all_menuses(), paths{});
+}
+
+TEST_F(ProgressStore, HandEditedProgressFilesReadAndGrowCleanly)
+{
+    // Windows line ends, and a last name without its line end.
+    make_progress_file("a\r\nb");
+    load();
+    EXPECT_TRUE(store->check_if_passed("a"));
+    EXPECT_TRUE(store->check_if_passed("b"));
+    pass("c");
+    EXPECT_EQ(read(progress), "a\r\nb\nc\n");
+    load();
+    EXPECT_EQ(store->passed_count, 3u);
+}
+
+} // namespace
