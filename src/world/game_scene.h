@@ -79,6 +79,10 @@ public:
     bool close_menu_request = false;
     bool passed_request = false;
     bool resume_request = false;
+    // Whether the last tick opened (or would have opened) the failed or
+    // passed menu: read by the simulator and by tests.
+    bool handled_failed = false;
+    bool handled_passed = false;
     bool released = false;
     unsigned char drawer_kind = 0;
     in_game_menu* menu = nullptr;

@@ -1,0 +1,28 @@
+#include "map_select_scene.h"
+
+#include "hud_buttons.h"
+#include "level_entrance.h"
+#include "progress_manager.h"
+#include "scene_manager.h"
+
+map_select_scene::map_select_scene() : game_scene(nullptr)
+{
+    if (progress_manager* progress = scene_manager::_progress_manager_static_ptr)
+        for (const std::string& path : progress->get_all_menuses())
+            load_from_file(path);
+    new go_back(this, top_hud);
+    new ::zoom_in(this, top_hud);
+    new ::zoom_out(this, top_hud);
+    new ctrl_switch(this, top_hud);
+    new mv_switch(this, top_hud);
+    new open_the_door(this, top_hud);
+}
+
+void map_select_scene::reactivated()
+{
+    if (progress_manager* progress = scene_manager::_progress_manager_static_ptr)
+        for (const std::string& path : progress->get_new_menuses())
+            load_from_file(path);
+    for (stockblock* door : entrances)
+        static_cast<level_entrance*>(door)->check_if_passed();
+}

@@ -1,0 +1,51 @@
+#include "bomb.h"
+
+#include "cfg.h"
+#include "game_scene.h"
+#include "spriteman.h"
+
+bomb::bomb(game_scene* scene, long long x, long long y, unsigned char color_index)
+    : fuse(static_cast<unsigned int>(scene->ticks_per_second))
+{
+    world = scene;
+    this->color_index = color_index;
+    calculate_colorflag();
+    depth = 0.39;
+    type = cfg::bomb;
+    register_listed();
+    this->x = x;
+    this->y = y;
+    setPos(static_cast<float>(x * scene->px_per_unit), static_cast<float>(y * scene->px_per_unit));
+    contacts = 0;
+    tick_mark = 0;
+    weight = 100;
+    size = cfg::multiplier;
+    width = height = static_cast<int>(size * scene->px_per_unit);
+}
+
+bomb::~bomb()
+{
+    world->remove_gl_item(this);
+    const unsigned int mask = cfg::all & ~(cfg::all_expendables | cfg::bomb);
+    const std::list<stockblock*> victims = colliding_blocks(x, y, x, y, mask);
+    for (stockblock* victim : victims) {
+        victim->destroyed();
+        delete victim;
+    }
+}
+
+void bomb::advance(int phase)
+{
+    if (phase != 1 || fuse == 0)
+        return;
+    --fuse;
+    if (fuse == 0)
+        world->deletion_queue.push_back(this);
+}
+
+void bomb::updateGL()
+{
+    const auto frame = static_cast<unsigned int>(
+        9 - 9 * static_cast<double>(fuse) / static_cast<double>(world->ticks_per_second));
+    draw_square(spriteman::tex_bomb[(color_index & 3) * 9 + (frame > 8 ? 8 : frame)]);
+}

@@ -1,0 +1,93 @@
+#include "cloud.h"
+
+#include "cfg.h"
+#include "game_scene.h"
+#include "spriteman.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr unsigned int obstacles =
+    cfg::character | cfg::static0 | cfg::falling | cfg::spike | cfg::stock_expendable;
+
+} // namespace
+
+cloud::cloud(game_scene* scene, long long x, long long y, unsigned char dir,
+             unsigned char color_index, long long speed)
+    : dir(dir), speed(speed)
+{
+    world = scene;
+    this->x = x;
+    this->y = y;
+    this->color_index = color_index;
+    calculate_colorflag();
+    depth = 0.4;
+    type = cfg::cloud;
+    register_listed();
+    vx = vy = 0;
+    if (dir == cfg::g)
+        vy = -speed;
+    else if (dir == cfg::d)
+        vy = speed;
+    else if (dir == cfg::l)
+        vx = -speed;
+    else if (dir == cfg::p)
+        vx = speed;
+    setPos(static_cast<float>(x * scene->px_per_unit), static_cast<float>(y * scene->px_per_unit));
+    contacts = 0;
+    tick_mark = 0;
+    weight = 15;
+    size = cfg::multiplier;
+    width = height = static_cast<int>(size * scene->px_per_unit);
+    vy = std::clamp(vy, -cfg::max_speed, cfg::max_speed);
+    vx = std::clamp(vx, -cfg::max_speed, cfg::max_speed);
+}
+
+void cloud::advance(int phase)
+{
+    if (phase != 1)
+        return;
+    // A push of equal force may already have moved us in this tick.
+    if (tick_mark == world->tick_counter)
+        return;
+    tick_mark = world->tick_counter;
+    next_x = x + vx / world->ticks_per_second;
+    next_y = y + vy / world->ticks_per_second;
+    std::list<stockblock*> candidates = colliding_blocks(x, y, next_x, next_y, obstacles);
+    const long long lead = (dir == cfg::g || dir == cfg::d) ? next_y : next_x;
+    mk1dcollisions(candidates, dir, lead, weight, this, true);
+    x = next_x;
+    y = next_y;
+    sync_item_pos();
+
+    // A stop zeroed the moving component: turn back along the track.
+    if (dir == cfg::p && vx == 0) {
+        dir = cfg::l;
+        vx = -speed;
+    } else if (dir == cfg::l && vx == 0) {
+        dir = cfg::p;
+        vx = speed;
+    } else if (dir == cfg::g && vy == 0) {
+        dir = cfg::d;
+        vy = speed;
+    } else if (dir == cfg::d && vy == 0) {
+        dir = cfg::g;
+        vy = -speed;
+    }
+}
+
+void cloud::push(unsigned char push_dir, long long pos, int force, stockblock* pusher)
+{
+    if (force < weight)
+        return;
+    if (force == weight) {
+        // An equal push along our own track lets us make our move first.
+        if (push_dir == dir)
+            advance(1);
+        return;
+    }
+    push_reaction(push_dir, pos, force, pusher, obstacles);
+}
+
+void cloud::updateGL() { draw_square(spriteman::tex_cloud[color_index & 3]); }

@@ -1,0 +1,67 @@
+#include "falling_block.h"
+
+#include "cfg.h"
+#include "game_scene.h"
+#include "spriteman.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr unsigned int obstacles = cfg::character | cfg::static0 | cfg::cloud | cfg::falling |
+                                   cfg::spike | cfg::stock_expendable;
+
+} // namespace
+
+falling_block::falling_block(game_scene* scene, long long x, long long y,
+                             unsigned char color_index)
+    : dir(cfg::d)
+{
+    world = scene;
+    this->x = x;
+    this->y = y;
+    this->color_index = color_index;
+    calculate_colorflag();
+    depth = 0.4;
+    type = cfg::falling;
+    register_listed();
+    vx = vy = 0;
+    setPos(static_cast<float>(x * scene->px_per_unit), static_cast<float>(y * scene->px_per_unit));
+    contacts = 0;
+    tick_mark = 0;
+    weight = 15;
+    size = cfg::multiplier;
+    width = height = static_cast<int>(size * scene->px_per_unit);
+}
+
+void falling_block::advance(int phase)
+{
+    if (phase != 1)
+        return;
+    if (tick_mark == world->tick_counter)
+        return;
+    tick_mark = world->tick_counter;
+    next_x = x + vx / world->ticks_per_second;
+    next_y = y + vy / world->ticks_per_second;
+    std::list<stockblock*> candidates = colliding_blocks(x, y, next_x, next_y, obstacles);
+    mk1dcollisions(candidates, cfg::d, next_y, 15, this, true);
+    x = next_x;
+    y = next_y;
+    vy = std::clamp(vy + world->gravity_per_tick, -cfg::max_speed, cfg::max_speed);
+    sync_item_pos();
+}
+
+void falling_block::push(unsigned char push_dir, long long pos, int force, stockblock* pusher)
+{
+    if (force < weight)
+        return;
+    if (force == weight) {
+        // Something falling onto us: let us fall first.
+        if (push_dir & cfg::d)
+            advance(1);
+        return;
+    }
+    push_reaction(push_dir, pos, force, pusher, obstacles);
+}
+
+void falling_block::updateGL() { draw_square(spriteman::tex_falling[color_index & 3]); }

@@ -1,0 +1,56 @@
+#include "level_entrance.h"
+
+#include "cfg.h"
+#include "extra_functions.h"
+#include "game_scene.h"
+#include "level_scene.h"
+#include "progress_manager.h"
+#include "scene_manager.h"
+#include "spriteman.h"
+
+level_entrance::level_entrance(game_scene* scene, long long x, long long y,
+                               const std::string& level_name)
+    : level_name(level_name)
+{
+    world = scene;
+    this->x = x;
+    this->y = y;
+    check_if_passed();
+    depth = 0.5;
+    type = cfg::entrance;
+    register_listed();
+    setPos(static_cast<float>(x * scene->px_per_unit), static_cast<float>(y * scene->px_per_unit));
+    contacts = 0;
+    tick_mark = 0;
+    weight = 100;
+    size = 2 * cfg::multiplier;
+    calculate_size();
+}
+
+void level_entrance::check_if_passed()
+{
+    progress_manager* progress = scene_manager::_progress_manager_static_ptr;
+    passed = progress && progress->check_if_passed(level_name);
+}
+
+void level_entrance::calculate_size()
+{
+    prepareGeometryChange();
+    width = static_cast<int>(size * world->px_per_unit);
+    height = width / 2;
+    setPos(static_cast<float>(x * world->px_per_unit), static_cast<float>(y * world->px_per_unit));
+}
+
+void level_entrance::triggered(stockchar*)
+{
+    if (scene_manager* manager = scene_manager::current())
+        manager->add_scene(new level_scene(level_name));
+}
+
+void level_entrance::updateGL()
+{
+    draw_square(passed ? spriteman::tex_door_in_p : spriteman::tex_door_in_np);
+    const int x_text = static_cast<int>((vertices[0] + vertices[2]) * 0.5);
+    const int y_text = static_cast<int>(vertices[1] - height / 2 + 5.0);
+    extra_functions::print_gl_text(level_name, x_text, y_text, height);
+}

@@ -1,0 +1,27 @@
+#ifndef CRUMBLEFORD_BLOCKS_LEVEL_ENTRANCE_H
+#define CRUMBLEFORD_BLOCKS_LEVEL_ENTRANCE_H
+
+// A door on the map screen leading into a level. Its picture shows whether
+// the level is passed, with the level's name above it. Its hit square is
+// 2 x 2 blocks, its picture 2 x 1.
+
+#include "stockblock.h"
+
+#include <string>
+
+class level_entrance : public stockblock {
+public:
+    level_entrance(game_scene* scene, long long x, long long y, const std::string& level_name);
+
+    void advance(int) override {}
+    void updateGL() override;
+    void calculate_size() override;
+    void triggered(stockchar* who) override;
+    // Re-reads the passed state from the progress store.
+    void check_if_passed();
+
+    std::string level_name;
+    bool passed = false;
+};
+
+#endif

@@ -1,0 +1,173 @@
+#include "stockchar.h"
+
+#include "cfg.h"
+#include "game_scene.h"
+#include "spriteman.h"
+
+#include <QKeyEvent>
+#include <algorithm>
+
+namespace {
+
+constexpr unsigned int obstacles =
+    cfg::cloud | cfg::static0 | cfg::falling | cfg::stock_expendable;
+
+long long clamp_speed(long long v) { return std::clamp(v, -cfg::max_speed, cfg::max_speed); }
+
+} // namespace
+
+stockchar::stockchar(game_scene* scene, long long x, long long y, unsigned char color_index)
+{
+    world = scene;
+    this->color_index = color_index;
+    calculate_colorflag();
+    walk_speed = static_cast<long long>(cfg::multiplier * 2.4);
+    ground_accel = walk_speed;
+    air_accel = walk_speed / 2;
+    jump_speed = static_cast<long long>(cfg::multiplier * -6.5);
+    anim_counter = 0;
+    stock_slots[0] = new stock_slot{1, cfg::falling, 9};
+    stock_slots[1] = new stock_slot{1, cfg::cloud, 9};
+    stock_slots[2] = new stock_slot{1, cfg::spike, 9};
+    depth = 0.3;
+    type = cfg::character;
+    register_listed();
+    this->x = x;
+    this->y = y;
+    vx = vy = 0;
+    setPos(static_cast<float>(x * scene->px_per_unit), static_cast<float>(y * scene->px_per_unit));
+    tick_mark = 0;
+    weight = 10;
+    contacts = 0;
+    size = cfg::multiplier * 7 / 10;
+    width = height = static_cast<int>(size * scene->px_per_unit);
+}
+
+stockchar::~stockchar()
+{
+    for (stock_slot*& s : stock_slots) {
+        delete s;
+        s = nullptr;
+    }
+}
+
+void stockchar::advance(int phase)
+{
+    if (phase != 1)
+        return;
+    tick_mark = world->tick_counter;
+    next_x = x + vx / world->ticks_per_second;
+    next_y = y + vy / world->ticks_per_second;
+    std::list<stockblock*> candidates = colliding_blocks(x, y, next_x, next_y, obstacles);
+    mk2dcollisions(candidates);
+    x = next_x;
+    y = next_y;
+
+    vy += world->gravity_per_tick;
+    // Holding jump on the ground jumps again on every landing.
+    if ((contacts & cfg::d) && jump_held)
+        vy = jump_speed;
+    vy = clamp_speed(vy);
+    vx = clamp_speed(vx);
+
+    const long long a = (contacts & cfg::d) ? ground_accel : air_accel;
+    if (left_held) {
+        if (vx > -walk_speed) {
+            vx -= a;
+            if (vx < -walk_speed)
+                vx = -walk_speed;
+        }
+    } else if (right_held) {
+        if (vx < walk_speed) {
+            vx += a;
+            if (vx > walk_speed)
+                vx = walk_speed;
+        }
+    } else if (vx > 0) {
+        vx = std::max(vx - a, 0LL);
+    } else if (vx < 0) {
+        vx = std::min(vx + a, 0LL);
+    }
+    contacts = 0;
+    sync_item_pos();
+}
+
+void stockchar::push(unsigned char dir, long long pos, int force, stockblock* pusher)
+{
+    // No equal-force rule: a character only yields to a stronger push.
+    if (force > weight)
+        push_reaction(dir, pos, force, pusher, obstacles);
+}
+
+void stockchar::destroyed() { world->failed_request = true; }
+
+void stockchar::activate_doors()
+{
+    const std::list<stockblock*> doors =
+        colliding_blocks(x, y, x, y, cfg::exit | cfg::entrance);
+    for (stockblock* door : doors)
+        door->triggered(this);
+}
+
+void stockchar::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_O:
+    case Qt::Key_E:
+        jump_held = true;
+        break;
+    case Qt::Key_Down:
+        down_held = true;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_D:
+        left_held = true;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_L:
+        right_held = true;
+        break;
+    case Qt::Key_C:
+        left_held = right_held = jump_held = down_held = false;
+        break;
+    case Qt::Key_Space:
+        activate_doors();
+        break;
+    default:
+        break;
+    }
+}
+
+void stockchar::keyReleaseEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_O:
+    case Qt::Key_E:
+        jump_held = false;
+        break;
+    case Qt::Key_Down:
+        down_held = false;
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_D:
+        left_held = false;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_L:
+        right_held = false;
+        break;
+    default:
+        break;
+    }
+}
+
+void stockchar::updateGL()
+{
+    // The walk cycle only turns while moving; standing shows frame 0.
+    unsigned int frame = 0;
+    if (vx != 0)
+        frame = anim_counter++ % 6;
+    draw_square(spriteman::tex_char[(color_index & 3) * 6 + frame]);
+}

@@ -1,0 +1,469 @@
+#include "game_scene.h"
+
+#include "MainWindow.h"
+#include "bg_gl_item.h"
+#include "cfg.h"
+#include "controlling_drawer.h"
+#include "drawing_drawer.h"
+#include "gl_backend.h"
+#include "hud.h"
+#include "in_game_menu.h"
+#include "menu_rows.h"
+#include "moving_drawer.h"
+#include "scene_manager.h"
+#include "spriteman.h"
+#include "stockblock.h"
+#include "stockchar.h"
+#include "view.h"
+
+#include <QGraphicsSceneMouseEvent>
+#include <QKeyEvent>
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+game_scene::game_scene(QObject* parent) : myscene(parent)
+{
+    gravity = 20 * cfg::multiplier;
+    px_per_unit = 60.0 / cfg::multiplier;
+    background = new bg_gl_item(this, spriteman::tex_bg_non_grassy, nullptr, nullptr);
+    new controlling_drawer(this); // installs itself as the drawer
+    running = true;
+    self_drawing = true;
+    gravity_per_tick = gravity / ticks_per_second;
+    top_hud = new hud(this, 0, 0, 0, 68, 50);
+    setSceneRect(0, 0, grid_width * static_cast<qreal>(block_size),
+                 grid_height * static_cast<qreal>(block_size));
+}
+
+game_scene::~game_scene()
+{
+    flush_blocks();
+    delete top_hud;
+    top_hud = nullptr;
+    delete drawer;
+    drawer = nullptr;
+    delete menu;
+    menu = nullptr;
+}
+
+void game_scene::add_gl_item(myglitem* item)
+{
+    myscene::add_gl_item(item);
+    auto* block = static_cast<stockblock*>(item);
+    const unsigned int t = item->type;
+    const unsigned int c = item->color_index & 3;
+    if (t & cfg::cloud)
+        clouds[c].push_back(block);
+    else if (t & cfg::character)
+        characters.push_back(static_cast<stockchar*>(item));
+    else if (t & cfg::entrance)
+        entrances.push_back(block);
+    else if (t & cfg::exit)
+        exits[c].push_back(block);
+    else if (t & cfg::falling)
+        fallings[c].push_back(block);
+    else if (t & cfg::spike)
+        spikes_list.push_back(block);
+    else if (t & cfg::bomb)
+        bombs.push_back(block);
+}
+
+void game_scene::remove_gl_item(myglitem* item)
+{
+    myscene::remove_gl_item(item);
+    auto* block = static_cast<stockblock*>(item);
+    const unsigned int t = item->type;
+    const unsigned int c = item->color_index & 3;
+    if (t & cfg::cloud) {
+        clouds[c].remove(block);
+    } else if (t & cfg::character) {
+        auto it = std::find(characters.begin(), characters.end(), item);
+        if (it != characters.end())
+            characters.erase(it);
+        // A queued exit of a character that is gone must not reach a new
+        // object that happens to get the same address.
+        removal_queue.remove(static_cast<stockchar*>(item));
+    } else if (t & cfg::entrance) {
+        entrances.remove(block);
+    } else if (t & cfg::exit) {
+        exits[c].remove(block);
+    } else if (t & cfg::falling) {
+        fallings[c].remove(block);
+    } else if (t & cfg::spike) {
+        spikes_list.remove(block);
+    } else if (t & cfg::bomb) {
+        bombs.remove(block);
+        deletion_queue.remove(block);
+    }
+}
+
+void game_scene::resizeGL()
+{
+    if (top_hud)
+        top_hud->resizeGL();
+    if (menu)
+        menu->resizeGL();
+    if (drawer)
+        drawer->resizeGL();
+    if (background)
+        background->resizeGL();
+}
+
+bool game_scene::in_grid(long long column, long long row) const
+{
+    return column >= 0 && row >= 0 && column < static_cast<long long>(grid.size()) &&
+           row < static_cast<long long>(grid[column].size());
+}
+
+void game_scene::set_map_size(int width_cells, int height_cells)
+{
+    // Pages of the map screen are loaded one after another into one world:
+    // a later page may widen the grid, never shrink it.
+    const int new_width = std::max(width_cells, has_grid() ? grid_width : 0);
+    const int new_height = std::max(height_cells, has_grid() ? grid_height : 0);
+    grid.resize(static_cast<size_t>(new_width));
+    for (auto& column : grid)
+        column.resize(static_cast<size_t>(new_height), nullptr);
+    grid_width = new_width;
+    grid_height = new_height;
+    setSceneRect(-60, -60, grid_width * static_cast<qreal>(block_size) + 160,
+                 grid_height * static_cast<qreal>(block_size) + 120);
+}
+
+void game_scene::clear_cell(long long column, long long row)
+{
+    if (!in_grid(column, row))
+        return;
+    delete grid[column][row]; // its destructor empties the cell
+    grid[column][row] = nullptr;
+}
+
+stockchar* game_scene::focused_char()
+{
+    // A blast or a "delete" can leave the index past the end.
+    if (focused >= characters.size())
+        focused = 0;
+    return characters.empty() ? nullptr : characters[focused];
+}
+
+void game_scene::flush_blocks()
+{
+    while (!characters.empty())
+        delete characters.back();
+    while (!entrances.empty())
+        delete entrances.front();
+    while (!bombs.empty())
+        delete bombs.front();
+    for (int c = 0; c < 4; ++c) {
+        while (!clouds[c].empty())
+            delete clouds[c].front();
+        while (!exits[c].empty())
+            delete exits[c].front();
+        while (!fallings[c].empty())
+            delete fallings[c].front();
+    }
+    for (auto& column : grid)
+        for (stockblock*& cell : column)
+            if (cell)
+                delete cell;
+    grid.clear();
+    removal_queue.clear();
+    deletion_queue.clear();
+}
+
+void game_scene::calculate_sizes()
+{
+    px_per_unit = static_cast<double>(block_size) / static_cast<double>(cfg::multiplier);
+    setSceneRect(-60, -60, grid_width * static_cast<qreal>(block_size) + 160,
+                 grid_height * static_cast<qreal>(block_size) + 120);
+    for (myglitem* item : gl_items)
+        item->calculate_size();
+    gl_backend::current()->texture_filter(block_size <= 60);
+}
+
+void game_scene::zoom_in()
+{
+    block_size += 10;
+    calculate_sizes();
+}
+
+void game_scene::zoom_out()
+{
+    block_size -= 10;
+    if (block_size <= 9)
+        block_size = 10;
+    calculate_sizes();
+}
+
+void game_scene::open_pause_menu()
+{
+    menu = new in_game_menu(this, 50);
+    new igm_just_tex(this, menu, spriteman::tex_level_paused);
+    new igm_resume(this, menu);
+    new igm_tom_mm(this, menu);
+    new igm_restart(this, menu);
+    new igm_help(this, menu);
+}
+
+void game_scene::open_failed_menu()
+{
+    menu = new in_game_menu(this, 50);
+    new igm_just_tex(this, menu, spriteman::tex_level_failed);
+    new igm_tom_mm(this, menu);
+    new igm_restart(this, menu);
+    new igm_help(this, menu);
+}
+
+void game_scene::open_passed_menu()
+{
+    menu = new in_game_menu(this, 50);
+    new igm_just_tex(this, menu, spriteman::tex_level_passed);
+    new igm_tom_mm(this, menu);
+    new igm_help(this, menu);
+}
+
+void game_scene::switch_drawer(unsigned char kind)
+{
+    delete drawer;
+    drawer = nullptr;
+    if (kind & cfg::drawer_drawer_type)
+        new drawing_drawer(this);
+    else if (kind & cfg::drawer_mv_type)
+        new moving_drawer(this);
+    else
+        new controlling_drawer(this);
+}
+
+void game_scene::toggle_drawing()
+{
+    switch_drawer((drawer_kind & cfg::drawer_drawer_type) ? cfg::drawer_ctrl_type
+                                                          : cfg::drawer_drawer_type);
+}
+
+void game_scene::advance()
+{
+    handled_failed = handled_passed = false;
+    if (running) {
+        ++tick_counter;
+        for (int c = 0; c < 4; ++c) {
+            for (stockblock* b : clouds[c])
+                b->advance(1);
+            for (stockblock* b : fallings[c])
+                b->advance(1);
+        }
+        for (stockchar* ch : characters)
+            ch->advance(1);
+        for (stockblock* b : spikes_list)
+            b->advance(1);
+        for (stockblock* b : bombs)
+            b->advance(1);
+    }
+    if (drawer)
+        drawer->advance(1);
+    process_removal_queue();
+    process_deletion_queue();
+    if (MainWindow::window_focused && view::_static_viewport_ptr)
+        view::_static_viewport_ptr->repaint();
+    if (reactivate) {
+        reactivated();
+        reactivate = false;
+    }
+    if (failed_request) {
+        if (!menu)
+            open_failed_menu();
+        failed_request = false;
+        handled_failed = true;
+    }
+    if (passed_request) {
+        mark_as_passed();
+        if (!menu)
+            open_passed_menu();
+        passed_request = false;
+        handled_passed = true;
+    }
+    if (leave_request) {
+        leave_request = false;
+        scene_manager* manager = scene_manager::current();
+        // Going back deletes this scene: nothing of it may be touched after.
+        if (manager && manager->top() == this && manager->go_back())
+            return;
+    }
+    if (close_menu_request) {
+        delete menu; // restores the running flag it saved
+        menu = nullptr;
+        close_menu_request = false;
+    }
+    if (resume_request) {
+        running = true;
+        resume_request = false;
+    }
+}
+
+void game_scene::process_removal_queue()
+{
+    // Taken out first: deleting a character also purges it from the queue.
+    std::list<stockchar*> queue;
+    queue.swap(removal_queue);
+    for (stockchar* ch : queue) {
+        auto it = std::find(characters.begin(), characters.end(), ch);
+        if (it != characters.end()) {
+            if (characters.size() == 1)
+                passed_request = true;
+            else
+                delete ch;
+        }
+        focused = 0;
+    }
+}
+
+void game_scene::process_deletion_queue()
+{
+    std::list<stockblock*> queue;
+    queue.swap(deletion_queue);
+    for (stockblock* b : queue)
+        delete b;
+}
+
+// ---- input routing ----
+
+void game_scene::keyPressEvent(QKeyEvent* e)
+{
+    if (e->isAutoRepeat() || menu) {
+        e->ignore();
+        return;
+    }
+    switch (e->key()) {
+    case Qt::Key_P:
+        toggle_drawing();
+        break;
+    case Qt::Key_R:
+        switch_drawer(cfg::drawer_ctrl_type);
+        break;
+    case Qt::Key_V:
+        switch_drawer(cfg::drawer_mv_type);
+        break;
+    case Qt::Key_Q:
+        zoom_in();
+        break;
+    case Qt::Key_A:
+        zoom_out();
+        break;
+    case Qt::Key_Backspace:
+        open_pause_menu();
+        break;
+    case Qt::Key_C: {
+        stockchar* old = focused_char();
+        if (!old)
+            break;
+        // Held movement keys carry over to the newly selected character.
+        const bool left = old->left_held, right = old->right_held;
+        const bool jump = old->jump_held, down = old->down_held;
+        old->keyPressEvent(e);
+        focused = focused + 1;
+        if (focused >= characters.size())
+            focused = 0;
+        stockchar* now = characters[focused];
+        now->keyPressEvent(e);
+        now->left_held = left;
+        now->right_held = right;
+        now->jump_held = jump;
+        now->down_held = down;
+        break;
+    }
+    default:
+        if (running)
+            if (stockchar* ch = focused_char())
+                ch->keyPressEvent(e);
+        break;
+    }
+}
+
+void game_scene::keyReleaseEvent(QKeyEvent* e)
+{
+    if (!e->isAutoRepeat() && running && !menu) {
+        if (stockchar* ch = focused_char())
+            ch->keyReleaseEvent(e);
+        return;
+    }
+    e->ignore();
+}
+
+myglitem* game_scene::captured() const
+{
+    switch (capture) {
+    case capture_slot::menu:
+        return static_cast<myglitem*>(menu);
+    case capture_slot::drawer:
+        return drawer;
+    case capture_slot::hud:
+        return static_cast<myglitem*>(top_hud);
+    case capture_slot::none:
+        break;
+    }
+    return nullptr;
+}
+
+void game_scene::press_at(int x, int y)
+{
+    released = false;
+    if (menu) {
+        capture = capture_slot::menu;
+        captured()->clicked(x, y);
+    } else if (top_hud && y < top_hud->height) {
+        capture = capture_slot::hud;
+        captured()->clicked(x, y);
+    } else {
+        capture = capture_slot::drawer;
+        if (drawer)
+            drawer->clicked(x, y);
+    }
+}
+
+void game_scene::move_to(int x, int y)
+{
+    if (capture == capture_slot::none || released)
+        return;
+    if (myglitem* target = captured()) {
+        // Guards against a move arriving while an earlier one is handled.
+        released = true;
+        target->moved(x, y);
+        released = false;
+    }
+}
+
+void game_scene::release_at(int x, int y)
+{
+    released = true;
+    if (capture != capture_slot::none)
+        if (myglitem* target = captured())
+            target->released(x, y);
+    capture = capture_slot::none;
+}
+
+namespace {
+
+int view_coordinate(double scene_value, double view_origin)
+{
+    return static_cast<int>(std::trunc(scene_value - view_origin));
+}
+
+} // namespace
+
+void game_scene::mousePressEvent(QGraphicsSceneMouseEvent* e)
+{
+    press_at(view_coordinate(e->scenePos().x(), view_left),
+             view_coordinate(e->scenePos().y(), view_top));
+}
+
+void game_scene::mouseMoveEvent(QGraphicsSceneMouseEvent* e)
+{
+    move_to(view_coordinate(e->scenePos().x(), view_left),
+            view_coordinate(e->scenePos().y(), view_top));
+}
+
+void game_scene::mouseReleaseEvent(QGraphicsSceneMouseEvent* e)
+{
+    release_at(view_coordinate(e->scenePos().x(), view_left),
+               view_coordinate(e->scenePos().y(), view_top));
+}

@@ -1,0 +1,212 @@
+#include "replay.h"
+
+#include "bomb.h"
+#include "cfg.h"
+#include "cloud.h"
+#include "game_scene.h"
+#include "placement.h"
+#include "scene_manager.h"
+#include "stockchar.h"
+
+#include <QKeyEvent>
+#include <QWidget>
+#include <algorithm>
+#include <istream>
+#include <memory>
+#include <ostream>
+#include <sstream>
+
+namespace {
+
+bool key_from_name(const std::string& name, int& key, std::string& text)
+{
+    static const struct {
+        const char* name;
+        int key;
+        const char* text;
+    } named[] = {{"Left", Qt::Key_Left, ""},     {"Right", Qt::Key_Right, ""},
+                 {"Up", Qt::Key_Up, ""},         {"Down", Qt::Key_Down, ""},
+                 {"Space", Qt::Key_Space, " "},  {"Backspace", Qt::Key_Backspace, "\b"}};
+    for (const auto& n : named) {
+        if (name == n.name) {
+            key = n.key;
+            text = n.text;
+            return true;
+        }
+    }
+    if (name.size() == 1 && name[0] >= 'A' && name[0] <= 'Z') {
+        key = Qt::Key_A + (name[0] - 'A');
+        text = std::string(1, static_cast<char>(name[0] - 'A' + 'a'));
+        return true;
+    }
+    return false;
+}
+
+bool read_integer(const std::string& word, long long& value)
+{
+    if (word.empty())
+        return false;
+    size_t pos = 0;
+    try {
+        value = std::stoll(word, &pos, 10);
+    } catch (...) {
+        return false;
+    }
+    return pos == word.size();
+}
+
+unsigned char direction_from_name(const std::string& name)
+{
+    if (name == "left")
+        return cfg::l;
+    if (name == "right")
+        return cfg::p;
+    if (name == "up")
+        return cfg::g;
+    if (name == "down")
+        return cfg::d;
+    return 0;
+}
+
+void print_state(game_scene& scene, long long t, std::ostream& out)
+{
+    out << t << " focus " << scene.focused << '\n';
+    for (size_t i = 0; i < scene.characters.size(); ++i) {
+        const stockchar* c = scene.characters[i];
+        out << t << " char " << i << ' ' << c->x << ' ' << c->y << ' ' << c->vx << ' ' << c->vy
+            << '\n';
+    }
+    for (int c = 0; c < 4; ++c) {
+        size_t j = 0;
+        for (const stockblock* b : scene.clouds[c])
+            out << t << " cloud " << c << ' ' << j++ << ' ' << b->x << ' ' << b->y << ' '
+                << b->vx << ' ' << b->vy << ' ' << static_cast<int>(static_cast<const cloud*>(b)->dir)
+                << '\n';
+    }
+    for (int c = 0; c < 4; ++c) {
+        size_t j = 0;
+        for (const stockblock* b : scene.fallings[c])
+            out << t << " falling " << c << ' ' << j++ << ' ' << b->x << ' ' << b->y << ' '
+                << b->vx << ' ' << b->vy << '\n';
+    }
+    size_t j = 0;
+    for (const stockblock* b : scene.bombs)
+        out << t << " bomb " << j++ << ' ' << b->x << ' ' << b->y << ' '
+            << static_cast<const bomb*>(b)->fuse << '\n';
+}
+
+void apply_event(game_scene& scene, const replay_event& e, std::ostream& out)
+{
+    if (e.kind == replay_event::place) {
+        const bool in_range = e.slot >= 0 && e.slot <= 2;
+        const bool ok = in_range && place_from_stock(&scene, static_cast<unsigned int>(e.slot),
+                                                     e.column, e.row, e.direction, true);
+        out << e.tick << " place " << e.slot << ' ' << e.column << ' ' << e.row << ' '
+            << (ok ? "ok" : "refused") << '\n';
+        return;
+    }
+    QKeyEvent key(e.kind == replay_event::press ? QEvent::KeyPress : QEvent::KeyRelease, e.key,
+                  Qt::NoModifier, QString::fromStdString(e.key_text));
+    if (e.kind == replay_event::press)
+        scene.keyPressEvent(&key);
+    else
+        scene.keyReleaseEvent(&key);
+}
+
+} // namespace
+
+replay_script parse_replay_script(std::istream& in)
+{
+    replay_script script;
+    std::string line;
+    long long number = 0;
+    while (std::getline(in, line)) {
+        ++number;
+        const size_t hash = line.find('#');
+        if (hash != std::string::npos)
+            line.erase(hash);
+        std::istringstream words(line);
+        std::vector<std::string> w;
+        for (std::string s; words >> s;)
+            w.push_back(s);
+        if (w.empty())
+            continue;
+        auto fail = [&](const std::string& why) {
+            script.error = "line " + std::to_string(number) + ": " + why;
+            return script;
+        };
+        replay_event e;
+        if (!read_integer(w[0], e.tick) || e.tick < 1)
+            return fail("expected a tick number from 1 up, got \"" + w[0] + "\"");
+        if (w.size() < 2)
+            return fail("missing event");
+        if (w[1] == "press" || w[1] == "release") {
+            e.kind = w[1] == "press" ? replay_event::press : replay_event::release;
+            if (w.size() != 3 || !key_from_name(w[2], e.key, e.key_text))
+                return fail("expected one key name (Left, Right, Up, Down, Space, Backspace or "
+                            "A-Z)");
+        } else if (w[1] == "place") {
+            e.kind = replay_event::place;
+            if (w.size() != 6 || !read_integer(w[2], e.slot) || !read_integer(w[3], e.column) ||
+                !read_integer(w[4], e.row))
+                return fail("expected: place <slot> <col> <row> <left|right|up|down>");
+            e.direction = direction_from_name(w[5]);
+            if (!e.direction)
+                return fail("unknown direction \"" + w[5] + "\"");
+        } else {
+            return fail("unknown event \"" + w[1] + "\"");
+        }
+        script.events.push_back(e);
+    }
+    return script;
+}
+
+replay_result run_replay(const std::string& level_path, const replay_script& script,
+                         long long ticks, std::ostream& trace)
+{
+    // Controls lay themselves out for the viewport; the simulator's is 800 x 480.
+    QWidget viewport;
+    viewport.resize(800, 480);
+    QWidget* previous_viewport = scene_manager::_viewport_static_ptr;
+    scene_manager::_viewport_static_ptr = &viewport;
+
+    replay_result result;
+    {
+        auto scene = std::make_unique<game_scene>();
+        scene->load_from_file(level_path);
+
+        std::vector<replay_event> events = script.events;
+        std::stable_sort(events.begin(), events.end(),
+                         [](const replay_event& a, const replay_event& b) { return a.tick < b.tick; });
+        auto next = events.begin();
+
+        print_state(*scene, 0, trace);
+        for (long long t = 1; t <= ticks; ++t) {
+            for (; next != events.end() && next->tick == t; ++next)
+                apply_event(*scene, *next, trace);
+            scene->advance();
+            result.ticks = t;
+            print_state(*scene, t, trace);
+            if (scene->handled_failed) {
+                trace << t << " failed\n";
+                result.outcome = replay_outcome::failed;
+            }
+            if (scene->handled_passed) {
+                trace << t << " passed\n";
+                if (result.outcome == replay_outcome::running)
+                    result.outcome = replay_outcome::passed;
+            }
+            if (result.outcome != replay_outcome::running)
+                break;
+        }
+        for (size_t c = 0; c < scene->grid.size(); ++c)
+            for (size_t r = 0; r < scene->grid[c].size(); ++r)
+                if (const stockblock* b = scene->grid[c][r])
+                    trace << "grid " << c << ' ' << r << ' ' << b->type << ' '
+                          << static_cast<int>(b->color_index) << '\n';
+        static const char* names[] = {"running", "passed", "failed"};
+        trace << "end " << result.ticks << ' ' << names[static_cast<int>(result.outcome)] << '\n';
+    }
+    scene_manager::_viewport_static_ptr = previous_viewport;
+    return result;
+}

@@ -1,0 +1,41 @@
+#ifndef CRUMBLEFORD_WORLD_REPLAY_H
+#define CRUMBLEFORD_WORLD_REPLAY_H
+
+// Replaying a level headless: a script of key and placement events applied
+// between ticks, and a trace of the world after every tick. The simulator,
+// the recorded solutions of our levels and the physics tests use it.
+
+#include <iosfwd>
+#include <string>
+#include <vector>
+
+struct replay_event {
+    enum kind_t { press, release, place } kind = press;
+    long long tick = 0; // applied before this tick runs
+    int key = 0;        // toolkit key code, for press and release
+    std::string key_text;
+    long long slot = 0, column = 0, row = 0;
+    unsigned char direction = 0;
+};
+
+struct replay_script {
+    std::vector<replay_event> events; // in file order
+    std::string error;                // "line N: ..." when the script is malformed
+    bool ok() const { return error.empty(); }
+};
+
+replay_script parse_replay_script(std::istream& in);
+
+enum class replay_outcome { running, passed, failed };
+
+struct replay_result {
+    replay_outcome outcome = replay_outcome::running;
+    long long ticks = 0; // ticks run
+};
+
+// Loads the level into a fresh game scene and runs up to `ticks` ticks,
+// writing the trace to `trace`. Needs a QApplication.
+replay_result run_replay(const std::string& level_path, const replay_script& script,
+                         long long ticks, std::ostream& trace);
+
+#endif
