@@ -81,6 +81,10 @@ void game_scene::remove_gl_item(myglitem* item)
         auto it = std::find(characters.begin(), characters.end(), item);
         if (it != characters.end())
             characters.erase(it);
+        // A blast or a "delete" may take the focused character (or the last
+        // one) away: the focus falls back to the first character.
+        if (focused >= characters.size())
+            focused = 0;
         // A queued exit of a character that is gone must not reach a new
         // object that happens to get the same address.
         removal_queue.remove(static_cast<stockchar*>(item));
