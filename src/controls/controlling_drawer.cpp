@@ -1,0 +1,85 @@
+#include "controlling_drawer.h"
+
+#include "cfg.h"
+#include "game_scene.h"
+#include "stockchar.h"
+
+#include <algorithm>
+
+controlling_drawer::controlling_drawer(game_scene* scene) : world(scene)
+{
+    this->scene = scene;
+    width = 1;
+    height = 1;
+    depth = 0.05;
+    set_quad(vertices, 0, 0, 1, 1);
+    scene->addItem(this);
+    scene->add_gl_item(this);
+    scene->drawer = this;
+    // A touch made under the previous surface must not keep the character going.
+    if (stockchar* focused = scene->focused_char()) {
+        focused->left_held = false;
+        focused->right_held = false;
+        focused->jump_held = false;
+    }
+    scene->drawer_kind = cfg::drawer_ctrl_type;
+    scene->running = true;
+}
+
+controlling_drawer::~controlling_drawer()
+{
+    if (world->drawer == this)
+        world->drawer = nullptr;
+    world->remove_gl_item(this);
+}
+
+QRectF controlling_drawer::boundingRect() const
+{
+    return QRectF(0, 0, width, height);
+}
+
+void controlling_drawer::clicked(int x, int y)
+{
+    steer(x, y);
+}
+
+// Every move re-reads both halves, so sliding across the middle turns at once.
+void controlling_drawer::moved(int x, int y)
+{
+    steer(x, y);
+}
+
+void controlling_drawer::released(int, int)
+{
+    stockchar* focused = world->focused_char();
+    if (!focused)
+        return;
+    focused->left_held = false;
+    focused->right_held = false;
+    focused->jump_held = false;
+}
+
+void controlling_drawer::steer(int x, int y)
+{
+    stockchar* focused = world->focused_char();
+    if (!focused)
+        return;
+    focused->jump_held = y < viewport_height() / 2;
+    const bool left = x < viewport_width() / 2;
+    focused->left_held = left;
+    focused->right_held = !left;
+}
+
+void controlling_drawer::advance(int)
+{
+    stockchar* focused = world->focused_char();
+    if (!focused)
+        return;
+    // The view scrolls only when the character leaves a box reaching one
+    // block to each side of the centre. Zoomed in past half the screen, a
+    // negative margin would let the character leave the screen: hold it at 0.
+    const int block_px = static_cast<int>(world->block_size);
+    const int xmargin = std::max(0, viewport_width() / 2 - block_px);
+    const int ymargin = std::max(0, viewport_height() / 2 - block_px);
+    focused->ensureVisible(QRectF(0, 0, focused->width, focused->height), xmargin, ymargin);
+}

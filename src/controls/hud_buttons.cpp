@@ -1,0 +1,177 @@
+#include "hud_buttons.h"
+
+#include "cfg.h"
+#include "game_scene.h"
+#include "hud.h"
+#include "spriteman.h"
+#include "stockchar.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+hud_button::hud_button(game_scene* scene, hud* owner, bool right_packed)
+    : owner(owner), world(scene), right_packed(right_packed)
+{
+    this->scene = scene;
+    resizeGL();
+    depth = 0.05;
+    scene->addItem(this);
+    scene->add_gl_item(this);
+    owner->add_hud_item(this);
+}
+
+hud_button::~hud_button()
+{
+    owner->remove_hud_item(this);
+    world->remove_gl_item(this);
+}
+
+QRectF hud_button::boundingRect() const
+{
+    return QRectF(0, 0, width, height);
+}
+
+void hud_button::updateGL()
+{
+    draw_strip(texture(), vertices);
+}
+
+void hud_button::resizeGL()
+{
+    const int edge = owner->button_size;
+    const int slot = edge + 2 * owner->slot_margin;
+    const int top = (owner->height - edge) / 2;
+    int left;
+    if (right_packed) {
+        left = owner->end_cursor - owner->slot_margin - edge;
+        owner->end_cursor -= slot;
+    } else {
+        left = owner->start_cursor + owner->slot_margin;
+        owner->start_cursor += slot;
+    }
+    prepareGeometryChange();
+    width = edge;
+    height = edge;
+    set_quad(vertices, left, top, left + edge, top + edge);
+}
+
+void hud_button::send_key(int key, const char* text)
+{
+    // Sent, not posted, so it is handled before the press returns, and
+    // exactly like a typed key (not spontaneous).
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
+    QCoreApplication::sendEvent(world, &press);
+}
+
+go_back::go_back(game_scene* scene, hud* owner) : hud_button(scene, owner, false) {}
+
+// The scene leaves at the end of its tick, not in the middle of the press.
+void go_back::clicked(int, int)
+{
+    world->leave_request = true;
+}
+
+const float* go_back::texture()
+{
+    return spriteman::tex_back;
+}
+
+go_menu::go_menu(game_scene* scene, hud* owner) : hud_button(scene, owner, false) {}
+
+void go_menu::clicked(int, int)
+{
+    if (!world->menu)
+        world->open_pause_menu();
+}
+
+const float* go_menu::texture()
+{
+    return spriteman::tex_back;
+}
+
+zoom_in::zoom_in(game_scene* scene, hud* owner) : hud_button(scene, owner, false) {}
+
+void zoom_in::clicked(int, int)
+{
+    world->zoom_in();
+}
+
+const float* zoom_in::texture()
+{
+    return spriteman::tex_zoomin;
+}
+
+zoom_out::zoom_out(game_scene* scene, hud* owner) : hud_button(scene, owner, false) {}
+
+void zoom_out::clicked(int, int)
+{
+    world->zoom_out();
+}
+
+const float* zoom_out::texture()
+{
+    return spriteman::tex_zoomout;
+}
+
+ctrl_switch::ctrl_switch(game_scene* scene, hud* owner) : hud_button(scene, owner, false) {}
+
+void ctrl_switch::clicked(int, int)
+{
+    world->switch_drawer(cfg::drawer_ctrl_type);
+}
+
+const float* ctrl_switch::texture()
+{
+    return spriteman::tex_switch_ctrl;
+}
+
+mv_switch::mv_switch(game_scene* scene, hud* owner) : hud_button(scene, owner, false) {}
+
+void mv_switch::clicked(int, int)
+{
+    world->switch_drawer(cfg::drawer_mv_type);
+}
+
+const float* mv_switch::texture()
+{
+    return spriteman::tex_switch_mv;
+}
+
+open_the_door::open_the_door(game_scene* scene, hud* owner) : hud_button(scene, owner, false) {}
+
+void open_the_door::clicked(int, int)
+{
+    send_key(Qt::Key_Space, "space");
+}
+
+const float* open_the_door::texture()
+{
+    return spriteman::tex_open_the_door;
+}
+
+drawer_switch::drawer_switch(game_scene* scene, hud* owner) : hud_button(scene, owner, true) {}
+
+void drawer_switch::clicked(int, int)
+{
+    world->toggle_drawing();
+}
+
+const float* drawer_switch::texture()
+{
+    return spriteman::tex_brush;
+}
+
+character_switch::character_switch(game_scene* scene, hud* owner) : hud_button(scene, owner, true)
+{
+}
+
+void character_switch::clicked(int, int)
+{
+    send_key(Qt::Key_C, "c");
+}
+
+const float* character_switch::texture()
+{
+    stockchar* focused = world->focused_char();
+    return spriteman::tex_switch_char[focused ? focused->color_index % 4 : 0];
+}

@@ -1,0 +1,128 @@
+#ifndef CRUMBLEFORD_CONTROLS_HUD_BUTTONS_H
+#define CRUMBLEFORD_CONTROLS_HUD_BUTTONS_H
+
+// The buttons of a game scene's top bar. Each places itself in the next free
+// slot from the left or the right end of its hud, draws one atlas icon and
+// performs one action, most of them the same as a key of the game scene.
+// The hud owns them; the map and level scenes create them in bar order.
+
+#include "myglitem.h"
+
+class game_scene;
+class hud;
+
+class hud_button : public myglitem
+{
+  public:
+    ~hud_button() override;
+
+    QRectF boundingRect() const override;
+    void paint(QPainter*, const QStyleOptionGraphicsItem*, QWidget*) override {}
+    void updateGL() override;
+    // Takes the next slot at this button's end of the bar.
+    void resizeGL() override;
+
+    hud* owner;
+    game_scene* world;
+    bool right_packed;
+
+  protected:
+    hud_button(game_scene* scene, hud* owner, bool right_packed);
+    // Read at draw time: the atlas tables appear once the GL context exists.
+    virtual const float* texture() = 0;
+    // Delivers a key press as if typed, through the scene's key handling.
+    void send_key(int key, const char* text);
+};
+
+class go_back : public hud_button
+{
+  public:
+    go_back(game_scene* scene, hud* owner);
+    void clicked(int x, int y) override;
+
+  protected:
+    const float* texture() override;
+};
+
+class go_menu : public hud_button
+{
+  public:
+    go_menu(game_scene* scene, hud* owner);
+    void clicked(int x, int y) override;
+
+  protected:
+    const float* texture() override;
+};
+
+class zoom_in : public hud_button
+{
+  public:
+    zoom_in(game_scene* scene, hud* owner);
+    void clicked(int x, int y) override;
+
+  protected:
+    const float* texture() override;
+};
+
+class zoom_out : public hud_button
+{
+  public:
+    zoom_out(game_scene* scene, hud* owner);
+    void clicked(int x, int y) override;
+
+  protected:
+    const float* texture() override;
+};
+
+class ctrl_switch : public hud_button
+{
+  public:
+    ctrl_switch(game_scene* scene, hud* owner);
+    void clicked(int x, int y) override;
+
+  protected:
+    const float* texture() override;
+};
+
+class mv_switch : public hud_button
+{
+  public:
+    mv_switch(game_scene* scene, hud* owner);
+    void clicked(int x, int y) override;
+
+  protected:
+    const float* texture() override;
+};
+
+class open_the_door : public hud_button
+{
+  public:
+    open_the_door(game_scene* scene, hud* owner);
+    void clicked(int x, int y) override;
+
+  protected:
+    const float* texture() override;
+};
+
+class drawer_switch : public hud_button
+{
+  public:
+    drawer_switch(game_scene* scene, hud* owner);
+    void clicked(int x, int y) override;
+
+  protected:
+    const float* texture() override;
+};
+
+class character_switch : public hud_button
+{
+  public:
+    character_switch(game_scene* scene, hud* owner);
+    void clicked(int x, int y) override;
+
+  protected:
+    // The focused character's colour: the icon follows every switch.
+    const float* texture() override;
+};
+
+#endif
