@@ -1,0 +1,276 @@
+#include "pages.h"
+
+#include "backgrounds.h"
+#include "paint_kit.h"
+#include "ui_sprites.h"
+#include "world_sprites.h"
+
+#include <QStringList>
+
+#include <functional>
+
+using namespace kit;
+
+namespace art
+{
+
+namespace
+{
+
+const QColor text_dark(0x3D, 0x33, 0x26);
+const QColor text_soft(0x6E, 0x60, 0x4A);
+
+// Draws a sprite drawn for a cell of cell_size texels into a square of size
+// pixels with its top-left corner at top_left.
+void sprite_at(QPainter& p, QPointF top_left, double size, double cell_size,
+               const std::function<void()>& draw)
+{
+    p.save();
+    p.translate(top_left);
+    p.scale(size / cell_size, size / cell_size);
+    draw();
+    p.restore();
+}
+
+// The parchment every help page is printed on, with a double frame line.
+void paper(QPainter& p, const QRectF& page)
+{
+    p.fillRect(page, vgrad(page, QColor(0xFB, 0xF6, 0xE6), QColor(0xEF, 0xE2, 0xC2)));
+    const QColor line(0xC9, 0xB3, 0x84);
+    p.strokePath(rounded(page.adjusted(12, 12, -12, -12), 14), QPen(line, 3));
+    p.strokePath(rounded(page.adjusted(19, 19, -19, -19), 9), QPen(with_alpha(line, 150), 1.3));
+}
+
+void page_title(QPainter& p, double centre_y, const QString& text)
+{
+    const QRectF area(80, centre_y - 30, 640, 60);
+    outlined_text(p, area, text, 46,
+                  vgrad(area, QColor(0xFF, 0xEC, 0x8A), QColor(0xF0, 0xA8, 0x2A)), ink, 7);
+}
+
+// A keyboard key with its label; returns the x just right of the key.
+// Arrow keys ("<", ">", "^") get a drawn arrow, bolder than the font's.
+double keycap(QPainter& p, double x, double centre_y, const QString& label)
+{
+    const double px = 17;
+    const bool arrow = label == "<" || label == ">" || label == "^";
+    const double w = arrow ? 36.0 : std::max(36.0, text_width(label, px) + 20);
+    const QRectF key(x, centre_y - 18, w, 34);
+    p.fillPath(rounded(key.translated(0, 3), 7), QColor(0x8C, 0x84, 0x74));
+    fill_outlined(p, rounded(key, 7), vgrad(key, Qt::white, QColor(0xDD, 0xD8, 0xCC)),
+                  QColor(0x5C, 0x55, 0x48), 1.5);
+    if (arrow) {
+        QPainterPath shape; // points right
+        shape.addPolygon(QPolygonF({QPointF(-8, -2), QPointF(1, -2), QPointF(1, -7), QPointF(9, 0),
+                                    QPointF(1, 7), QPointF(1, 2), QPointF(-8, 2)}));
+        shape.closeSubpath();
+        QTransform turn;
+        turn.translate(key.center().x(), key.center().y());
+        turn.rotate(label == ">" ? 0 : (label == "<" ? 180 : -90));
+        p.fillPath(turn.map(shape.united(stroke_of(shape, 1.5))), text_dark);
+    } else {
+        draw_text(p, label, px, key.center().x(), key.center().y() + cap_height(px) / 2, text_dark,
+                  0);
+    }
+    return x + w;
+}
+
+// A pause sign on a badge, for the pause key.
+void pause_badge(QPainter& p)
+{
+    badge(p, QRectF(3, 3, 54, 54), 12, QColor(0x75, 0x80, 0x94));
+    badge_glyph(p, rounded(QRectF(19, 17, 8, 26), 2.5).united(rounded(QRectF(33, 17, 8, 26), 2.5)),
+                icon_white);
+}
+
+void jumping_character(QPainter& p)
+{
+    for (double x : {22.0, 30.0, 38.0})
+        p.fillRect(QRectF(x, 52, 1.6, 7), with_alpha(text_soft, 150));
+    p.translate(0, -6);
+    p.scale(0.9, 0.9);
+    p.translate(3, 0);
+    draw_character(p, 3, 1);
+}
+
+// A green tick or a red cross, about 26 px across.
+void tick_mark(QPainter& p, QPointF at, bool yes)
+{
+    QPainterPath mark;
+    if (yes) {
+        mark.moveTo(at + QPointF(-10, 0));
+        mark.lineTo(at + QPointF(-3, 7));
+        mark.lineTo(at + QPointF(11, -8));
+    } else {
+        mark.moveTo(at + QPointF(-8, -8));
+        mark.lineTo(at + QPointF(8, 8));
+        mark.moveTo(at + QPointF(8, -8));
+        mark.lineTo(at + QPointF(-8, 8));
+    }
+    const QPainterPath shape = stroke_of(mark, 6);
+    fill_outlined(p, shape, yes ? hue_of(2).base : hue_of(1).base, ink, 1.4);
+}
+
+} // namespace
+
+void draw_help_controls(QPainter& p)
+{
+    paper(p, QRectF(0, 0, 800, 800));
+    page_title(p, 62, "HOW TO PLAY");
+    draw_text(p, "Bring every character into an exit portal.", 21, 400, 120, text_soft, 0);
+
+    struct row {
+        std::function<void(QPainter&)> picture; // drawn into a 60 x 60 cell
+        QStringList keys;                       // "|" separates alternatives
+        QString text;
+    };
+    const QList<row> rows = {
+        {[](QPainter& q) { draw_character(q, 1, 2); },
+         {"<", "D", "|", ">", "L"},
+         "walk left / right"},
+        {jumping_character, {"^", "O", "E"}, "jump"},
+        {[](QPainter& q) {
+             q.scale(0.5, 0.5);
+             draw_exit_portal(q, 2);
+         },
+         {"Space"},
+         "open a door, leave by an exit"},
+        {[](QPainter& q) { draw_switch_char_icon(q, 2); }, {"C"}, "switch to the next character"},
+        {draw_brush_icon, {"P"}, "draw mode: place blocks and bombs"},
+        {draw_steer_icon, {"R"}, "steer with the on-screen pad"},
+        {draw_scroll_icon, {"V"}, "scroll around the level"},
+        {[](QPainter& q) { draw_zoom_icon(q, true); }, {"Q", "|", "A"}, "zoom in / zoom out"},
+        {pause_badge, {"Backspace"}, "pause: resume, restart or leave"},
+    };
+    const double top = 144, height = 70;
+    for (int i = 0; i < rows.size(); ++i) {
+        const double y = top + i * height;
+        const double mid = y + height / 2;
+        if (i % 2 == 0)
+            p.fillPath(rounded(QRectF(34, y + 3, 732, height - 6), 12),
+                       QColor(0x8A, 0x6A, 0x30, 22));
+        sprite_at(p, QPointF(48, mid - 29), 58, 60, [&] { rows[i].picture(p); });
+        double x = 128;
+        for (const QString& key : rows[i].keys) {
+            if (key == "|") {
+                draw_text(p, "/", 20, x + 9, mid + 7, text_soft, 0);
+                x += 18;
+            } else {
+                x = keycap(p, x, mid, key) + 6;
+            }
+        }
+        draw_text(p, rows[i].text, 22, 358, mid + cap_height(22) / 2, text_dark, -1, 404);
+    }
+}
+
+void draw_help_blocks(QPainter& p)
+{
+    paper(p, QRectF(0, 0, 800, 800));
+    page_title(p, 62, "THE BLOCKS");
+
+    struct row {
+        std::function<void(QPainter&, int)> sprite; // one 60 x 60 cell per colour
+        QString name, text;
+    };
+    const QList<row> rows = {
+        {draw_plain_block, "Block", "Solid ground. It never moves."},
+        {draw_expendable_block, "Drawn block", "What you draw in draw mode. Frames every level."},
+        {draw_falling_block, "Falling block", "Drops when nothing holds it, pushes what is below."},
+        {draw_cloud, "Cloud", "Floats to and fro and carries you along."},
+        {draw_spikes, "Spikes", "Touch them and the level is failed."},
+        {[](QPainter& q, int c) { draw_bomb(q, c, c * 2 + (c == 3 ? 2 : 0)); }, "Bomb",
+         "Placed in draw mode; blows up a second later."},
+    };
+    const double top = 112, height = 84;
+    for (int i = 0; i < rows.size(); ++i) {
+        const double y = top + i * height;
+        if (i % 2 == 0)
+            p.fillPath(rounded(QRectF(34, y + 4, 732, height - 8), 12),
+                       QColor(0x8A, 0x6A, 0x30, 22));
+        for (int c = 0; c < 4; ++c)
+            sprite_at(p, QPointF(44 + c * 50, y + 19), 46, 60, [&] { rows[i].sprite(p, c); });
+        draw_text(p, rows[i].name, 25, 262, y + 38, text_dark);
+        draw_text(p, rows[i].text, 18, 262, y + 64, text_soft, -1, 496);
+    }
+
+    // The colour rule, with three small scenes.
+    const QRectF panel(34, 624, 732, 150);
+    fill_outlined(p, rounded(panel, 14),
+                  vgrad(panel, QColor(0xFF, 0xFD, 0xF4), QColor(0xF6, 0xEC, 0xD2)),
+                  QColor(0xC9, 0xB3, 0x84), 2);
+    draw_text(p, "The colour rule", 25, 58, 664, text_dark);
+    draw_text(p, "A character only touches blocks", 19, 58, 700, text_soft);
+    draw_text(p, "that share its colour;", 19, 58, 726, text_soft);
+    draw_text(p, "white touches all.", 19, 58, 752, text_dark);
+    struct scene {
+        int character, block;
+        bool stands;
+    };
+    const scene scenes[] = {{1, 1, true}, {1, 2, false}, {0, 3, true}};
+    for (int s = 0; s < 3; ++s) {
+        const double x = 440 + s * 106;
+        sprite_at(p, QPointF(x, 720), 44, 60, [&] { draw_plain_block(p, scenes[s].block); });
+        // A character that does not touch the block sinks through it.
+        const double char_y = scenes[s].stands ? 688 : 708;
+        sprite_at(p, QPointF(x + 7, char_y), 32, 60,
+                  [&] { draw_character(p, scenes[s].character, 0); });
+        tick_mark(p, QPointF(x + 68, 690), scenes[s].stands);
+    }
+}
+
+void draw_credits_page(QPainter& p)
+{
+    const QRectF page(0, 0, 622, 1240);
+    QLinearGradient sky = vgrad(page, QColor(0x1C, 0x27, 0x48), QColor(0x86, 0xB4, 0xDE));
+    sky.setColorAt(0.55, QColor(0x3B, 0x58, 0x8C));
+    p.fillRect(page, sky);
+    prng rnd(0x5EEDu);
+    for (int i = 0; i < 90; ++i) {
+        const double x = rnd.uniform(8, 614), y = rnd.uniform(8, 820);
+        const double r = rnd.uniform(0.6, 1.8);
+        const int alpha = int(rnd.uniform(90, 230) * (1.0 - y / 1100));
+        QPainterPath dot;
+        dot.addEllipse(QPointF(x, y), r, r);
+        p.fillPath(dot, QColor(255, 255, 255, alpha));
+    }
+    const QColor light(0xF4, 0xF6, 0xFB), soft(0xC8, 0xD4, 0xEC);
+
+    draw_title(p, QPointF(311, 132), 56);
+    draw_text(p, "v1.1.4", 22, 311, 196, soft, 0);
+    for (int c = 0; c < 4; ++c)
+        sprite_at(p, QPointF(167 + c * 76, 232), 60, 60, [&] { draw_character(p, c, c * 2 % 6); });
+
+    draw_text(p, "made by the Crumbleford team", 26, 311, 372, light, 0);
+    const std::function<void(QPainter&, int)> blocks[] = {
+        draw_plain_block, draw_expendable_block, draw_falling_block,
+        draw_cloud,       draw_spikes,           [](QPainter& q, int c) { draw_bomb(q, c, 3); }};
+    for (int i = 0; i < 6; ++i)
+        sprite_at(p, QPointF(147 + i * 56, 410), 48, 60, [&] { blocks[i](p, (i + 1) % 4); });
+
+    draw_text(p, "art drawn by our own generator", 24, 311, 530, light, 0);
+    sprite_at(p, QPointF(287, 556), 48, 60, [&] { draw_brush_icon(p); });
+
+    draw_text(p, "font: DejaVu Sans", 24, 311, 680, light, 0);
+    const int sample[] = {12, 27, 30, 22, 11, 21, 14}; // C R U M B L E
+    for (int i = 0; i < 7; ++i)
+        sprite_at(p, QPointF(157 + i * 44, 700), 44, 60, [&] { draw_glyph(p, sample[i]); });
+
+    sprite_at(p, QPointF(251, 800), 120, 120, [&] { draw_exit_portal(p, 0); });
+    const QRectF thanks(40, 950, 542, 70);
+    outlined_text(p, thanks, "thanks for playing", 40,
+                  vgrad(thanks, QColor(0xFF, 0xEC, 0x8A), QColor(0xF0, 0xA8, 0x2A)), ink, 7);
+
+    // Home ground at the bottom of the page.
+    p.fillPath(
+        hills(622, 1140, 18, 0.9, 1241),
+        vgrad(QRectF(0, 1120, 622, 120), QColor(0x6C, 0xC0, 0x5A), QColor(0x33, 0x80, 0x34)));
+    for (int c = 0; c < 4; ++c) {
+        const double x = 120 + c * 128;
+        sprite_at(p, QPointF(x - 22, hill_y(x, 1140, 18, 0.9) - 40), 44, 60,
+                  [&] { draw_character(p, (c + 2) % 4, 0); });
+    }
+    draw_sky_cloud(p, QPointF(90, 1080), 90, 150);
+    draw_sky_cloud(p, QPointF(540, 1050), 70, 130);
+}
+
+} // namespace art
