@@ -1,0 +1,289 @@
+// The sprite atlas drawn by crumbleford-atlas: its size, that every cell of
+// the atlas table holds a picture of the right kind (drawn, transparent
+// around sprites, opaque for backgrounds and banners, in its colour), the
+// blank texel the game tints, and that the generator draws the same bytes
+// on every run.
+
+#include "atlas_table.h"
+
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace
+{
+
+const char* const atlas_file = CF_STAGE_DIR "textures/cf_2048.png";
+
+struct cell {
+    std::string name;
+    atlas::rect r;
+};
+
+const QImage& atlas_image()
+{
+    static const QImage image =
+        QImage(QString::fromUtf8(atlas_file)).convertToFormat(QImage::Format_ARGB32);
+    return image;
+}
+
+std::string indexed(const char* entry, int i, int j = -1)
+{
+    std::string s = std::string(entry) + "(" + std::to_string(i);
+    if (j >= 0)
+        s += ", " + std::to_string(j);
+    return s + ")";
+}
+
+// Cells that are sprites, not full tiles: they must be transparent around.
+std::vector<cell> sprite_cells()
+{
+    std::vector<cell> cells;
+    for (int c = 0; c < 4; ++c) {
+        for (int f = 0; f < atlas::char_frames; ++f)
+            cells.push_back({indexed("character", c, f), atlas::character(c, f)});
+        for (int f = 0; f < atlas::bomb_frames; ++f)
+            cells.push_back({indexed("bomb", c, f), atlas::bomb(c, f)});
+        cells.push_back({indexed("cloud", c), atlas::cloud(c)});
+        cells.push_back({indexed("spikes", c), atlas::spikes(c)});
+        cells.push_back({indexed("door_out", c), atlas::door_out(c)});
+        cells.push_back({indexed("switch_char", c), atlas::switch_char(c)});
+    }
+    for (int k = 0; k < atlas::glyph_count; ++k) {
+        if (k != atlas::blank_glyph)
+            cells.push_back({indexed("glyph", k), atlas::glyph(k)});
+    }
+    const std::vector<cell> icons = {
+        {"play", atlas::play},
+        {"quit", atlas::quit},
+        {"help_icon", atlas::help_icon},
+        {"credits_icon", atlas::credits_icon},
+        {"back", atlas::back},
+        {"zoomin", atlas::zoomin},
+        {"zoomout", atlas::zoomout},
+        {"switch_mv", atlas::switch_mv},
+        {"switch_ctrl", atlas::switch_ctrl},
+        {"open_the_door", atlas::open_the_door},
+        {"brush", atlas::brush},
+        {"apply", atlas::apply},
+        {"door_in_np", atlas::door_in_np},
+        {"door_in_p", atlas::door_in_p},
+    };
+    cells.insert(cells.end(), icons.begin(), icons.end());
+    return cells;
+}
+
+// Full tiles, backgrounds, banners and pages.
+std::vector<cell> tile_cells()
+{
+    std::vector<cell> cells;
+    for (int c = 0; c < 4; ++c) {
+        cells.push_back({indexed("stock", c), atlas::stock(c)});
+        cells.push_back({indexed("stock_expendable", c), atlas::stock_expendable(c)});
+        cells.push_back({indexed("falling", c), atlas::falling(c)});
+    }
+    return cells;
+}
+
+std::vector<cell> opaque_cells()
+{
+    return {
+        {"level_paused", atlas::level_paused},   {"level_failed", atlas::level_failed},
+        {"level_passed", atlas::level_passed},   {"credits", atlas::credits},
+        {"help_first", atlas::help_first},       {"help_second", atlas::help_second},
+        {"bg_non_grassy", atlas::bg_non_grassy}, {"grassy_up", atlas::grassy_up},
+        {"grassy_center", atlas::grassy_center}, {"grassy_down", atlas::grassy_down},
+    };
+}
+
+// Every cell some item draws. Left out: the reserved cells (resume, restart,
+// to_main_menu, exit_game, bg_grassy), whose texels belong to the drawn cells
+// overlapping them, and the two cells allowed to be empty (see
+// BlankGlyphAndBlankTexelAreTheOnlyEmptyCells).
+std::vector<cell> drawn_cells()
+{
+    std::vector<cell> cells = sprite_cells();
+    for (const auto& list : {tile_cells(), opaque_cells()})
+        cells.insert(cells.end(), list.begin(), list.end());
+    return cells;
+}
+
+double drawn_share(const QImage& image, const atlas::rect& r)
+{
+    int drawn = 0;
+    for (int y = r.y; y < r.y + r.h; ++y)
+        for (int x = r.x; x < r.x + r.w; ++x)
+            drawn += qAlpha(image.pixel(x, y)) > 0;
+    return double(drawn) / (r.w * r.h);
+}
+
+QByteArray run_generator(const QString& output)
+{
+    QProcess gen;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    gen.setProcessEnvironment(env);
+    gen.start(QString::fromUtf8(CF_ATLAS_GEN_BINARY), {output});
+    EXPECT_TRUE(gen.waitForFinished(30000)) << "the generator did not finish";
+    EXPECT_EQ(gen.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(gen.exitCode(), 0) << gen.readAllStandardError().toStdString();
+    QFile f(output);
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << output.toStdString();
+    return f.readAll();
+}
+
+} // namespace
+
+TEST(AtlasPng, IsA2048SquareImageWithAlpha)
+{
+    const QImage& image = atlas_image();
+    ASSERT_FALSE(image.isNull()) << "cannot read " << atlas_file;
+    EXPECT_EQ(image.width(), atlas::size);
+    EXPECT_EQ(image.height(), atlas::size);
+    EXPECT_TRUE(QImage(QString::fromUtf8(atlas_file)).hasAlphaChannel());
+}
+
+TEST(AtlasPng, BlankTexelIsTransparentBlackWithATransparentMargin)
+{
+    const QImage& image = atlas_image();
+    ASSERT_FALSE(image.isNull());
+    // Tints are added to this texel, so it must add nothing itself; linear
+    // filtering reads its neighbours too, so they stay transparent as well.
+    EXPECT_EQ(image.pixel(atlas::blank.x, atlas::blank.y), qRgba(0, 0, 0, 0));
+    for (int y = atlas::blank.y - 2; y <= atlas::blank.y + 2; ++y)
+        for (int x = atlas::blank.x - 2; x <= atlas::blank.x + 2; ++x)
+            EXPECT_EQ(qAlpha(image.pixel(x, y)), 0) << "near the blank texel at " << x << "," << y;
+}
+
+TEST(AtlasPng, EveryDrawnCellHasContent)
+{
+    const QImage& image = atlas_image();
+    ASSERT_FALSE(image.isNull());
+    for (const cell& c : drawn_cells())
+        EXPECT_GE(drawn_share(image, c.r), 0.12) << c.name << " is (almost) empty";
+}
+
+TEST(AtlasPng, BlankGlyphAndBlankTexelAreTheOnlyEmptyCells)
+{
+    // The one exception to "every sprite cell has drawn content": glyph 36 is
+    // the space of the game's texts and must show nothing, and the blank
+    // texel must stay transparent black (tested above).
+    const QImage& image = atlas_image();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(drawn_share(image, atlas::glyph(atlas::blank_glyph)), 0.0);
+    EXPECT_EQ(drawn_share(image, atlas::blank), 0.0);
+}
+
+TEST(AtlasPng, SpritesAreTransparentAtTheirCorners)
+{
+    const QImage& image = atlas_image();
+    ASSERT_FALSE(image.isNull());
+    for (const cell& c : sprite_cells()) {
+        const int right = c.r.x + c.r.w - 1, bottom = c.r.y + c.r.h - 1;
+        for (const auto& [x, y] : {std::pair{c.r.x, c.r.y}, std::pair{right, c.r.y},
+                                   std::pair{c.r.x, bottom}, std::pair{right, bottom}})
+            EXPECT_EQ(qAlpha(image.pixel(x, y)), 0) << c.name << " at corner " << x << "," << y;
+    }
+}
+
+TEST(AtlasPng, TilesFillTheirCell)
+{
+    // Blocks tile the world: apart from their rounded corners they cover the cell.
+    const QImage& image = atlas_image();
+    ASSERT_FALSE(image.isNull());
+    for (const cell& c : tile_cells())
+        EXPECT_GE(drawn_share(image, c.r), 0.95) << c.name;
+}
+
+TEST(AtlasPng, BackgroundsBannersAndPagesAreFullyOpaque)
+{
+    const QImage& image = atlas_image();
+    ASSERT_FALSE(image.isNull());
+    for (const cell& c : opaque_cells()) {
+        int see_through = 0;
+        for (int y = c.r.y; y < c.r.y + c.r.h; ++y)
+            for (int x = c.r.x; x < c.r.x + c.r.w; ++x)
+                see_through += qAlpha(image.pixel(x, y)) != 255;
+        EXPECT_EQ(see_through, 0) << c.name << " has texels that are not opaque";
+    }
+}
+
+TEST(AtlasPng, ColouredSpritesReadAsTheirColour)
+{
+    // The mean colour of a sprite's drawn texels: red, green or blue must
+    // dominate for the coloured ones, and white ones stay neutral and light.
+    const QImage& image = atlas_image();
+    ASSERT_FALSE(image.isNull());
+    for (int c = 0; c < 4; ++c) {
+        const std::vector<cell> cells = {
+            {indexed("character", c, 0), atlas::character(c, 0)},
+            {indexed("stock", c), atlas::stock(c)},
+            {indexed("stock_expendable", c), atlas::stock_expendable(c)},
+            {indexed("cloud", c), atlas::cloud(c)},
+            {indexed("bomb", c, 0), atlas::bomb(c, 0)},
+        };
+        for (const cell& s : cells) {
+            double sum[3] = {0, 0, 0}, weight = 0;
+            for (int y = s.r.y; y < s.r.y + s.r.h; ++y) {
+                for (int x = s.r.x; x < s.r.x + s.r.w; ++x) {
+                    const QRgb px = image.pixel(x, y);
+                    const double a = qAlpha(px) / 255.0;
+                    sum[0] += qRed(px) * a;
+                    sum[1] += qGreen(px) * a;
+                    sum[2] += qBlue(px) * a;
+                    weight += a;
+                }
+            }
+            ASSERT_GT(weight, 0) << s.name;
+            const double r = sum[0] / weight, g = sum[1] / weight, b = sum[2] / weight;
+            switch (c) {
+            case 0:
+                EXPECT_LT(std::max({r, g, b}) - std::min({r, g, b}), 30) << s.name;
+                EXPECT_GT((r + g + b) / 3, 150) << s.name;
+                break;
+            case 1:
+                EXPECT_GT(r, std::max(g, b) + 40) << s.name;
+                break;
+            case 2:
+                EXPECT_GT(g, std::max(r, b) + 40) << s.name;
+                break;
+            default:
+                EXPECT_GT(b, std::max(r, g) + 40) << s.name;
+                break;
+            }
+        }
+    }
+}
+
+TEST(AtlasGenerator, DrawsTheSameBytesOnEveryRun)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray first = run_generator(dir.filePath("first.png"));
+    const QByteArray second = run_generator(dir.filePath("second.png"));
+    ASSERT_FALSE(first.isEmpty());
+    EXPECT_TRUE(first == second) << "two runs of the generator gave different files";
+    QFile staged(QString::fromUtf8(atlas_file));
+    ASSERT_TRUE(staged.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(staged.readAll() == first) << "the staged atlas is not what the generator draws";
+}
+
+TEST(AtlasGenerator, RefusesToRunWithoutAnOutputFile)
+{
+    QProcess gen;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    gen.setProcessEnvironment(env);
+    gen.start(QString::fromUtf8(CF_ATLAS_GEN_BINARY), {});
+    ASSERT_TRUE(gen.waitForFinished(30000));
+    EXPECT_NE(gen.exitCode(), 0);
+    EXPECT_FALSE(gen.readAllStandardError().isEmpty());
+}
