@@ -1,0 +1,44 @@
+#ifndef CRUMBLEFORD_CONTROLS_IN_GAME_MENU_H
+#define CRUMBLEFORD_CONTROLS_IN_GAME_MENU_H
+
+// The pause, level-failed and level-passed overlay of a game scene: it dims
+// the world, stops it while open and stacks its rows in a centred column.
+// The game scene owns the open menu and deletes it; the menu owns its rows.
+
+#include "myglitem.h"
+
+#include <list>
+
+class game_scene;
+
+class in_game_menu : public myglitem
+{
+  public:
+    // Becomes the scene's open menu and stops its world.
+    in_game_menu(game_scene* scene, int letter_size);
+    // Destroys the rows, then gives the world back the running flag it had
+    // when the menu opened.
+    ~in_game_menu() override;
+
+    void add_menu_item(myglitem* item);
+    void remove_menu_item(myglitem* item);
+
+    QRectF boundingRect() const override;
+    void paint(QPainter*, const QStyleOptionGraphicsItem*, QWidget*) override {}
+    void updateGL() override;
+    void resizeGL() override;
+    void clicked(int x, int y) override;
+
+    game_scene* world;
+    float* dim_color;
+    int letter_size;
+    int row_cursor = 0; // top of the next row's slot
+    int row_spacing = 15;
+    bool saved_world_running;
+    std::list<myglitem*> items; // rows, top to bottom
+
+  private:
+    void cover_viewport();
+};
+
+#endif

@@ -1,0 +1,232 @@
+// The in-game menu over a game scene: the three variants' rows and their
+// layout, which presses reach a row, the row actions, and the running flag
+// the menu gives back when it closes.
+
+#include "cfg.h"
+#include "game_scene.h"
+#include "headless_screen.h"
+#include "in_game_menu.h"
+#include "menu_rows.h"
+#include "tex_scrolling_view.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace
+{
+
+struct box {
+    float left, top, right, bottom;
+};
+
+box box_of(const myglitem* item)
+{
+    const float* q = item->vertices;
+    return {q[0], q[1], q[6], q[7]};
+}
+
+std::vector<myglitem*> rows_of(const in_game_menu* menu)
+{
+    return std::vector<myglitem*>(menu->items.begin(), menu->items.end());
+}
+
+class restart_counter : public game_scene
+{
+  public:
+    void restart() override { ++restarts; }
+    int restarts = 0;
+};
+
+} // namespace
+
+TEST(InGameMenu, VariantsShowFiveFourAndThreeRows)
+{
+    headless_screen screen;
+    game_scene paused, failed, passed;
+    paused.open_pause_menu();
+    failed.open_failed_menu();
+    passed.open_passed_menu();
+    ASSERT_NE(paused.menu, nullptr);
+    ASSERT_NE(failed.menu, nullptr);
+    ASSERT_NE(passed.menu, nullptr);
+    EXPECT_EQ(paused.menu->items.size(), 5u);
+    EXPECT_EQ(failed.menu->items.size(), 4u);
+    EXPECT_EQ(passed.menu->items.size(), 3u);
+}
+
+TEST(InGameMenu, RowsStackUnderTheTitleCentredOnTheScreen)
+{
+    headless_screen screen;
+    game_scene s;
+    s.open_pause_menu();
+    const std::vector<myglitem*> rows = rows_of(s.menu);
+    ASSERT_EQ(rows.size(), 5u);
+    const float tops[] = {15, 95, 175, 255, 335};
+    for (size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(box_of(rows[i]).top, tops[i]) << "row " << i;
+        EXPECT_EQ(box_of(rows[i]).bottom, tops[i] + 50) << "row " << i;
+    }
+    // The 620 x 60 title picture scaled to 50 high: 516 wide, centred.
+    EXPECT_EQ(box_of(rows[0]).left, 142);
+    EXPECT_EQ(box_of(rows[0]).right, 658);
+    // "RESUME": six 50-pixel letters.
+    EXPECT_EQ(box_of(rows[1]).left, 250);
+    EXPECT_EQ(box_of(rows[1]).right, 550);
+    EXPECT_EQ(box_of(rows[2]).left, 75);
+    EXPECT_EQ(box_of(rows[2]).right, 725);
+}
+
+TEST(InGameMenu, ResizeRelaysRowsFromTheTop)
+{
+    headless_screen screen;
+    game_scene s;
+    s.open_pause_menu();
+    screen.viewport.resize(1000, 600);
+    s.resizeGL();
+    const std::vector<myglitem*> rows = rows_of(s.menu);
+    EXPECT_EQ(box_of(rows[0]).top, 15);
+    EXPECT_EQ(box_of(rows[4]).top, 335);
+    EXPECT_EQ(box_of(rows[1]).left, 350);
+    EXPECT_EQ(s.menu->width, 1000);
+    EXPECT_EQ(box_of(s.menu).bottom, 600);
+}
+
+TEST(InGameMenu, OnlyPressesInsideATextRowAct)
+{
+    headless_screen screen;
+    game_scene s;
+    s.open_pause_menu();
+    auto nothing_happened = [&] { return s.menu && !s.close_menu_request && !s.leave_request; };
+    s.press_at(400, 80); // the gap between the title and "RESUME"
+    EXPECT_TRUE(nothing_happened());
+    s.press_at(400, 40); // the title picture
+    EXPECT_TRUE(nothing_happened());
+    s.press_at(250, 120); // on "RESUME"'s left edge
+    EXPECT_TRUE(nothing_happened());
+    s.press_at(400, 95); // on its top edge
+    EXPECT_TRUE(nothing_happened());
+    s.press_at(30, 120); // beside it
+    EXPECT_TRUE(nothing_happened());
+
+    s.press_at(251, 96);
+    EXPECT_TRUE(s.close_menu_request);
+    EXPECT_FALSE(s.leave_request);
+    s.close_menu_request = false;
+    s.press_at(400, 200); // "TO[MAP[SELECT"
+    EXPECT_TRUE(s.leave_request);
+    EXPECT_FALSE(s.close_menu_request);
+}
+
+TEST(InGameMenu, ResumeGivesBackTheRunningFlagTheMenuFound)
+{
+    headless_screen screen;
+    game_scene running_world;
+    ASSERT_TRUE(running_world.running);
+    running_world.open_pause_menu();
+    EXPECT_FALSE(running_world.running);
+    running_world.press_at(400, 120);
+    running_world.advance();
+    EXPECT_EQ(running_world.menu, nullptr);
+    EXPECT_TRUE(running_world.running);
+
+    // Opened over the drawing surface, the world stays stopped after resuming.
+    game_scene drawing_world;
+    drawing_world.switch_drawer(cfg::drawer_drawer_type);
+    ASSERT_FALSE(drawing_world.running);
+    drawing_world.open_pause_menu();
+    drawing_world.press_at(400, 120);
+    drawing_world.advance();
+    EXPECT_EQ(drawing_world.menu, nullptr);
+    EXPECT_FALSE(drawing_world.running);
+}
+
+TEST(InGameMenu, ClosingTakesMenuAndRowsOffTheScene)
+{
+    headless_screen screen;
+    game_scene s;
+    const size_t drawn_before = s.gl_items.size();
+    const int graphics_before = s.items().size();
+    s.open_pause_menu();
+    EXPECT_EQ(s.gl_items.size(), drawn_before + 6);
+    delete s.menu;
+    EXPECT_EQ(s.menu, nullptr);
+    EXPECT_EQ(s.gl_items.size(), drawn_before);
+    EXPECT_EQ(s.items().size(), graphics_before);
+}
+
+TEST(InGameMenu, KeysAreIgnoredWhileOpen)
+{
+    headless_screen screen;
+    game_scene s;
+    s.open_pause_menu();
+    in_game_menu* first = s.menu;
+    QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
+    s.keyPressEvent(&backspace);
+    QKeyEvent draw(QEvent::KeyPress, Qt::Key_P, Qt::NoModifier);
+    s.keyPressEvent(&draw);
+    EXPECT_EQ(s.menu, first);
+    EXPECT_EQ(s.menu->items.size(), 5u);
+    EXPECT_EQ(s.drawer_kind, cfg::drawer_ctrl_type);
+    EXPECT_FALSE(s.running);
+}
+
+TEST(InGameMenu, RestartRowRestartsAtOnce)
+{
+    headless_screen screen;
+    restart_counter s;
+    s.open_pause_menu();
+    s.press_at(400, 280);
+    EXPECT_EQ(s.restarts, 1);
+}
+
+TEST(InGameMenu, HelpRowOpensHelpPagesOverTheOpenMenu)
+{
+    headless_screen screen;
+    auto* s = new game_scene;
+    scene_manager manager(s, nullptr, nullptr);
+    s->open_pause_menu();
+    in_game_menu* menu = s->menu;
+    s->press_at(400, 360);
+    auto* page = dynamic_cast<tex_scrolling_view*>(manager.top());
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->page, spriteman::tex_help_first);
+    EXPECT_EQ(page->next_page, spriteman::tex_help_second);
+    EXPECT_EQ(s->menu, menu);
+    ASSERT_TRUE(manager.go_back());
+    EXPECT_EQ(manager.top(), s);
+    EXPECT_EQ(s->menu, menu);
+}
+
+TEST(InGameMenu, SpareRowKindsTakeTheNextSlots)
+{
+    headless_screen screen;
+    game_scene s;
+    auto* menu = new in_game_menu(&s, 50);
+    new igm_just_text(&s, menu, "HI");
+    new igm_exit(&s, menu);
+    const std::vector<myglitem*> rows = rows_of(menu);
+    EXPECT_EQ(box_of(rows[0]).left, 350);
+    EXPECT_EQ(box_of(rows[0]).top, 15);
+    EXPECT_EQ(box_of(rows[1]).left, 175); // "EXIT[GAME", nine letters
+    EXPECT_EQ(box_of(rows[1]).top, 95);
+}
+
+TEST(InGameMenu, ExitRowEndsTheEventLoop)
+{
+    headless_screen screen;
+    game_scene s;
+    auto* menu = new in_game_menu(&s, 50);
+    new igm_exit(&s, menu);
+    QTimer press;
+    press.setSingleShot(true);
+    QObject::connect(&press, &QTimer::timeout, [&] { s.press_at(400, 40); });
+    QTimer give_up;
+    give_up.setSingleShot(true);
+    QObject::connect(&give_up, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    press.start(0);
+    give_up.start(2000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+}
