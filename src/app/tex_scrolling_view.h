@@ -1,0 +1,63 @@
+#ifndef CRUMBLEFORD_APP_TEX_SCROLLING_VIEW_H
+#define CRUMBLEFORD_APP_TEX_SCROLLING_VIEW_H
+
+// A page screen: one large atlas picture (a help page or the credits) that
+// the finger drags one to one, with a back arrow and, when there is a
+// following page, a next arrow. Pushed on the scene stack by whoever opens
+// it; the scene manager owns it.
+
+#include "myscene.h"
+
+class QGraphicsSceneMouseEvent;
+class QGraphicsView;
+
+class tex_scrolling_view : public myscene
+{
+    Q_OBJECT
+  public:
+    tex_scrolling_view(float* page, float* next_page, QObject* parent = nullptr);
+
+    void resizeGL() override;
+    void updateGL() override;
+
+    float* page;
+    float* next_page;
+    float page_quad[8];
+    // Drag guard: while set, moves and the release do not scroll. Set until
+    // the first press that starts a drag.
+    bool busy = true;
+    float draw_quad[8];
+    float back_quad[8];
+    float next_quad[8];
+    long long press_x = 0;
+    long long press_y = 0;
+    long long last_x = 0;
+    long long last_y = 0;
+    long long anchor_x = 0;
+    long long anchor_y = 0;
+    double page_width = 0; // pixels
+    double page_height = 0;
+    // The back arrow was pressed: the page closes at its next tick, never
+    // inside its own event handler.
+    bool back_request = false;
+
+  public slots:
+    void advance() override;
+
+  protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
+    void mouseMoveEvent(QGraphicsSceneMouseEvent* e) override;
+    void mouseReleaseEvent(QGraphicsSceneMouseEvent* e) override;
+
+  private:
+    void lay_out();
+    // Scrolls the view showing this page so that scene point (x, y) is in
+    // the middle (the view clamps it), and records the new view position.
+    // False when no view shows the page yet.
+    bool center_view(double x, double y);
+    void record_view_position(QGraphicsView* v);
+    QGraphicsView* shown_in() const;
+    bool home_pending = true; // the page still has to be scrolled to its top-left
+};
+
+#endif

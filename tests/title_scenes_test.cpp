@@ -1,0 +1,290 @@
+// The screens around the game: the intro hand-off, the main menu's button
+// layout and presses, and the scrolling help and credits pages (sizes,
+// arrows, one-to-one dragging and stray pointer events).
+
+#include "gl_recorder.h"
+#include "headless_screen.h"
+#include "intro_scene.h"
+#include "map_select_scene.h"
+#include "menu_scene.h"
+#include "tex_scrolling_view.h"
+
+#include <QCoreApplication>
+#include <QGraphicsView>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace
+{
+
+// A plain view like the game's: no frame, no scroll bars, unscaled.
+struct page_view {
+    explicit page_view(QGraphicsScene* scene)
+    {
+        view.setFrameStyle(QFrame::NoFrame);
+        view.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view.resize(800, 480);
+        view.show();
+        view.setScene(scene);
+    }
+    // Pointer events as the view would deliver them for viewport pixel (x, y).
+    void press(QGraphicsScene* s, int x, int y)
+    {
+        deliver(s, QEvent::GraphicsSceneMousePress, x, y);
+    }
+    void move(QGraphicsScene* s, int x, int y) { deliver(s, QEvent::GraphicsSceneMouseMove, x, y); }
+    void release(QGraphicsScene* s, int x, int y)
+    {
+        deliver(s, QEvent::GraphicsSceneMouseRelease, x, y);
+    }
+    void deliver(QGraphicsScene* s, QEvent::Type t, int x, int y)
+    {
+        send_mouse(s, t, view.mapToScene(x, y));
+    }
+    double top() const { return view.mapToScene(0, 0).y(); }
+    double left() const { return view.mapToScene(0, 0).x(); }
+
+    QGraphicsView view;
+};
+
+// A press handed straight to a button, at (x, y) in its own coordinates.
+void press_button(menu_button& button, double x, double y)
+{
+    QGraphicsSceneMouseEvent e(QEvent::GraphicsSceneMousePress);
+    e.setPos(QPointF(x, y));
+    e.setButton(Qt::LeftButton);
+    button.mousePressEvent(&e);
+}
+
+} // namespace
+
+TEST(IntroScene, OpensTheMainMenuOnItsThirdTickOnly)
+{
+    headless_screen screen;
+    auto* intro = new intro_scene;
+    scene_manager manager(intro, nullptr, nullptr);
+    intro->advance();
+    intro->advance();
+    EXPECT_EQ(manager.top(), intro);
+    intro->advance();
+    EXPECT_NE(dynamic_cast<menu_scene*>(manager.top()), nullptr);
+    EXPECT_FALSE(intro->timer->isActive());
+    intro->advance(); // a stray tick must not stack a second menu
+    EXPECT_EQ(manager.scenes.size(), 2u);
+}
+
+TEST(MenuScene, ButtonsSitAtTheirPlacesOn800x480)
+{
+    headless_screen screen;
+    menu_scene m;
+    EXPECT_EQ(m.quit.pos(), QPointF(30, 180));
+    EXPECT_EQ(m.play.pos(), QPointF(650, 180));
+    EXPECT_EQ(m.help.pos(), QPointF(340, 120));
+    EXPECT_EQ(m.credits.pos(), QPointF(370, 260));
+    EXPECT_EQ(m.credits.width, 60);
+    EXPECT_EQ(m.sceneRect(), QRectF(0, 0, 800, 480));
+
+    // Drawn where they sit, less the view position.
+    gl_recorder gl;
+    m.view_left = 10;
+    m.updateGL();
+    bool saw_play = false;
+    for (const recorded_draw& d : gl.draws)
+        saw_play = saw_play || (d.uses(spriteman::tex_play) && d.left() == 640 && d.top() == 180 &&
+                                d.right() == 760 && d.bottom() == 300);
+    EXPECT_TRUE(saw_play);
+}
+
+TEST(MenuScene, RelayoutRunsOnEverySixteenthFrame)
+{
+    headless_screen screen;
+    menu_scene m;
+    screen.viewport.resize(1000, 600);
+    for (int frame = 1; frame <= 15; ++frame)
+        m.updateGL();
+    EXPECT_EQ(m.play.pos(), QPointF(650, 180));
+    m.updateGL();
+    EXPECT_EQ(m.play.pos(), QPointF(850, 240));
+    EXPECT_EQ(m.credits.pos(), QPointF(470, 320));
+    EXPECT_EQ(m.sceneRect(), QRectF(0, 0, 1000, 600));
+    EXPECT_EQ(m.relayout_counter, 0);
+}
+
+TEST(MenuScene, PressesInsideButtonsOpenTheirScreens)
+{
+    headless_screen screen;
+    auto* m = new menu_scene;
+    scene_manager manager(m, nullptr, nullptr);
+
+    send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(400, 180)); // help
+    auto* page = dynamic_cast<tex_scrolling_view*>(manager.top());
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->page, spriteman::tex_help_first);
+    EXPECT_EQ(page->next_page, spriteman::tex_help_second);
+    manager.go_back();
+
+    send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(400, 290)); // credits
+    page = dynamic_cast<tex_scrolling_view*>(manager.top());
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->page, spriteman::tex_credits);
+    EXPECT_EQ(page->next_page, nullptr);
+    manager.go_back();
+
+    send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(700, 240)); // play
+    EXPECT_NE(dynamic_cast<map_select_scene*>(manager.top()), nullptr);
+    manager.go_back();
+
+    send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(400, 250)); // between buttons
+    EXPECT_EQ(manager.top(), m);
+}
+
+TEST(MenuScene, PressesOnAButtonsEdgeDoNothing)
+{
+    headless_screen screen;
+    auto* m = new menu_scene;
+    scene_manager manager(m, nullptr, nullptr);
+    const QPointF edges[] = {{0, 60}, {60, 0}, {120, 60}, {60, 120}};
+    for (const QPointF& p : edges) {
+        press_button(m->help, p.x(), p.y());
+        EXPECT_EQ(manager.scenes.size(), 1u) << p.x() << "," << p.y();
+    }
+    press_button(m->help, 1, 1);
+    EXPECT_EQ(manager.scenes.size(), 2u);
+}
+
+TEST(MenuScene, QuitButtonEndsTheEventLoop)
+{
+    headless_screen screen;
+    menu_scene m;
+    QTimer press;
+    press.setSingleShot(true);
+    QObject::connect(&press, &QTimer::timeout,
+                     [&] { send_mouse(&m, QEvent::GraphicsSceneMousePress, QPointF(90, 240)); });
+    QTimer give_up;
+    give_up.setSingleShot(true);
+    QObject::connect(&give_up, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    press.start(0);
+    give_up.start(2000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
+TEST(ScrollingPage, CreditsKeepTheirWidthAndScrollVertically)
+{
+    headless_screen screen;
+    tex_scrolling_view page(spriteman::tex_credits, nullptr);
+    page_view v(&page);
+    page.advance();
+    EXPECT_DOUBLE_EQ(page.page_width, 622);
+    EXPECT_DOUBLE_EQ(page.page_height, 1240);
+    EXPECT_EQ(page.sceneRect(), QRectF(0, 0, 622, 1240));
+    EXPECT_EQ(v.left(), -89); // centred across
+    EXPECT_EQ(v.top(), 0);
+
+    v.press(&page, 400, 400);
+    v.move(&page, 400, -2000);
+    EXPECT_EQ(v.top(), 760); // 1240 - 480
+    EXPECT_EQ(v.left(), -89);
+
+    gl_recorder gl;
+    page.updateGL();
+    ASSERT_EQ(gl.draws.size(), 2u); // the page and the back arrow, no next arrow
+    EXPECT_EQ(gl.draws[0].positions, (std::vector<float>{89, -760, 711, -760, 89, 480, 711, 480}));
+}
+
+TEST(ScrollingPage, HelpPagesFillTheWidthAndChainThroughTheirArrows)
+{
+    headless_screen screen;
+    auto* first = new tex_scrolling_view(spriteman::tex_help_first, spriteman::tex_help_second);
+    scene_manager manager(first, nullptr, nullptr);
+    page_view v(first);
+    first->advance();
+    EXPECT_DOUBLE_EQ(first->page_width, 800);
+    EXPECT_DOUBLE_EQ(first->page_height, 800);
+    v.press(first, 400, 400);
+    v.move(first, 400, -1000);
+    v.release(first, 400, -1000);
+    EXPECT_EQ(v.top(), 320);
+    EXPECT_EQ(std::vector<float>(first->next_quad, first->next_quad + 8),
+              (std::vector<float>{740, 0, 800, 0, 740, 60, 800, 60}));
+
+    v.press(first, 770, 30);
+    auto* second = dynamic_cast<tex_scrolling_view*>(manager.top());
+    ASSERT_NE(second, nullptr);
+    ASSERT_NE(second, first);
+    EXPECT_EQ(second->page, spriteman::tex_help_second);
+    EXPECT_EQ(second->next_page, nullptr);
+
+    // The back arrow closes the page at its next tick.
+    v.view.setScene(second);
+    second->advance();
+    v.press(second, 30, 30);
+    EXPECT_EQ(manager.top(), second);
+    second->advance();
+    EXPECT_EQ(manager.top(), first);
+}
+
+TEST(ScrollingPage, ResizeNarrowsThePageWithItsAspect)
+{
+    headless_screen screen;
+    tex_scrolling_view page(spriteman::tex_help_first, spriteman::tex_help_second);
+    screen.viewport.resize(600, 480);
+    page.resizeGL();
+    EXPECT_DOUBLE_EQ(page.page_width, 600);
+    EXPECT_DOUBLE_EQ(page.page_height, 600);
+    EXPECT_EQ(page.sceneRect(), QRectF(0, 0, 600, 600));
+    EXPECT_EQ(page.next_quad[0], 540);
+}
+
+TEST(ScrollingPage, DragMovesThePageWithTheFinger)
+{
+    headless_screen screen;
+    tex_scrolling_view page(spriteman::tex_help_first, spriteman::tex_help_second);
+    page_view v(&page);
+    page.advance();
+    v.press(&page, 400, 300);
+    v.move(&page, 400, 250);
+    EXPECT_EQ(v.top(), 50);
+    v.move(&page, 380, 200);
+    EXPECT_EQ(v.top(), 100);
+    EXPECT_EQ(v.left(), 0); // nothing to scroll across
+    v.release(&page, 400, 190);
+    EXPECT_EQ(v.top(), 110);
+
+    // A second drag starts from where the first left the page.
+    v.press(&page, 400, 100);
+    v.move(&page, 400, 160);
+    EXPECT_EQ(v.top(), 50);
+    v.move(&page, 400, 400); // past the top edge: clamped
+    EXPECT_EQ(v.top(), 0);
+    v.release(&page, 400, 400);
+}
+
+TEST(ScrollingPage, PointerEventsWithoutADragDoNotScroll)
+{
+    headless_screen screen;
+    tex_scrolling_view page(spriteman::tex_credits, nullptr);
+    page_view v(&page);
+    page.advance();
+
+    // Before any press, even far outside the viewport.
+    v.move(&page, 400, -500);
+    v.release(&page, 400, -500);
+    EXPECT_EQ(v.top(), 0);
+
+    v.press(&page, 400, 400);
+    v.move(&page, 400, 0);
+    v.release(&page, 400, 0);
+    ASSERT_EQ(v.top(), 400);
+
+    // After the release, hovering moves nothing.
+    v.move(&page, 400, 300);
+    EXPECT_EQ(v.top(), 400);
+
+    // A press where a next arrow would be starts no drag from the old anchor.
+    v.press(&page, 790, 30);
+    v.move(&page, 790, 300);
+    v.release(&page, 790, 300);
+    EXPECT_EQ(v.top(), 400);
+}
