@@ -45,6 +45,9 @@ stockchar::stockchar(game_scene* scene, long long x, long long y, unsigned char 
 
 stockchar::~stockchar()
 {
+    // A queued exit of a character that is gone must not reach a new object
+    // that happens to get the same address.
+    world->removal_queue.remove(this);
     for (stock_slot*& s : stock_slots) {
         delete s;
         s = nullptr;

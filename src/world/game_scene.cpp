@@ -50,55 +50,54 @@ game_scene::~game_scene()
 void game_scene::add_gl_item(myglitem* item)
 {
     myscene::add_gl_item(item);
-    auto* block = static_cast<stockblock*>(item);
     const unsigned int t = item->type;
     const unsigned int c = item->color_index & 3;
+    // Only world objects carry a type; controls and the background do not.
     if (t & cfg::cloud)
-        clouds[c].push_back(block);
+        clouds[c].push_back(static_cast<stockblock*>(item));
     else if (t & cfg::character)
         characters.push_back(static_cast<stockchar*>(item));
     else if (t & cfg::entrance)
-        entrances.push_back(block);
+        entrances.push_back(static_cast<stockblock*>(item));
     else if (t & cfg::exit)
-        exits[c].push_back(block);
+        exits[c].push_back(static_cast<stockblock*>(item));
     else if (t & cfg::falling)
-        fallings[c].push_back(block);
+        fallings[c].push_back(static_cast<stockblock*>(item));
     else if (t & cfg::spike)
-        spikes_list.push_back(block);
+        spikes_list.push_back(static_cast<stockblock*>(item));
     else if (t & cfg::bomb)
-        bombs.push_back(block);
+        bombs.push_back(static_cast<stockblock*>(item));
 }
 
 void game_scene::remove_gl_item(myglitem* item)
 {
     myscene::remove_gl_item(item);
-    auto* block = static_cast<stockblock*>(item);
     const unsigned int t = item->type;
     const unsigned int c = item->color_index & 3;
+    // Called from the block destructors: compare addresses, never cast down
+    // to a class whose destructor has already run.
+    auto same = [item](const myglitem* b) { return b == item; };
     if (t & cfg::cloud) {
-        clouds[c].remove(block);
+        clouds[c].remove_if(same);
     } else if (t & cfg::character) {
-        auto it = std::find(characters.begin(), characters.end(), item);
+        auto it = std::find_if(characters.begin(), characters.end(), same);
         if (it != characters.end())
             characters.erase(it);
         // A blast or a "delete" may take the focused character (or the last
         // one) away: the focus falls back to the first character.
         if (focused >= characters.size())
             focused = 0;
-        // A queued exit of a character that is gone must not reach a new
-        // object that happens to get the same address.
-        removal_queue.remove(static_cast<stockchar*>(item));
     } else if (t & cfg::entrance) {
-        entrances.remove(block);
+        entrances.remove_if(same);
     } else if (t & cfg::exit) {
-        exits[c].remove(block);
+        exits[c].remove_if(same);
     } else if (t & cfg::falling) {
-        fallings[c].remove(block);
+        fallings[c].remove_if(same);
     } else if (t & cfg::spike) {
-        spikes_list.remove(block);
+        spikes_list.remove_if(same);
     } else if (t & cfg::bomb) {
-        bombs.remove(block);
-        deletion_queue.remove(block);
+        bombs.remove_if(same);
+        deletion_queue.remove_if(same);
     }
 }
 
