@@ -10,9 +10,10 @@
 class scene_manager;
 class progress_manager;
 
-class view : public QGraphicsView {
+class view : public QGraphicsView
+{
     Q_OBJECT
-public:
+  public:
     explicit view(QWidget* parent = nullptr);
     ~view() override;
 
@@ -21,11 +22,18 @@ public:
 
     static QWidget* _static_viewport_ptr;
 
-protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+
+  private:
+    // Set while the top scene's tick runs: the repaints a self-drawing scene
+    // asks for then are the only ones drawn for it.
+    bool in_tick = false;
 };
 
 #endif
