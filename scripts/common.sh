@@ -1,0 +1,82 @@
+# Shared by run.sh and test.sh (sourced, not run): the Debian packages each
+# needs, installing the missing ones, and a virtual X server.
+
+BUILD_PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev libqt6opengl6-dev
+    libgl-dev libgles-dev libegl-dev
+    libgl1-mesa-dri libglx-mesa0 libegl-mesa0
+    fonts-dejavu-core
+)
+TEST_PACKAGES=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth x11-apps imagemagick xdotool
+)
+XVFB_PACKAGES=(xvfb xauth)
+
+# Installs those of the named packages that are not installed yet; asks apt
+# for its package lists only when something is missing.
+ensure_packages() {
+    local missing=() p
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$p")
+        fi
+    done
+    if [ ${#missing[@]} -eq 0 ]; then
+        return 0
+    fi
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    echo "== Installing missing packages: ${missing[*]}"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
+        apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Configures (once) and builds a build directory whose game reads the data
+# staged inside it. Extra arguments go to cmake's configure step.
+configure_and_build() {
+    local dir=$1
+    shift
+    local abs
+    abs="$(pwd)/$dir"
+    cmake -S . -B "$dir" -G Ninja -DCF_MAIN_DIRECTORY="$abs/stage/" "$@"
+    cmake --build "$dir" -j "$(nproc)"
+}
+
+XVFB_PID=""
+
+# Starts Xvfb at 800x480x24, without a window manager, on the first free
+# display from the one given; sets XVFB_DISPLAY.
+start_xvfb() {
+    local n=${1:-99}
+    while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do
+        n=$((n + 1))
+    done
+    Xvfb ":${n}" -screen 0 800x480x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    XVFB_PID=$!
+    XVFB_DISPLAY=":${n}"
+    local i
+    for i in $(seq 1 100); do
+        if [ -S "/tmp/.X11-unix/X${n}" ]; then
+            return 0
+        fi
+        if ! kill -0 "$XVFB_PID" 2>/dev/null; then
+            break
+        fi
+        sleep 0.1
+    done
+    echo "Xvfb did not start on ${XVFB_DISPLAY}" >&2
+    return 1
+}
+
+stop_xvfb() {
+    if [ -n "$XVFB_PID" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+        wait "$XVFB_PID" 2>/dev/null || true
+        XVFB_PID=""
+    fi
+}

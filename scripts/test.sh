@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Builds Crumbleford and runs every test: the headless suite, the GL suite on
+# a virtual X server (Xvfb, no window manager), and the headless suite again
+# built with AddressSanitizer and UndefinedBehaviorSanitizer. Installs any
+# missing Debian packages first. Exits non-zero if anything fails.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/common.sh
+
+started=$(date +%s)
+ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+
+# Mesa's shader cache can hide compile errors.
+export MESA_SHADER_CACHE_DISABLE=true
+logs=$(mktemp -d)
+trap 'stop_xvfb; rm -rf "$logs"' EXIT
+failed=0
+
+run_ctest() { # name, build dir, ctest arguments...
+    local name=$1 dir=$2
+    shift 2
+    echo "== ${name}"
+    if ! ctest --test-dir "$dir" --output-on-failure --timeout 300 "$@" 2>&1 |
+        tee "$logs/$name.log"; then
+        failed=1
+    fi
+    if ! grep -q "tests passed" "$logs/$name.log"; then
+        failed=1
+    fi
+}
+
+echo "== Building (build/)"
+configure_and_build build
+run_ctest headless build -LE gl -j "$(nproc)"
+
+start_xvfb 99
+echo "== Virtual X server on ${XVFB_DISPLAY}"
+export DISPLAY=$XVFB_DISPLAY
+run_ctest gl build -L gl
+unset DISPLAY
+stop_xvfb
+
+echo "== Building with sanitizers (build-asan/)"
+configure_and_build build-asan -DCF_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+run_ctest sanitizers build-asan -LE gl -j "$(nproc)"
+
+echo "== Summary ($(($(date +%s) - started)) s)"
+for name in headless gl sanitizers; do
+    summary=$(grep -E "tests passed|tests failed out of" "$logs/$name.log" | tail -1 || true)
+    echo "${name}: ${summary:-no summary}"
+done
+# One closing line over the three runs.
+grep -h -E "tests passed, [0-9]+ tests failed out of [0-9]+" "$logs"/*.log |
+    sed -E 's/.*tests passed, ([0-9]+) tests failed out of ([0-9]+).*/\1 \2/' |
+    awk '{ failed += $1; total += $2 } END { printf "%d passed, %d failed\n", total - failed, failed }' ||
+    true
+exit $failed
