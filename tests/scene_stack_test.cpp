@@ -4,6 +4,7 @@
 #include "backdrop_scene.h"
 #include "gl_recorder.h"
 #include "myglitem.h"
+#include "myglwidget.h"
 #include "myscene.h"
 #include "scene_manager.h"
 #include "view.h"
@@ -11,6 +12,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
@@ -37,6 +39,15 @@ class counting_scene : public myscene
         view_left_at_key = view_left;
     }
     void keyReleaseEvent(QKeyEvent* e) override { keys_released.push_back(e->key()); }
+};
+
+// Notes the order in which scenes are laid out.
+class layout_log_scene : public myscene
+{
+  public:
+    layout_log_scene(std::vector<layout_log_scene*>* log) : log(log) {}
+    void resizeGL() override { log->push_back(this); }
+    std::vector<layout_log_scene*>* log;
 };
 
 class reactivation_counter : public backdrop_scene
@@ -223,4 +234,36 @@ TEST_F(HeadlessView, ForwardsKeysToTheTopSceneOnly)
     // The view position is recorded before the scene sees the key.
     EXPECT_DOUBLE_EQ(top->view_left_at_key, 1000);
     EXPECT_DOUBLE_EQ(top->view_top, 200);
+}
+
+TEST_F(HeadlessView, FramesRecordWhereTheViewIsScrolled)
+{
+    auto* world = new counting_scene;
+    world->setSceneRect(0, 0, 5000, 5000);
+    v->manager->add_scene(world);
+    v->resize(801, 480);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(v->viewport()->width(), 801);
+    // Scene point (1000, 200) at the top-left pixel.
+    v->horizontalScrollBar()->setValue(1000);
+    v->verticalScrollBar()->setValue(200);
+
+    myglwidget::record_view_position(world, v.get(), 801, 480);
+    EXPECT_DOUBLE_EQ(world->view_left, 1000);
+    EXPECT_DOUBLE_EQ(world->view_top, 200);
+    // Halves truncate: an odd width takes the centre at pixel 400.
+    EXPECT_DOUBLE_EQ(world->view_center_x, 1400);
+    EXPECT_DOUBLE_EQ(world->view_center_y, 440);
+}
+
+TEST_F(HeadlessView, AResizeLaysOutEverySceneOldestFirst)
+{
+    std::vector<layout_log_scene*> log;
+    auto* below = new layout_log_scene(&log);
+    auto* top = new layout_log_scene(&log);
+    v->manager->add_scene(below);
+    v->manager->add_scene(top);
+    v->resize(1024, 600);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log, (std::vector<layout_log_scene*>{below, top}));
 }

@@ -222,6 +222,15 @@ void myglwidget::resizeGL(int width, int height)
     resize_scenes();
 }
 
+void myglwidget::record_view_position(myscene* s, const QGraphicsView* v, int width, int height)
+{
+    const QPointF corner = v->mapToScene(0, 0);
+    s->view_left = corner.x();
+    s->view_top = corner.y();
+    s->view_center_x = v->mapToScene(width / 2, 0).x();
+    s->view_center_y = v->mapToScene(0, height / 2).y();
+}
+
 void myglwidget::paintGL()
 {
     glClear(GL_COLOR_BUFFER_BIT);
@@ -233,13 +242,8 @@ void myglwidget::paintGL()
     scene_manager* manager = scene_manager::current();
     myscene* top = manager ? manager->top() : nullptr;
     if (top && spriteman::ready()) {
-        if (view* v = scene_manager::_view_static_ptr) {
-            const QPointF corner = v->mapToScene(0, 0);
-            top->view_left = corner.x();
-            top->view_top = corner.y();
-            top->view_center_x = v->mapToScene(width() / 2, 0).x();
-            top->view_center_y = v->mapToScene(0, height() / 2).y();
-        }
+        if (view* v = scene_manager::_view_static_ptr)
+            record_view_position(top, v, width(), height());
         top->updateGL();
     }
     glFlush();

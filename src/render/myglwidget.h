@@ -11,7 +11,9 @@
 #include <memory>
 #include <string>
 
+class QGraphicsView;
 class QPaintEvent;
+class myscene;
 class QResizeEvent;
 class qt_gl_backend;
 
@@ -28,6 +30,10 @@ class myglwidget : public QOpenGLWidget, protected QOpenGLFunctions
     // The view receives the viewport's paint events; this hands one back to
     // the GL widget, which makes its context current and calls paintGL.
     void public_paint_event(QPaintEvent* event);
+
+    // Writes the scene position of a viewport of the given size into s: its
+    // top-left corner, the x of its top centre and the y of its middle left.
+    static void record_view_position(myscene* s, const QGraphicsView* v, int width, int height);
 
     // Lays out every scene on the stack for the viewport's size, oldest first.
     static void resize_scenes();
