@@ -109,7 +109,7 @@ TEST(SceneStack, OnlyTheTopSceneTicksAt33Milliseconds)
     EXPECT_TRUE(second->timer->isActive());
     EXPECT_EQ(second->timer->interval(), 33);
 
-    run_events_for(150);
+    run_events_for(300);
     EXPECT_EQ(first->ticks, 0);
     EXPECT_GE(second->ticks, 2);
 }
@@ -206,7 +206,7 @@ TEST_F(HeadlessView, ShowsWhateverIsOnTopOfTheStack)
     EXPECT_EQ(v->scene(), second);
 
     // The view's tick handling must still deliver the top scene's ticks.
-    run_events_for(150);
+    run_events_for(300);
     EXPECT_GE(second->ticks, 2);
 
     ASSERT_TRUE(v->manager->go_back());
