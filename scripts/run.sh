@@ -11,7 +11,7 @@ else
     ensure_packages "${BUILD_PACKAGES[@]}"
 fi
 
-configure_and_build build
+configure_and_build build -DCF_BUILD_TESTS=OFF
 
 if [ -z "${DISPLAY:-}" ]; then
     trap stop_xvfb EXIT

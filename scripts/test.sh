@@ -30,7 +30,7 @@ run_ctest() { # name, build dir, ctest arguments...
 }
 
 echo "== Building (build/)"
-configure_and_build build
+configure_and_build build -DCF_BUILD_TESTS=ON
 run_ctest headless build -LE gl -j "$(nproc)"
 
 start_xvfb 99
@@ -41,7 +41,7 @@ unset DISPLAY
 stop_xvfb
 
 echo "== Building with sanitizers (build-asan/)"
-configure_and_build build-asan -DCF_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+configure_and_build build-asan -DCF_BUILD_TESTS=ON -DCF_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 run_ctest sanitizers build-asan -LE gl -j "$(nproc)"
 
 echo "== Summary ($(($(date +%s) - started)) s)"
