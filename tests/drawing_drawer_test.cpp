@@ -146,7 +146,9 @@ TEST_F(DrawingSurface, BombsGoOnOccupiedCellsWithinReach)
     }
     EXPECT_EQ(scene->bombs.size(), 3u);
     EXPECT_EQ(character(0)->stock_slots[0]->count, 6);
-    EXPECT_NE(scene->grid[6][4], nullptr); // the block under a bomb stays until it blows
+    // The block under a bomb stays until it blows.
+    ASSERT_NE(scene->grid[6][4], nullptr);
+    EXPECT_EQ(scene->grid[6][4]->type, cfg::static0);
 }
 
 TEST_F(DrawingSurface, NinePlacementsEmptyASlotAndTheTenthIsRefused)
