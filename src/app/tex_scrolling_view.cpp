@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "atlas_table.h"
 #include "myglitem.h"
+#include "myglwidget.h"
 #include "scene_manager.h"
 #include "spriteman.h"
 #include "view.h"
@@ -102,11 +103,7 @@ bool tex_scrolling_view::center_view(double x, double y)
 void tex_scrolling_view::record_view_position(QGraphicsView* v)
 {
     const QWidget* vp = v->viewport();
-    const QPointF corner = v->mapToScene(0, 0);
-    view_left = corner.x();
-    view_top = corner.y();
-    view_center_x = v->mapToScene(vp->width() / 2, 0).x();
-    view_center_y = v->mapToScene(0, vp->height() / 2).y();
+    myglwidget::record_view_position(this, v, vp->width(), vp->height());
 }
 
 void tex_scrolling_view::mousePressEvent(QGraphicsSceneMouseEvent* e)
