@@ -95,7 +95,9 @@ void print_state(game_scene& scene, long long t, std::ostream& out)
             << static_cast<const bomb*>(b)->fuse << '\n';
 }
 
-void apply_event(game_scene& scene, const replay_event& e, std::ostream& out)
+} // namespace
+
+void apply_replay_event(game_scene& scene, const replay_event& e, std::ostream& out)
 {
     if (e.kind == replay_event::place) {
         const bool in_range = e.slot >= 0 && e.slot <= 2;
@@ -112,8 +114,6 @@ void apply_event(game_scene& scene, const replay_event& e, std::ostream& out)
     else
         scene.keyReleaseEvent(&key);
 }
-
-} // namespace
 
 replay_script parse_replay_script(std::istream& in)
 {
@@ -183,7 +183,7 @@ replay_result run_replay(const std::string& level_path, const replay_script& scr
         print_state(*scene, 0, trace);
         for (long long t = 1; t <= ticks; ++t) {
             for (; next != events.end() && next->tick == t; ++next)
-                apply_event(*scene, *next, trace);
+                apply_replay_event(*scene, *next, trace);
             scene->advance();
             result.ticks = t;
             print_state(*scene, t, trace);

@@ -26,6 +26,12 @@ struct replay_script {
 
 replay_script parse_replay_script(std::istream& in);
 
+class game_scene;
+
+// Delivers one event to a scene as the player would; a placement prints its
+// "place" trace line to `trace`.
+void apply_replay_event(game_scene& scene, const replay_event& e, std::ostream& trace);
+
 enum class replay_outcome { running, passed, failed };
 
 struct replay_result {
