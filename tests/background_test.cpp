@@ -1,6 +1,5 @@
 // Layouts of the full-screen background, plain and with the menu's strips.
 
-#include "backdrop_scene.h"
 #include "bg_gl_item.h"
 #include "gl_recorder.h"
 #include "myscene.h"
@@ -116,37 +115,3 @@ TEST_F(Background, DeletingItLeavesTheDrawingList)
     EXPECT_TRUE(scene.items().isEmpty());
 }
 
-TEST_F(Background, BackdropSceneShowsTheLevelBackground)
-{
-    backdrop_scene backdrop;
-    ASSERT_NE(backdrop.background, nullptr);
-    EXPECT_TRUE(backdrop.self_drawing);
-    backdrop.updateGL();
-    ASSERT_EQ(gl.draws.size(), 1u);
-    EXPECT_TRUE(gl.draws[0].uses(spriteman::tex_bg_non_grassy));
-    EXPECT_EQ(gl.draws[0].positions, (std::vector<float>{0, 0, 1024, 0, 0, 600, 1024, 600}));
-
-    viewport.resize(640, 360);
-    backdrop.resizeGL();
-    gl.clear();
-    backdrop.updateGL();
-    ASSERT_EQ(gl.draws.size(), 1u);
-    EXPECT_EQ(gl.draws[0].right(), 640);
-    EXPECT_EQ(gl.draws[0].bottom(), 360);
-}
-
-TEST_F(Background, BackdropMadeBeforeTheAtlasGetsItsBackgroundAtItsFirstTick)
-{
-    spriteman::deinit();
-    backdrop_scene backdrop;
-    EXPECT_EQ(backdrop.background, nullptr);
-    backdrop.updateGL(); // nothing to draw from yet
-    EXPECT_TRUE(gl.draws.empty());
-
-    spriteman::init(2048, 2048);
-    backdrop.advance();
-    ASSERT_NE(backdrop.background, nullptr);
-    backdrop.updateGL();
-    ASSERT_EQ(gl.draws.size(), 1u);
-    EXPECT_TRUE(gl.draws[0].uses(spriteman::tex_bg_non_grassy));
-}

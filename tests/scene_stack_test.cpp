@@ -1,8 +1,8 @@
 // The scene stack, the drawing order of a scene's items and the view that
 // shows the top scene, all on the headless platform.
 
-#include "backdrop_scene.h"
 #include "gl_recorder.h"
+#include "intro_scene.h"
 #include "myglitem.h"
 #include "myglwidget.h"
 #include "myscene.h"
@@ -50,11 +50,19 @@ class layout_log_scene : public myscene
     std::vector<layout_log_scene*>* log;
 };
 
-class reactivation_counter : public backdrop_scene
+class reactivation_counter : public myscene
 {
   public:
     int reactivations = 0;
     void reactivated() override { ++reactivations; }
+    // The tick's reactivation step, as every game scene runs it.
+    void advance() override
+    {
+        if (reactivate) {
+            reactivated();
+            reactivate = false;
+        }
+    }
 };
 
 // A quad whose left edge names the item, so the draw order can be read back.
@@ -179,7 +187,7 @@ class HeadlessView : public ::testing::Test
     std::unique_ptr<view> v;
 };
 
-TEST_F(HeadlessView, StartsWithTheBackdropSceneAndPublishesItself)
+TEST_F(HeadlessView, StartsWithTheIntroSceneAndPublishesItself)
 {
     ASSERT_NE(v->manager, nullptr);
     ASSERT_NE(v->progress, nullptr);
@@ -189,7 +197,7 @@ TEST_F(HeadlessView, StartsWithTheBackdropSceneAndPublishesItself)
     EXPECT_EQ(scene_manager::_viewport_static_ptr, v->viewport());
     EXPECT_EQ(view::_static_viewport_ptr, v->viewport());
     myscene* first = v->manager->top();
-    ASSERT_NE(dynamic_cast<backdrop_scene*>(first), nullptr);
+    ASSERT_NE(dynamic_cast<intro_scene*>(first), nullptr);
     EXPECT_EQ(v->scene(), first);
     EXPECT_TRUE(first->self_drawing);
     EXPECT_EQ(first->view_left, 0);

@@ -21,6 +21,5 @@ void intro_scene::advance()
     if (countdown < 0)
         if (scene_manager* manager = scene_manager::current())
             manager->add_scene(new menu_scene(nullptr));
-    if (QWidget* viewport = view::_static_viewport_ptr)
-        viewport->repaint();
+    view::repaint_viewport();
 }

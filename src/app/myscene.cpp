@@ -18,6 +18,9 @@ myscene::~myscene()
     delete timer;
     delete background;
     background = nullptr;
+    // Items still attached unregister themselves from this scene as they go:
+    // delete them while it is still a myscene, not in the base destructor.
+    clear();
 }
 
 void myscene::add_gl_item(myglitem* item)

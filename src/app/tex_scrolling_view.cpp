@@ -78,8 +78,8 @@ void tex_scrolling_view::advance()
     }
     if (home_pending)
         home_pending = !center_view(0, 0);
-    if (MainWindow::window_focused && view::_static_viewport_ptr)
-        view::_static_viewport_ptr->repaint();
+    if (MainWindow::window_focused)
+        view::repaint_viewport();
 }
 
 QGraphicsView* tex_scrolling_view::shown_in() const

@@ -1,6 +1,6 @@
 #include "view.h"
 
-#include "backdrop_scene.h"
+#include "intro_scene.h"
 #include "myglwidget.h"
 #include "myscene.h"
 #include "progress_manager.h"
@@ -12,6 +12,7 @@
 #include <QTimer>
 
 QWidget* view::_static_viewport_ptr = nullptr;
+bool view::drawing_requested = false;
 
 namespace
 {
@@ -37,9 +38,7 @@ view::view(QWidget* parent) : QGraphicsView(parent)
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setFrameStyle(QFrame::NoFrame);
     progress = new progress_manager();
-    // Start-up screen until the title scene takes its place.
-    manager = new scene_manager(new backdrop_scene(), this, progress);
-    qApp->installEventFilter(this);
+    manager = new scene_manager(new intro_scene(nullptr), this, progress);
 }
 
 view::~view()
@@ -58,18 +57,13 @@ view::~view()
         _static_viewport_ptr = nullptr;
 }
 
-bool view::eventFilter(QObject* watched, QEvent* event)
+void view::repaint_viewport()
 {
-    // The top scene's tick is delivered here rather than by the event loop,
-    // so that we know when it starts and ends.
-    myscene* top = manager ? manager->top() : nullptr;
-    if (event->type() == QEvent::Timer && top && watched == top->timer && !in_tick) {
-        in_tick = true;
-        watched->event(event);
-        in_tick = false;
-        return true;
-    }
-    return QGraphicsView::eventFilter(watched, event);
+    if (!_static_viewport_ptr)
+        return;
+    drawing_requested = true;
+    _static_viewport_ptr->repaint();
+    drawing_requested = false;
 }
 
 void view::keyPressEvent(QKeyEvent* e)
@@ -97,7 +91,7 @@ void view::paintEvent(QPaintEvent* e)
     // A self-drawing scene is drawn only by the repaint its own tick asks
     // for; Qt's repaints would double the GL work.
     myscene* top = manager ? manager->top() : nullptr;
-    if (top && top->self_drawing && !in_tick)
+    if (top && top->self_drawing && !drawing_requested)
         return;
     gl->public_paint_event(e);
 }

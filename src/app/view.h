@@ -22,7 +22,9 @@ class view : public QGraphicsView
 
     static QWidget* _static_viewport_ptr;
 
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    // Draws the top scene now. Self-drawing scenes call this from their
+    // tick: it is the only repaint drawn for them.
+    static void repaint_viewport();
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -31,9 +33,7 @@ class view : public QGraphicsView
     void resizeEvent(QResizeEvent* e) override;
 
   private:
-    // Set while the top scene's tick runs: the repaints a self-drawing scene
-    // asks for then are the only ones drawn for it.
-    bool in_tick = false;
+    static bool drawing_requested;
 };
 
 #endif
