@@ -266,8 +266,8 @@ void game_scene::advance()
         drawer->advance(1);
     process_removal_queue();
     process_deletion_queue();
-    if (MainWindow::window_focused && view::_static_viewport_ptr)
-        view::_static_viewport_ptr->repaint();
+    if (MainWindow::window_focused)
+        view::repaint_viewport();
     if (reactivate) {
         reactivated();
         reactivate = false;
