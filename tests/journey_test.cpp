@@ -1,0 +1,153 @@
+// From the map into a level and back, headless, with the real scene stack,
+// progress store, map pages and level: walk into a door, play the level to
+// its exit, pass it, leave through the menu, and find the map grown.
+
+#include "cfg.h"
+#include "gl_recorder.h"
+#include "headless_screen.h"
+#include "level_entrance.h"
+#include "level_scene.h"
+#include "map_select_scene.h"
+#include "progress_manager.h"
+#include "replay.h"
+#include "scene_manager.h"
+#include "stockchar.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QTimer>
+#include <QTemporaryDir>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+std::string read_file(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+level_entrance* door(game_scene* map, const std::string& name)
+{
+    for (stockblock* b : map->entrances) {
+        auto* e = static_cast<level_entrance*>(b);
+        if (e->level_name == name)
+            return e;
+    }
+    return nullptr;
+}
+
+void key(game_scene* scene, QEvent::Type type, int k)
+{
+    QKeyEvent e(type, k, Qt::NoModifier);
+    if (type == QEvent::KeyPress)
+        scene->keyPressEvent(&e);
+    else
+        scene->keyReleaseEvent(&e);
+}
+
+} // namespace
+
+TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
+{
+    headless_screen screen;
+    QTemporaryDir dir;
+    const std::string menus = dir.filePath("menus.list").toStdString();
+    const std::string levels = dir.filePath("levels.list").toStdString();
+    const std::string progress_file = dir.filePath("home/.crumbleford/passed_levels").toStdString();
+    const std::string pages = dir.filePath("menu/").toStdString();
+    std::ofstream(menus) << "0\n2\n5\n";
+    std::ofstream(levels) << "1\n2\n3\n4\n5\n";
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("menu")));
+    for (const char* page : {"0", "2", "5"})
+        ASSERT_TRUE(QFile::copy(QString(CF_STAGE_DIR "maps/menu/%1.menu").arg(page),
+                                QString::fromStdString(pages + page + ".menu")));
+    // One level passed already: only map 0 is open, its second door passed.
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("home/.crumbleford")));
+    std::ofstream(progress_file) << "2\n";
+
+    testing::internal::CaptureStdout();
+    progress_manager progress(menus, levels, progress_file, pages);
+    scene_manager::_progress_manager_static_ptr = &progress;
+    auto* map = new map_select_scene();
+    auto manager = std::make_unique<scene_manager>(map, nullptr, &progress);
+    const std::string loading = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(loading, "loading: " + pages + "0.menu SUCCES\n");
+
+    ASSERT_NE(door(map, "1"), nullptr);
+    ASSERT_NE(door(map, "2"), nullptr);
+    EXPECT_EQ(door(map, "3"), nullptr);
+    EXPECT_FALSE(door(map, "1")->passed);
+    EXPECT_TRUE(door(map, "2")->passed);
+
+    // Walk right into the first door and open it.
+    ASSERT_EQ(map->characters.size(), 1u);
+    stockchar* walker = map->characters[0];
+    key(map, QEvent::KeyPress, Qt::Key_Right);
+    for (int t = 0; t < 60 && walker->x <= 5 * cfg::multiplier; ++t)
+        map->advance();
+    key(map, QEvent::KeyRelease, Qt::Key_Right);
+    for (int t = 0; t < 15; ++t)
+        map->advance();
+    ASSERT_GT(walker->x, 5 * cfg::multiplier - walker->size);
+    ASSERT_LT(walker->x, 7 * cfg::multiplier);
+    testing::internal::CaptureStdout();
+    key(map, QEvent::KeyPress, Qt::Key_Space);
+    testing::internal::GetCapturedStdout();
+    auto* level = dynamic_cast<level_scene*>(manager->top());
+    ASSERT_NE(level, nullptr);
+    EXPECT_EQ(level->level_name, "1");
+    EXPECT_FALSE(map->timer->isActive());
+
+    // Play it with the recorded solution, event by event between ticks.
+    std::ifstream solution(CF_TESTS_DIR "/solutions/1.script");
+    const replay_script script = parse_replay_script(solution);
+    ASSERT_TRUE(script.ok()) << script.error;
+    std::ostringstream trace;
+    auto next = script.events.begin();
+    bool passed = false;
+    for (long long t = 1; t <= 3600 && !passed; ++t) {
+        for (; next != script.events.end() && next->tick == t; ++next)
+            apply_replay_event(*level, *next, trace);
+        level->advance();
+        passed = level->handled_passed;
+    }
+    ASSERT_TRUE(passed);
+    ASSERT_NE(level->menu, nullptr);
+    EXPECT_EQ(read_file(progress_file), "2\n1\n"); // appended before the menu shows
+
+    // "TO[MAP[SELECT" is the second row of the passed menu.
+    level->press_at(400, 120);
+    level->release_at(400, 120);
+    EXPECT_TRUE(level->leave_request);
+    level->advance(); // deletes the level
+    ASSERT_EQ(manager->top(), map);
+    EXPECT_TRUE(map->reactivate);
+    EXPECT_TRUE(map->timer->isActive());
+
+    testing::internal::CaptureStdout();
+    map->advance(); // reactivated: the second page is unlocked now
+    const std::string reloaded = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(reloaded, "loading: " + pages + "2.menu SUCCES\n");
+    EXPECT_NE(door(map, "3"), nullptr);
+    ASSERT_NE(door(map, "1"), nullptr);
+    EXPECT_TRUE(door(map, "1")->passed);
+
+    // The passed door looks passed.
+    gl_recorder gl;
+    door(map, "1")->updateGL();
+    ASSERT_FALSE(gl.draws.empty());
+    EXPECT_TRUE(gl.draws[0].uses(spriteman::tex_door_in_p));
+
+    // Passing it again appends nothing and unlocks nothing.
+    progress.set_level_passed("1");
+    EXPECT_EQ(read_file(progress_file), "2\n1\n");
+    EXPECT_TRUE(progress.get_new_menuses().empty());
+
+    manager.reset();
+    scene_manager::_progress_manager_static_ptr = nullptr;
+}
