@@ -114,4 +114,3 @@ TEST_F(Background, DeletingItLeavesTheDrawingList)
     EXPECT_TRUE(scene.gl_items.empty());
     EXPECT_TRUE(scene.items().isEmpty());
 }
-

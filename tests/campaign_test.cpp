@@ -21,7 +21,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const std::string levels_dir = CF_STAGE_DIR "maps/levels/";
 const std::string menu_dir = CF_STAGE_DIR "maps/menu/";
@@ -37,7 +38,10 @@ std::string read_file(const std::string& path)
     return text.str();
 }
 
-bool file_exists(const std::string& path) { return std::ifstream(path).good(); }
+bool file_exists(const std::string& path)
+{
+    return std::ifstream(path).good();
+}
 
 std::vector<std::string> words_of(const std::string& text)
 {
@@ -48,7 +52,10 @@ std::vector<std::string> words_of(const std::string& text)
     return words;
 }
 
-std::vector<std::string> level_names() { return words_of(read_file(levels_dir + "levels.list")); }
+std::vector<std::string> level_names()
+{
+    return words_of(read_file(levels_dir + "levels.list"));
+}
 
 std::vector<unsigned> page_numbers()
 {
@@ -58,7 +65,10 @@ std::vector<unsigned> page_numbers()
     return numbers;
 }
 
-std::string page_path(unsigned n) { return menu_dir + std::to_string(n) + ".menu"; }
+std::string page_path(unsigned n)
+{
+    return menu_dir + std::to_string(n) + ".menu";
+}
 
 // The records of a file, comments and blank lines left out.
 std::vector<std::vector<std::string>> records_of(const std::string& path)
@@ -139,12 +149,15 @@ bool last_position(const std::string& trace, long long& x, long long& y)
 
 const char* outcome_name(replay_outcome o)
 {
-    return o == replay_outcome::passed ? "passed" : o == replay_outcome::failed ? "failed" : "running";
+    return o == replay_outcome::passed   ? "passed"
+           : o == replay_outcome::failed ? "failed"
+                                         : "running";
 }
 
 // A game scene needs a viewport for the controls it builds.
-class campaign_scene_test : public ::testing::Test {
-protected:
+class campaign_scene_test : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         viewport.resize(800, 480);
@@ -281,9 +294,9 @@ TEST(campaign_map, later_pages_build_only_beyond_the_map_so_far)
             if (r[0] == "mapsize") {
                 new_width = std::max(width, std::stoi(r[1]));
                 new_height = std::max(height, std::stoi(r[2]));
-            } else if (n != 0 && (r[0] == "stockblock" || r[0] == "spikes" ||
-                                  r[0] == "stock_expendable" || r[0] == "falling" ||
-                                  r[0] == "cloud" || r[0] == "level_entrance")) {
+            } else if (n != 0 &&
+                       (r[0] == "stockblock" || r[0] == "spikes" || r[0] == "stock_expendable" ||
+                        r[0] == "falling" || r[0] == "cloud" || r[0] == "level_entrance")) {
                 const int c = static_cast<int>(std::stod(r[1]));
                 const int row = static_cast<int>(std::stod(r[2]));
                 EXPECT_TRUE(c >= width || row >= height) << r[0] << ' ' << c << ' ' << row;

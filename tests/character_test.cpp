@@ -4,7 +4,8 @@
 
 using character_motion = world_test;
 
-namespace {
+namespace
+{
 
 // A floor of separate white blocks along row 5, from column 1 to 8, with the
 // character standing on it at column 2.

@@ -6,39 +6,11 @@
 #include "cloud.h"
 #include "collcard.h"
 #include "collist.h"
-#include "extra_functions.h"
 #include "fakeblock.h"
 
-#include <climits>
 #include <vector>
 
 using collision = world_test;
-
-TEST(numeric_helpers, AbsAndCeilingAtTheirEdges)
-{
-    EXPECT_EQ(extra_functions::abs(-10000000), 10000000);
-    EXPECT_EQ(extra_functions::abs(7), 7);
-    EXPECT_EQ(extra_functions::abs(LLONG_MIN), LLONG_MIN);
-    EXPECT_EQ(extra_functions::bigtoceiled(0), 0);
-    EXPECT_EQ(extra_functions::bigtoceiled(1), 1);
-    EXPECT_EQ(extra_functions::bigtoceiled(10000000), 1);
-    EXPECT_EQ(extra_functions::bigtoceiled(10000001), 2);
-    EXPECT_EQ(extra_functions::bigtoceiled(19999999), 2);
-    EXPECT_EQ(extra_functions::bigtoceiled(20000000), 2);
-    EXPECT_EQ(extra_functions::bigtoceiled(-5000000), 1);
-    EXPECT_EQ(extra_functions::bigtoceiled(-15000000), 0);
-}
-
-TEST(constants, ComputedValues)
-{
-    EXPECT_EQ(cfg::max_speed, 419999999);
-    EXPECT_EQ(cfg::white, 7);
-    EXPECT_EQ(cfg::all_expendables, cfg::stock_expendable);
-    EXPECT_EQ(cfg::levels_list, cfg::main_directory + "maps/levels/levels.list");
-    EXPECT_EQ(cfg::menus_list, cfg::main_directory + "maps/menu/menus.list");
-    EXPECT_EQ(cfg::tex_directory, cfg::main_directory + "textures/");
-    EXPECT_NE(cfg::passed_levels.find("/.crumbleford/passed_levels"), std::string::npos);
-}
 
 TEST_F(collision, TouchingEdgesAreNotOverlaps)
 {
@@ -84,7 +56,7 @@ TEST_F(collision, ColourRuleDecidesWhoMeetsWhom)
     for (stockblock* b : order)
         types.push_back(b->type);
     const std::vector<unsigned int> expected = {
-        cfg::static0, cfg::static0, cfg::static0, cfg::cloud,    cfg::cloud,
+        cfg::static0, cfg::static0, cfg::static0,  cfg::cloud,     cfg::cloud,
         cfg::exit,    cfg::falling, cfg::entrance, cfg::character, cfg::character};
     EXPECT_EQ(types, expected);
 }

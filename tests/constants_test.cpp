@@ -4,6 +4,7 @@
 #include "cfg.h"
 #include "extra_functions.h"
 
+#include <QString>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -45,6 +46,9 @@ TEST(Constants, DataPathsExtendTheMainDirectory)
     EXPECT_EQ(cfg::menus_list, m + "maps/menu/menus.list");
     EXPECT_EQ(cfg::menu_suffix, ".menu");
     EXPECT_EQ(cfg::level_suffix, ".level");
+    // Progress belongs to whoever plays, in their home directory.
+    const std::string home = qEnvironmentVariable("HOME").toStdString();
+    EXPECT_EQ(cfg::passed_levels, home + "/.crumbleford/passed_levels");
 }
 
 TEST(NumericHelpers, AbsAtTheEdges)

@@ -15,13 +15,14 @@
 
 #include <QFile>
 #include <QKeyEvent>
-#include <QTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 std::string read_file(const std::string& path)
 {

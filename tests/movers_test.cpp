@@ -10,13 +10,18 @@
 
 using movers = world_test;
 
-namespace {
+namespace
+{
 
-cloud* first_cloud(game_scene& s, int colour) { return static_cast<cloud*>(s.clouds[colour].front()); }
+cloud* first_cloud(game_scene& s, int colour)
+{
+    return static_cast<cloud*>(s.clouds[colour].front());
+}
 
 // Remembers which texture-coordinate array the last draw used.
-class texture_spy : public gl_backend {
-public:
+class texture_spy : public gl_backend
+{
+  public:
     void attrib_pointer(unsigned int index, const float* data) override
     {
         if (index == texcoord_attrib)

@@ -9,7 +9,8 @@
 #include <fstream>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 struct run_result {
     int exit_code = -1;
@@ -56,8 +57,7 @@ TEST(simulator, ReproducesEveryReferenceTraceByteForByte)
     ASSERT_GE(levels.size(), 30);
     for (const QString& level : levels) {
         const QString base = level.chopped(6);
-        const run_result r =
-            run_sim({cases.filePath(level), cases.filePath(base + ".script")});
+        const run_result r = run_sim({cases.filePath(level), cases.filePath(base + ".script")});
         ASSERT_EQ(r.exit_code, 0) << base.toStdString() << ": " << r.err;
         const std::string expected = read_file(cases.filePath(base + ".trace").toStdString());
         const std::string got = without_loading_lines(r.out);
@@ -79,17 +79,21 @@ TEST(simulator, MalformedScriptsExitTwoNamingTheLine)
     QTemporaryDir dir;
     const std::string level = dir.filePath("l.level").toStdString();
     std::ofstream(level) << "mapsize 5 5\nmkframe\n";
-    const char* bad_scripts[] = {"1 press Left\n2 press Escape\n", "1 press Left\n\n0 press Up\n",
-                                 "x press Up\n", "1 place 0 1 2 sideways\n",
-                                 "1 place 0 1\n", "1 jump\n", "1 release Left extra\n"};
+    const char* bad_scripts[] = {"1 press Left\n2 press Escape\n",
+                                 "1 press Left\n\n0 press Up\n",
+                                 "x press Up\n",
+                                 "1 place 0 1 2 sideways\n",
+                                 "1 place 0 1\n",
+                                 "1 jump\n",
+                                 "1 release Left extra\n"};
     const int bad_lines[] = {2, 3, 1, 1, 1, 1, 1};
     for (size_t i = 0; i < std::size(bad_scripts); ++i) {
         const std::string script = dir.filePath("s.script").toStdString();
         std::ofstream(script) << bad_scripts[i];
-        const run_result r = run_sim({QString::fromStdString(level), QString::fromStdString(script)});
+        const run_result r =
+            run_sim({QString::fromStdString(level), QString::fromStdString(script)});
         EXPECT_EQ(r.exit_code, 2) << bad_scripts[i];
-        EXPECT_NE(r.err.find("line " + std::to_string(bad_lines[i])), std::string::npos)
-            << r.err;
+        EXPECT_NE(r.err.find("line " + std::to_string(bad_lines[i])), std::string::npos) << r.err;
         EXPECT_EQ(r.out, "") << "nothing may be simulated";
     }
     EXPECT_EQ(run_sim({}).exit_code, 2);
@@ -122,7 +126,9 @@ TEST(replay_script, CommentsBlankLinesAndKeys)
 
 // Every tests/replays/NAME.level runs with NAME.script; the lines of
 // NAME.expect must appear in the trace in that order.
-class replay_files : public world_test {};
+class replay_files : public world_test
+{
+};
 
 TEST_F(replay_files, PrintTheExpectedLines)
 {

@@ -7,7 +7,8 @@
 
 using tick = world_test;
 
-namespace {
+namespace
+{
 
 std::string three_at_exits(const char* third_colour)
 {
@@ -20,8 +21,9 @@ std::string three_at_exits(const char* third_colour)
 }
 
 // Counts how often the scene recorded a pass.
-class counting_scene : public game_scene {
-public:
+class counting_scene : public game_scene
+{
+  public:
     void mark_as_passed() override { ++passes; }
     int passes = 0;
 };

@@ -19,8 +19,9 @@
 
 constexpr long long M = cfg::multiplier;
 
-class world_test : public ::testing::Test {
-protected:
+class world_test : public ::testing::Test
+{
+  protected:
     void SetUp() override
     {
         viewport.resize(800, 480);
@@ -50,8 +51,7 @@ protected:
     }
     std::string write_file(const std::string& text)
     {
-        const std::string path =
-            dir.filePath(QString("f%1.level").arg(files++)).toStdString();
+        const std::string path = dir.filePath(QString("f%1.level").arg(files++)).toStdString();
         std::ofstream(path, std::ios::binary) << text;
         return path;
     }

@@ -8,9 +8,10 @@
 
 #include <string>
 
-class level_scene : public game_scene {
+class level_scene : public game_scene
+{
     Q_OBJECT
-public:
+  public:
     explicit level_scene(const std::string& name);
 
     void mark_as_passed() override;
@@ -18,7 +19,7 @@ public:
 
     std::string level_name;
 
-private:
+  private:
     std::string level_path() const;
 };
 

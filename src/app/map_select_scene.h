@@ -6,9 +6,10 @@
 
 #include "game_scene.h"
 
-class map_select_scene : public game_scene {
+class map_select_scene : public game_scene
+{
     Q_OBJECT
-public:
+  public:
     map_select_scene();
 
     // Back from a level: add the pages unlocked meanwhile, re-read the doors.

@@ -31,7 +31,10 @@ void myscene::add_gl_item(myglitem* item)
     gl_items.insert(it, item);
 }
 
-void myscene::remove_gl_item(myglitem* item) { gl_items.remove(item); }
+void myscene::remove_gl_item(myglitem* item)
+{
+    gl_items.remove(item);
+}
 
 void myscene::updateGL()
 {

@@ -11,9 +11,10 @@
 class QTimer;
 class myglitem;
 
-class myscene : public QGraphicsScene {
+class myscene : public QGraphicsScene
+{
     Q_OBJECT
-public:
+  public:
     explicit myscene(QObject* parent = nullptr);
     ~myscene() override;
 
@@ -38,7 +39,7 @@ public:
     bool running = false;
     bool self_drawing = false; // the scene repaints from its own tick
 
-public slots:
+  public slots:
     virtual void advance() {}
 };
 

@@ -10,7 +10,10 @@ QWidget* scene_manager::_viewport_static_ptr = nullptr;
 progress_manager* scene_manager::_progress_manager_static_ptr = nullptr;
 scene_manager* scene_manager::instance = nullptr;
 
-scene_manager* scene_manager::current() { return instance; }
+scene_manager* scene_manager::current()
+{
+    return instance;
+}
 
 scene_manager::scene_manager(myscene* first, view* v, progress_manager* pm)
 {

@@ -11,8 +11,9 @@ class myscene;
 class view;
 class progress_manager;
 
-class scene_manager {
-public:
+class scene_manager
+{
+  public:
     scene_manager(myscene* first, view* v, progress_manager* pm);
     virtual ~scene_manager();
     scene_manager(const scene_manager&) = delete;
@@ -32,7 +33,7 @@ public:
     // The manager in charge, reached by scenes that push or pop screens.
     static scene_manager* current();
 
-private:
+  private:
     void show(myscene* s);
     static scene_manager* instance;
 };

@@ -7,8 +7,9 @@
 
 #include "stockblock.h"
 
-class bomb : public stockblock {
-public:
+class bomb : public stockblock
+{
+  public:
     bomb(game_scene* scene, long long x, long long y, unsigned char color_index);
     ~bomb() override; // the explosion
 

@@ -6,7 +6,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 constexpr unsigned int obstacles =
     cfg::character | cfg::static0 | cfg::falling | cfg::spike | cfg::stock_expendable;
@@ -90,4 +91,7 @@ void cloud::push(unsigned char push_dir, long long pos, int force, stockblock* p
     push_reaction(push_dir, pos, force, pusher, obstacles);
 }
 
-void cloud::updateGL() { draw_square(spriteman::tex_cloud[color_index & 3]); }
+void cloud::updateGL()
+{
+    draw_square(spriteman::tex_cloud[color_index & 3]);
+}

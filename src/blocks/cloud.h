@@ -7,10 +7,11 @@
 
 #include "stockblock.h"
 
-class cloud : public stockblock {
-public:
-    cloud(game_scene* scene, long long x, long long y, unsigned char dir,
-          unsigned char color_index, long long speed);
+class cloud : public stockblock
+{
+  public:
+    cloud(game_scene* scene, long long x, long long y, unsigned char dir, unsigned char color_index,
+          long long speed);
 
     void advance(int phase) override;
     void updateGL() override;

@@ -7,8 +7,9 @@
 
 class stockblock;
 
-class collcard {
-public:
+class collcard
+{
+  public:
     collcard(stockblock* block, long long dist, unsigned char dir, bool forced);
 
     // Applies the correction to the mover's tentative position if it still

@@ -9,8 +9,9 @@
 class collcard;
 class stockblock;
 
-class collist {
-public:
+class collist
+{
+  public:
     collist() = default;
     ~collist();
     collist(const collist&) = delete;

@@ -6,8 +6,9 @@
 
 #include "stockblock.h"
 
-class fakeblock : public stockblock {
-public:
+class fakeblock : public stockblock
+{
+  public:
     fakeblock(game_scene* scene, long long x, long long y, unsigned char color_index,
               long long size);
 

@@ -6,15 +6,15 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
-constexpr unsigned int obstacles = cfg::character | cfg::static0 | cfg::cloud | cfg::falling |
-                                   cfg::spike | cfg::stock_expendable;
+constexpr unsigned int obstacles =
+    cfg::character | cfg::static0 | cfg::cloud | cfg::falling | cfg::spike | cfg::stock_expendable;
 
 } // namespace
 
-falling_block::falling_block(game_scene* scene, long long x, long long y,
-                             unsigned char color_index)
+falling_block::falling_block(game_scene* scene, long long x, long long y, unsigned char color_index)
     : dir(cfg::d)
 {
     world = scene;
@@ -64,4 +64,7 @@ void falling_block::push(unsigned char push_dir, long long pos, int force, stock
     push_reaction(push_dir, pos, force, pusher, obstacles);
 }
 
-void falling_block::updateGL() { draw_square(spriteman::tex_falling[color_index & 3]); }
+void falling_block::updateGL()
+{
+    draw_square(spriteman::tex_falling[color_index & 3]);
+}

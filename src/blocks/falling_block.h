@@ -6,8 +6,9 @@
 
 #include "stockblock.h"
 
-class falling_block : public stockblock {
-public:
+class falling_block : public stockblock
+{
+  public:
     falling_block(game_scene* scene, long long x, long long y, unsigned char color_index);
 
     void advance(int phase) override;

@@ -9,8 +9,9 @@
 
 #include <string>
 
-class level_entrance : public stockblock {
-public:
+class level_entrance : public stockblock
+{
+  public:
     level_entrance(game_scene* scene, long long x, long long y, const std::string& level_name);
 
     void advance(int) override {}

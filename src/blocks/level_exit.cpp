@@ -28,4 +28,7 @@ void level_exit::triggered(stockchar* who)
     world->removal_queue.push_back(who);
 }
 
-void level_exit::updateGL() { draw_square(spriteman::tex_door_out[color_index & 3]); }
+void level_exit::updateGL()
+{
+    draw_square(spriteman::tex_door_out[color_index & 3]);
+}

@@ -6,8 +6,9 @@
 
 #include "stockblock.h"
 
-class level_exit : public stockblock {
-public:
+class level_exit : public stockblock
+{
+  public:
     level_exit(game_scene* scene, long long x, long long y, unsigned char color_index);
 
     void advance(int) override {}

@@ -18,4 +18,7 @@ void spikes::advance(int phase)
         world->failed_request = true;
 }
 
-void spikes::updateGL() { draw_square(spriteman::tex_spikes[color_index & 3]); }
+void spikes::updateGL()
+{
+    draw_square(spriteman::tex_spikes[color_index & 3]);
+}

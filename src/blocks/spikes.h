@@ -6,8 +6,9 @@
 
 #include "stockblock.h"
 
-class spikes : public stockblock {
-public:
+class spikes : public stockblock
+{
+  public:
     spikes(game_scene* scene, long long x, long long y, unsigned char color_index);
 
     void advance(int phase) override;

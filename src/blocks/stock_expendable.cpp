@@ -10,4 +10,7 @@ stock_expendable::stock_expendable(game_scene* scene, long long x, long long y,
     place_in_grid(scene, x, y, color_index);
 }
 
-void stock_expendable::updateGL() { draw_square(spriteman::tex_stock_expendable[color_index & 3]); }
+void stock_expendable::updateGL()
+{
+    draw_square(spriteman::tex_stock_expendable[color_index & 3]);
+}

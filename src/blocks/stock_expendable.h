@@ -6,8 +6,9 @@
 
 #include "stockblock.h"
 
-class stock_expendable : public stockblock {
-public:
+class stock_expendable : public stockblock
+{
+  public:
     stock_expendable(game_scene* scene, long long x, long long y, unsigned char color_index);
 
     void updateGL() override;

@@ -10,7 +10,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 constexpr unsigned int grid_kinds = cfg::spike | cfg::static0 | cfg::stock_expendable;
 
@@ -94,7 +95,10 @@ void stockblock::calculate_colorflag()
     }
 }
 
-QRectF stockblock::boundingRect() const { return QRectF(0, 0, width, height); }
+QRectF stockblock::boundingRect() const
+{
+    return QRectF(0, 0, width, height);
+}
 
 void stockblock::sync_item_pos()
 {
@@ -117,7 +121,10 @@ void stockblock::draw_square(const float* tex)
     draw_strip(tex, vertices);
 }
 
-void stockblock::updateGL() { draw_square(spriteman::tex_stock[color_index & 3]); }
+void stockblock::updateGL()
+{
+    draw_square(spriteman::tex_stock[color_index & 3]);
+}
 
 void stockblock::push(unsigned char, long long, int, stockblock*) {}
 
@@ -127,8 +134,7 @@ void stockblock::push_reaction(unsigned char dir, long long pos, int force, stoc
     const long long m = cfg::multiplier;
     next_x = x;
     next_y = y;
-    std::list<stockblock*> candidates =
-        colliding_blocks(x - m, y - m, x + 3 * m, y + 3 * m, mask);
+    std::list<stockblock*> candidates = colliding_blocks(x - m, y - m, x + 3 * m, y + 3 * m, mask);
     mk1dcollisions(candidates, dir, pos, force, pusher, false);
     x = next_x;
     y = next_y;

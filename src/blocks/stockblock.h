@@ -13,8 +13,9 @@
 class game_scene;
 class stockchar;
 
-class stockblock : public myglitem {
-public:
+class stockblock : public myglitem
+{
+  public:
     stockblock();
     // A plain static block in the cell containing (x, y).
     stockblock(game_scene* scene, long long x, long long y, unsigned char color_index);
@@ -52,7 +53,7 @@ public:
     long long next_x = 0;
     long long next_y = 0;
 
-protected:
+  protected:
     // The shared push reaction of the moving kinds: move out of the way
     // along dir if force beats weight, with mask naming what can stop us.
     void push_reaction(unsigned char dir, long long pos, int force, stockblock* pusher,

@@ -7,12 +7,15 @@
 #include <QKeyEvent>
 #include <algorithm>
 
-namespace {
+namespace
+{
 
-constexpr unsigned int obstacles =
-    cfg::cloud | cfg::static0 | cfg::falling | cfg::stock_expendable;
+constexpr unsigned int obstacles = cfg::cloud | cfg::static0 | cfg::falling | cfg::stock_expendable;
 
-long long clamp_speed(long long v) { return std::clamp(v, -cfg::max_speed, cfg::max_speed); }
+long long clamp_speed(long long v)
+{
+    return std::clamp(v, -cfg::max_speed, cfg::max_speed);
+}
 
 } // namespace
 
@@ -102,12 +105,14 @@ void stockchar::push(unsigned char dir, long long pos, int force, stockblock* pu
         push_reaction(dir, pos, force, pusher, obstacles);
 }
 
-void stockchar::destroyed() { world->failed_request = true; }
+void stockchar::destroyed()
+{
+    world->failed_request = true;
+}
 
 void stockchar::activate_doors()
 {
-    const std::list<stockblock*> doors =
-        colliding_blocks(x, y, x, y, cfg::exit | cfg::entrance);
+    const std::list<stockblock*> doors = colliding_blocks(x, y, x, y, cfg::exit | cfg::entrance);
     for (stockblock* door : doors)
         door->triggered(this);
 }

@@ -15,8 +15,9 @@ struct stock_slot {
     unsigned char count = 9;
 };
 
-class stockchar : public stockblock {
-public:
+class stockchar : public stockblock
+{
+  public:
     stockchar(game_scene* scene, long long x, long long y, unsigned char color_index);
     ~stockchar() override;
 
@@ -41,7 +42,7 @@ public:
     long long air_accel;
     long long jump_speed;
 
-protected:
+  protected:
     void mousePressEvent(QGraphicsSceneMouseEvent*) override {}
     void mouseMoveEvent(QGraphicsSceneMouseEvent*) override {}
     void mouseReleaseEvent(QGraphicsSceneMouseEvent*) override {}

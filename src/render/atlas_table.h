@@ -5,7 +5,8 @@
 // One table shared by spriteman (texture coordinates) and the atlas
 // generator (what it draws where), so the two can never drift apart.
 
-namespace atlas {
+namespace atlas
+{
 
 constexpr int size = 2048; // the atlas is size x size texels
 
@@ -15,16 +16,46 @@ struct rect {
 
 // Multi-cell entries, indexed by colour c (0 white, 1 red, 2 green, 3 blue),
 // frame f and glyph k.
-constexpr rect character(int c, int f) { return {62 * f, 62 * c, 60, 60}; }
-constexpr rect falling(int c) { return {62 * c, 248, 60, 60}; }
-constexpr rect stock(int c) { return {62 * c, 310, 60, 60}; }
-constexpr rect stock_expendable(int c) { return {248 + 62 * c, 310, 60, 60}; }
-constexpr rect cloud(int c) { return {62 * c, 372, 60, 60}; }
-constexpr rect spikes(int c) { return {248 + 62 * c, 372, 60, 60}; }
-constexpr rect door_out(int c) { return {496, 186 + 124 * c, 120, 120}; }
-constexpr rect switch_char(int c) { return {310, 496 + 62 * c, 60, 60}; }
-constexpr rect bomb(int c, int f) { return {62 * f, 868 + 62 * c, 60, 60}; }
-constexpr rect glyph(int k) { return {620 + 62 * (k % 10), 992 + 62 * (k / 10), 60, 60}; }
+constexpr rect character(int c, int f)
+{
+    return {62 * f, 62 * c, 60, 60};
+}
+constexpr rect falling(int c)
+{
+    return {62 * c, 248, 60, 60};
+}
+constexpr rect stock(int c)
+{
+    return {62 * c, 310, 60, 60};
+}
+constexpr rect stock_expendable(int c)
+{
+    return {248 + 62 * c, 310, 60, 60};
+}
+constexpr rect cloud(int c)
+{
+    return {62 * c, 372, 60, 60};
+}
+constexpr rect spikes(int c)
+{
+    return {248 + 62 * c, 372, 60, 60};
+}
+constexpr rect door_out(int c)
+{
+    return {496, 186 + 124 * c, 120, 120};
+}
+constexpr rect switch_char(int c)
+{
+    return {310, 496 + 62 * c, 60, 60};
+}
+constexpr rect bomb(int c, int f)
+{
+    return {62 * f, 868 + 62 * c, 60, 60};
+}
+constexpr rect glyph(int k)
+{
+    return {620 + 62 * (k % 10), 992 + 62 * (k / 10), 60, 60};
+}
 
 constexpr int char_frames = 6;
 constexpr int bomb_frames = 9;

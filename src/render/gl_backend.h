@@ -6,8 +6,9 @@
 // context (tests, the simulator) draw calls go to a backend that does
 // nothing, or to a recorder a test installs.
 
-class gl_backend {
-public:
+class gl_backend
+{
+  public:
     virtual ~gl_backend() = default;
 
     // glVertexAttribPointer(index, 2, GL_FLOAT, GL_FALSE, 0, data)

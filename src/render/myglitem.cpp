@@ -9,7 +9,10 @@
 
 myglitem::myglitem() : vertices(new float[8]()), color(cfg::white) {}
 
-myglitem::~myglitem() { delete[] vertices; }
+myglitem::~myglitem()
+{
+    delete[] vertices;
+}
 
 int myglitem::viewport_width()
 {

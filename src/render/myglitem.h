@@ -10,8 +10,9 @@
 
 class myscene;
 
-class myglitem : public QGraphicsItem {
-public:
+class myglitem : public QGraphicsItem
+{
+  public:
     myglitem();
     ~myglitem() override;
     myglitem(const myglitem&) = delete;

@@ -52,7 +52,8 @@ float* spriteman::tex_bg_grassy = nullptr;
 
 float* spriteman::color_blank = nullptr;
 
-namespace {
+namespace
+{
 
 // Every single-cell entry with its rectangle, so init and deinit walk one list.
 struct single_cell {
@@ -150,7 +151,7 @@ void spriteman::deinit()
     free_cells(tex_bomb);
     free_cells(tex_alphabet);
     for (const single_cell& s : single_cells) {
-        delete[] *s.entry;
+        delete[] * s.entry;
         *s.entry = nullptr;
     }
     delete[] color_blank;

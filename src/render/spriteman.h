@@ -6,8 +6,9 @@
 // bottom-left and bottom-right corners); multi-cell entries are indexed by
 // colour number (and frame or glyph). Items hand these arrays to GL as they are.
 
-class spriteman {
-public:
+class spriteman
+{
+  public:
     static float sprite_width;
     static float sprite_height;
 

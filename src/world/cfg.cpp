@@ -8,7 +8,8 @@
 #define CF_MAIN_DIRECTORY "/opt/crumbleford/"
 #endif
 
-namespace {
+namespace
+{
 
 // The progress file lives in the home of whoever plays, not of a fixed user.
 std::string home_directory()
@@ -24,7 +25,8 @@ std::string home_directory()
 
 } // namespace
 
-namespace cfg {
+namespace cfg
+{
 
 // Defined in one translation unit, in dependency order, so each derived
 // string is built after the one it extends.

@@ -6,7 +6,8 @@
 
 #include <string>
 
-namespace cfg {
+namespace cfg
+{
 
 // One block edge in world units.
 constexpr long long multiplier = 10000000;

@@ -7,8 +7,9 @@
 
 #include <string>
 
-class extra_functions {
-public:
+class extra_functions
+{
+  public:
     static long long abs(long long v);
     // Cell count rounded up: the exclusive upper cell bound of a coordinate.
     static long long bigtoceiled(long long v);

@@ -444,7 +444,8 @@ void game_scene::release_at(int x, int y)
     capture = capture_slot::none;
 }
 
-namespace {
+namespace
+{
 
 int view_coordinate(double scene_value, double view_origin)
 {

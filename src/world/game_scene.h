@@ -19,9 +19,10 @@ class hud;
 class in_game_menu;
 class myglitem;
 
-class game_scene : public myscene {
+class game_scene : public myscene
+{
     Q_OBJECT
-public:
+  public:
     explicit game_scene(QObject* parent = nullptr);
     ~game_scene() override;
 
@@ -103,15 +104,15 @@ public:
     std::list<stockblock*> spikes_list;
     std::list<stockblock*> bombs;
 
-public slots:
+  public slots:
     void advance() override;
 
-protected:
+  protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
     void mouseMoveEvent(QGraphicsSceneMouseEvent* e) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent* e) override;
 
-private:
+  private:
     myglitem* captured() const;
     void process_removal_queue();
     void process_deletion_queue();

@@ -22,7 +22,8 @@
 #include <iostream>
 #include <optional>
 
-namespace {
+namespace
+{
 
 // Beyond these a coordinate would overflow world arithmetic, and a grid
 // would not fit in memory; such records are skipped like unreadable ones.
@@ -141,7 +142,9 @@ void game_scene::load_record(const std::vector<std::string>& words)
     if (words.empty())
         return;
     // Missing trailing words read as empty words.
-    auto word = [&](size_t i) -> std::string { return i < words.size() ? words[i] : std::string(); };
+    auto word = [&](size_t i) -> std::string {
+        return i < words.size() ? words[i] : std::string();
+    };
     const std::string& keyword = words[0];
 
     std::optional<long long> x, y;

@@ -10,7 +10,8 @@
 #include "stock_expendable.h"
 #include "stockchar.h"
 
-namespace {
+namespace
+{
 
 // Whether nothing of a kind in mask, sharing a colour bit with the probe's
 // colour number, overlaps the cell's square.

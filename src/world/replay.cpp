@@ -16,7 +16,8 @@
 #include <ostream>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 bool key_from_name(const std::string& name, int& key, std::string& text)
 {
@@ -24,9 +25,9 @@ bool key_from_name(const std::string& name, int& key, std::string& text)
         const char* name;
         int key;
         const char* text;
-    } named[] = {{"Left", Qt::Key_Left, ""},     {"Right", Qt::Key_Right, ""},
-                 {"Up", Qt::Key_Up, ""},         {"Down", Qt::Key_Down, ""},
-                 {"Space", Qt::Key_Space, " "},  {"Backspace", Qt::Key_Backspace, "\b"}};
+    } named[] = {{"Left", Qt::Key_Left, ""},    {"Right", Qt::Key_Right, ""},
+                 {"Up", Qt::Key_Up, ""},        {"Down", Qt::Key_Down, ""},
+                 {"Space", Qt::Key_Space, " "}, {"Backspace", Qt::Key_Backspace, "\b"}};
     for (const auto& n : named) {
         if (name == n.name) {
             key = n.key;
@@ -79,15 +80,15 @@ void print_state(game_scene& scene, long long t, std::ostream& out)
     for (int c = 0; c < 4; ++c) {
         size_t j = 0;
         for (const stockblock* b : scene.clouds[c])
-            out << t << " cloud " << c << ' ' << j++ << ' ' << b->x << ' ' << b->y << ' '
-                << b->vx << ' ' << b->vy << ' ' << static_cast<int>(static_cast<const cloud*>(b)->dir)
+            out << t << " cloud " << c << ' ' << j++ << ' ' << b->x << ' ' << b->y << ' ' << b->vx
+                << ' ' << b->vy << ' ' << static_cast<int>(static_cast<const cloud*>(b)->dir)
                 << '\n';
     }
     for (int c = 0; c < 4; ++c) {
         size_t j = 0;
         for (const stockblock* b : scene.fallings[c])
-            out << t << " falling " << c << ' ' << j++ << ' ' << b->x << ' ' << b->y << ' '
-                << b->vx << ' ' << b->vy << '\n';
+            out << t << " falling " << c << ' ' << j++ << ' ' << b->x << ' ' << b->y << ' ' << b->vx
+                << ' ' << b->vy << '\n';
     }
     size_t j = 0;
     for (const stockblock* b : scene.bombs)
@@ -176,8 +177,9 @@ replay_result run_replay(const std::string& level_path, const replay_script& scr
         scene->load_from_file(level_path);
 
         std::vector<replay_event> events = script.events;
-        std::stable_sort(events.begin(), events.end(),
-                         [](const replay_event& a, const replay_event& b) { return a.tick < b.tick; });
+        std::stable_sort(
+            events.begin(), events.end(),
+            [](const replay_event& a, const replay_event& b) { return a.tick < b.tick; });
         auto next = events.begin();
 
         print_state(*scene, 0, trace);

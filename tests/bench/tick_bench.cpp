@@ -15,7 +15,8 @@
 #include <memory>
 #include <sstream>
 
-namespace {
+namespace
+{
 
 QTemporaryDir* scratch = nullptr;
 
@@ -40,11 +41,10 @@ std::string stress_level()
                 s << "stockblock " << column << ' ' << row << ' ' << colours[column % 4] << '\n';
     const char* dirs[] = {"right", "left", "up", "down"};
     for (int i = 0; i < 50; ++i)
-        s << "cloud " << 2 + (i * 7) % 95 << ' ' << 2 + (i % 5) * 10 + (i % 3) << ' '
-          << dirs[i % 4] << ' ' << colours[i % 4] << '\n';
+        s << "cloud " << 2 + (i * 7) % 95 << ' ' << 2 + (i % 5) * 10 + (i % 3) << ' ' << dirs[i % 4]
+          << ' ' << colours[i % 4] << '\n';
     for (int i = 0; i < 100; ++i)
-        s << "falling " << 1 + (i * 13) % 98 << ' ' << 1 + (i % 4) << ' ' << colours[i % 4]
-          << '\n';
+        s << "falling " << 1 + (i * 13) % 98 << ' ' << 1 + (i % 4) << ' ' << colours[i % 4] << '\n';
     for (int i = 0; i < 6; ++i)
         s << "char " << 5 + i * 15 << ".5 " << 8 + (i % 5) * 10 << ".3 " << colours[i % 4]
           << " null null 0 null null 0 null null 0\n";
@@ -57,8 +57,9 @@ const char* small_level = "mapsize 16 9\nmkframe\n"
                           "char 2 6.3 red red stockblock 3 blue cloud 2 white destroyer 1\n"
                           "exit 13 6 white\n";
 
-class world {
-public:
+class world
+{
+  public:
     explicit world(const std::string& path) : path(path) { reload(); }
     void reload()
     {

@@ -10,7 +10,8 @@
 #include <iostream>
 #include <string>
 
-namespace {
+namespace
+{
 
 int usage()
 {
