@@ -24,10 +24,7 @@ drawing_drawer::drawing_drawer(game_scene* scene) : world(scene), direction(cfg:
     // character while the player draws.
     scene->running = false;
     depth = 0.05;
-    scene->addItem(this);
-    scene->add_gl_item(this);
-    scene->drawer = this;
-    scene->drawer_kind = cfg::drawer_drawer_type;
+    scene->adopt_drawer(this, cfg::drawer_drawer_type);
 }
 
 drawing_drawer::~drawing_drawer()
@@ -35,9 +32,7 @@ drawing_drawer::~drawing_drawer()
     delete tool_bar; // and its four buttons
     tool_bar = nullptr;
     world->running = true;
-    if (world->drawer == this)
-        world->drawer = nullptr;
-    world->remove_gl_item(this);
+    world->drop_drawer(this);
 }
 
 QRectF drawing_drawer::boundingRect() const

@@ -13,24 +13,14 @@ moving_drawer::moving_drawer(game_scene* scene) : world(scene)
     height = 1;
     depth = 0.05;
     set_quad(vertices, 0, 0, 1, 1);
-    scene->addItem(this);
-    scene->add_gl_item(this);
-    scene->drawer = this;
-    // A character walking under the steering surface stops here.
-    if (stockchar* focused = scene->focused_char()) {
-        focused->left_held = false;
-        focused->right_held = false;
-        focused->jump_held = false;
-    }
-    scene->drawer_kind = cfg::drawer_mv_type;
+    scene->adopt_drawer(this, cfg::drawer_mv_type);
+    scene->stop_focused_character();
     scene->running = true;
 }
 
 moving_drawer::~moving_drawer()
 {
-    if (world->drawer == this)
-        world->drawer = nullptr;
-    world->remove_gl_item(this);
+    world->drop_drawer(this);
 }
 
 QRectF moving_drawer::boundingRect() const

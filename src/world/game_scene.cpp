@@ -226,6 +226,27 @@ void game_scene::open_passed_menu()
     new igm_help(this, menu);
 }
 
+void game_scene::adopt_drawer(myglitem* surface, unsigned char kind)
+{
+    addItem(surface);
+    add_gl_item(surface);
+    drawer = surface;
+    drawer_kind = kind;
+}
+
+void game_scene::drop_drawer(myglitem* surface)
+{
+    if (drawer == surface)
+        drawer = nullptr;
+    remove_gl_item(surface);
+}
+
+void game_scene::stop_focused_character()
+{
+    if (stockchar* ch = focused_char())
+        ch->left_held = ch->right_held = ch->jump_held = false;
+}
+
 void game_scene::switch_drawer(unsigned char kind)
 {
     delete drawer;

@@ -53,6 +53,13 @@ class game_scene : public myscene
     void open_pause_menu();
     void open_failed_menu();
     void open_passed_menu();
+    // A new control surface registers and becomes the one active drawer;
+    // dropping it unregisters it again.
+    void adopt_drawer(myglitem* surface, unsigned char kind);
+    void drop_drawer(myglitem* surface);
+    // Clears the focused character's steering flags, so that a touch made
+    // under one surface does not keep it going under the next.
+    void stop_focused_character();
     // Destroys the active drawer and installs a new one of the given kind.
     void switch_drawer(unsigned char kind);
     // P key and the brush button: drawing toggles back to steering.
