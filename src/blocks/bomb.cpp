@@ -15,12 +15,11 @@ bomb::bomb(game_scene* scene, long long x, long long y, unsigned char color_inde
     register_listed();
     this->x = x;
     this->y = y;
-    setPos(static_cast<float>(x * scene->px_per_unit), static_cast<float>(y * scene->px_per_unit));
     contacts = 0;
     tick_mark = 0;
     weight = 100;
     size = cfg::multiplier;
-    width = height = static_cast<int>(size * scene->px_per_unit);
+    calculate_size(); // pixel size and item position
 }
 
 bomb::~bomb()

@@ -35,12 +35,11 @@ cloud::cloud(game_scene* scene, long long x, long long y, unsigned char dir,
         vx = -speed;
     else if (dir == cfg::p)
         vx = speed;
-    setPos(static_cast<float>(x * scene->px_per_unit), static_cast<float>(y * scene->px_per_unit));
     contacts = 0;
     tick_mark = 0;
     weight = 15;
     size = cfg::multiplier;
-    width = height = static_cast<int>(size * scene->px_per_unit);
+    calculate_size(); // pixel size and item position
     vy = std::clamp(vy, -cfg::max_speed, cfg::max_speed);
     vx = std::clamp(vx, -cfg::max_speed, cfg::max_speed);
 }

@@ -26,12 +26,11 @@ falling_block::falling_block(game_scene* scene, long long x, long long y, unsign
     type = cfg::falling;
     register_listed();
     vx = vy = 0;
-    setPos(static_cast<float>(x * scene->px_per_unit), static_cast<float>(y * scene->px_per_unit));
     contacts = 0;
     tick_mark = 0;
     weight = 15;
     size = cfg::multiplier;
-    width = height = static_cast<int>(size * scene->px_per_unit);
+    calculate_size(); // pixel size and item position
 }
 
 void falling_block::advance(int phase)

@@ -19,7 +19,6 @@ level_entrance::level_entrance(game_scene* scene, long long x, long long y,
     depth = 0.5;
     type = cfg::entrance;
     register_listed();
-    setPos(static_cast<float>(x * scene->px_per_unit), static_cast<float>(y * scene->px_per_unit));
     contacts = 0;
     tick_mark = 0;
     weight = 100;

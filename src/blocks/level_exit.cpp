@@ -14,12 +14,11 @@ level_exit::level_exit(game_scene* scene, long long x, long long y, unsigned cha
     depth = 0.5;
     type = cfg::exit;
     register_listed();
-    setPos(static_cast<float>(x * scene->px_per_unit), static_cast<float>(y * scene->px_per_unit));
     contacts = 0;
     tick_mark = 0;
     weight = 100;
     size = 2 * cfg::multiplier;
-    width = height = static_cast<int>(size * scene->px_per_unit);
+    calculate_size(); // pixel size and item position
 }
 
 void level_exit::triggered(stockchar* who)

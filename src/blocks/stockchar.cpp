@@ -38,12 +38,11 @@ stockchar::stockchar(game_scene* scene, long long x, long long y, unsigned char 
     this->x = x;
     this->y = y;
     vx = vy = 0;
-    setPos(static_cast<float>(x * scene->px_per_unit), static_cast<float>(y * scene->px_per_unit));
     tick_mark = 0;
     weight = 10;
     contacts = 0;
     size = cfg::multiplier * 7 / 10;
-    width = height = static_cast<int>(size * scene->px_per_unit);
+    calculate_size(); // pixel size and item position
 }
 
 stockchar::~stockchar()
