@@ -8,6 +8,7 @@
 #include "replay.h"
 #include "scene_manager.h"
 #include "stockchar.h"
+#include "world_fixture.h"
 
 #include <QTemporaryDir>
 #include <QWidget>
@@ -28,7 +29,6 @@ const std::string levels_dir = CF_STAGE_DIR "maps/levels/";
 const std::string menu_dir = CF_STAGE_DIR "maps/menu/";
 const std::string solutions_dir = CF_TESTS_DIR "/solutions/";
 constexpr long long max_ticks = 3600; // two minutes of play
-constexpr long long M = cfg::multiplier;
 
 std::string read_file(const std::string& path)
 {
@@ -154,21 +154,10 @@ const char* outcome_name(replay_outcome o)
                                          : "running";
 }
 
-// A game scene needs a viewport for the controls it builds.
-class campaign_scene_test : public ::testing::Test
+// Map pages loaded together into one scene, as the map screen loads them.
+class campaign_scene_test : public world_test
 {
   protected:
-    void SetUp() override
-    {
-        viewport.resize(800, 480);
-        previous = scene_manager::_viewport_static_ptr;
-        scene_manager::_viewport_static_ptr = &viewport;
-    }
-    void TearDown() override
-    {
-        scene.reset();
-        scene_manager::_viewport_static_ptr = previous;
-    }
     // Loads the files in order into one fresh scene; returns what the loader printed.
     std::string load(const std::vector<std::string>& paths)
     {
@@ -185,10 +174,6 @@ class campaign_scene_test : public ::testing::Test
             names.insert(static_cast<const level_entrance*>(b)->level_name);
         return names;
     }
-
-    QWidget viewport;
-    QWidget* previous = nullptr;
-    std::unique_ptr<game_scene> scene;
 };
 
 } // namespace
