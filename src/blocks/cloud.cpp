@@ -48,12 +48,9 @@ void cloud::advance(int phase)
 {
     if (phase != 1)
         return;
-    // A push of equal force may already have moved us in this tick.
-    if (tick_mark == world->tick_counter)
+    if (!claim_tick())
         return;
-    tick_mark = world->tick_counter;
-    next_x = x + vx / world->ticks_per_second;
-    next_y = y + vy / world->ticks_per_second;
+    tentative_move();
     std::list<stockblock*> candidates = colliding_blocks(x, y, next_x, next_y, obstacles);
     const long long lead = (dir == cfg::g || dir == cfg::d) ? next_y : next_x;
     mk1dcollisions(candidates, dir, lead, weight, this, true);

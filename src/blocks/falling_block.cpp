@@ -37,11 +37,9 @@ void falling_block::advance(int phase)
 {
     if (phase != 1)
         return;
-    if (tick_mark == world->tick_counter)
+    if (!claim_tick())
         return;
-    tick_mark = world->tick_counter;
-    next_x = x + vx / world->ticks_per_second;
-    next_y = y + vy / world->ticks_per_second;
+    tentative_move();
     std::list<stockblock*> candidates = colliding_blocks(x, y, next_x, next_y, obstacles);
     mk1dcollisions(candidates, cfg::d, next_y, 15, this, true);
     x = next_x;

@@ -69,6 +69,20 @@ void stockblock::place_in_grid(game_scene* scene, long long x, long long y,
     width = height = static_cast<int>(cfg::multiplier * scene->px_per_unit);
 }
 
+bool stockblock::claim_tick()
+{
+    if (tick_mark == world->tick_counter)
+        return false;
+    tick_mark = world->tick_counter;
+    return true;
+}
+
+void stockblock::tentative_move()
+{
+    next_x = x + vx / world->ticks_per_second;
+    next_y = y + vy / world->ticks_per_second;
+}
+
 void stockblock::register_listed()
 {
     world->addItem(this);

@@ -58,6 +58,11 @@ class stockblock : public myglitem
     // along dir if force beats weight, with mask naming what can stop us.
     void push_reaction(unsigned char dir, long long pos, int force, stockblock* pusher,
                        unsigned int mask);
+    // Marks the block as moved in this tick; false if it already moved (a
+    // push of equal force made it move early).
+    bool claim_tick();
+    // The tentative position after one tick at the current velocity.
+    void tentative_move();
     // Registers a grid kind in its cell and with the scene, snapping x, y.
     void place_in_grid(game_scene* scene, long long x, long long y, unsigned char color_index);
     // Registers a listed kind with the scene at (x, y), unsnapped.

@@ -61,8 +61,7 @@ void stockchar::advance(int phase)
     if (phase != 1)
         return;
     tick_mark = world->tick_counter;
-    next_x = x + vx / world->ticks_per_second;
-    next_y = y + vy / world->ticks_per_second;
+    tentative_move();
     std::list<stockblock*> candidates = colliding_blocks(x, y, next_x, next_y, obstacles);
     mk2dcollisions(candidates);
     x = next_x;
