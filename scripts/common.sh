@@ -10,7 +10,7 @@ BUILD_PACKAGES=(
 )
 TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth x11-apps imagemagick xdotool
+    xvfb xauth x11-apps imagemagick xdotool locales
 )
 XVFB_PACKAGES=(xvfb xauth)
 
@@ -45,6 +45,23 @@ configure_and_build() {
     abs="$(pwd)/$dir"
     cmake -S . -B "$dir" -G Ninja -DCF_MAIN_DIRECTORY="$abs/stage/" "$@"
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# Generates a locale (for example de_DE.UTF-8) unless it exists; the tests
+# that read data files under a decimal-comma locale need one.
+ensure_locale() {
+    local name=$1 lang=${1%%.*} charset=${1#*.}
+    local normal
+    normal=$(echo "$charset" | tr 'A-Z' 'a-z' | tr -d '-')
+    if locale -a 2>/dev/null | grep -qx "${lang}.${normal}"; then
+        return 0
+    fi
+    echo "== Generating the ${name} locale"
+    local sudo=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo=(sudo)
+    fi
+    "${sudo[@]}" localedef -i "$lang" -f "$charset" "$name"
 }
 
 XVFB_PID=""

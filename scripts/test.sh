@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 
 started=$(date +%s)
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+ensure_locale de_DE.UTF-8
 
 # Mesa's shader cache can hide compile errors.
 export MESA_SHADER_CACHE_DISABLE=true

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <clocale>
 #include <fstream>
 #include <sstream>
 
@@ -17,9 +18,11 @@ struct run_result {
     std::string out, err;
 };
 
-run_result run_sim(const QStringList& args)
+run_result run_sim(const QStringList& args,
+                   const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment())
 {
     QProcess sim;
+    sim.setProcessEnvironment(env);
     sim.start(CF_SIM_BINARY, args);
     run_result r;
     if (!sim.waitForFinished(120000))
@@ -71,6 +74,32 @@ TEST(simulator, ReproducesEveryReferenceTraceByteForByte)
             ADD_FAILURE() << base.toStdString() << " differs at line " << n + 1 << ": got \"" << la
                           << "\", expected \"" << lb << "\"";
         }
+    }
+}
+
+TEST(simulator, ShippedSolutionsTraceTheSameUnderADecimalCommaLocale)
+{
+    auto in_locale = [](const char* name) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("LC_ALL", name);
+        env.insert("LANG", name);
+        return env;
+    };
+    // Without the locale this test would prove nothing; the test command makes it.
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "de_DE.UTF-8 is not available";
+    std::setlocale(LC_ALL, saved.c_str());
+    QDir solutions(CF_TESTS_DIR "/solutions");
+    const QStringList scripts = solutions.entryList({"*.script"}, QDir::Files, QDir::Name);
+    ASSERT_GE(scripts.size(), 12);
+    for (const QString& script : scripts) {
+        const QString level = CF_STAGE_DIR "maps/levels/" + script.chopped(7) + ".level";
+        const QStringList args = {level, solutions.filePath(script), "--ticks", "3000"};
+        const run_result c = run_sim(args, in_locale("C"));
+        const run_result german = run_sim(args, in_locale("de_DE.UTF-8"));
+        ASSERT_EQ(c.exit_code, 0) << c.err;
+        EXPECT_NE(c.out.find(" char 0 "), std::string::npos) << script.toStdString();
+        EXPECT_TRUE(german.out == c.out) << script.toStdString() << " traces differ";
     }
 }
 

@@ -189,27 +189,17 @@ TEST_F(tick, SwitchingCharactersHandsOverHeldKeys)
 
 TEST_F(tick, ZoomStaysAtLeastTenAndPicksTheFilter)
 {
-    struct filter_spy : gl_backend {
-        void attrib_pointer(unsigned int, const float*) override {}
-        void draw_strip(int) override {}
-        void uniform4(int, const float*) override {}
-        void flush() override {}
-        void finish() override {}
-        void texture_filter(bool l) override { linear = l; }
-        bool linear = true;
-    } spy;
-    gl_backend::install(&spy);
     game_scene& s = load("mapsize 8 6\nstockblock 3 3 red\n"
                          "char 2 1 red null null 0 null null 0 null null 0\n");
     press(Qt::Key_Q);
     EXPECT_EQ(s.block_size, 70u);
-    EXPECT_FALSE(spy.linear);
+    EXPECT_FALSE(s.smooth_atlas());
     EXPECT_EQ(s.grid[3][3]->width, 70);
     EXPECT_EQ(s.grid[3][3]->pos(), QPointF(210, 210));
     for (int i = 0; i < 5; ++i)
         press(Qt::Key_A);
     EXPECT_EQ(s.block_size, 20u);
-    EXPECT_TRUE(spy.linear);
+    EXPECT_TRUE(s.smooth_atlas());
     press(Qt::Key_A);
     EXPECT_EQ(s.block_size, 10u);
     press(Qt::Key_A);

@@ -23,6 +23,9 @@ class myscene : public QGraphicsScene
     virtual void updateGL();
     virtual void resizeGL() {}
     virtual void reactivated() {}
+    // Whether the atlas is sampled linearly when this scene is drawn; the GL
+    // widget applies it where the atlas is bound, in its own context.
+    virtual bool smooth_atlas() const { return true; }
 
     // Milliseconds between ticks: 1000 / ticks_per_second, truncated.
     int tick_period() const { return static_cast<int>(1000 / ticks_per_second); }

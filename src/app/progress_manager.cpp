@@ -1,6 +1,7 @@
 #include "progress_manager.h"
 
 #include "cfg.h"
+#include "data_text.h"
 #include "extra_functions.h"
 
 #include <algorithm>
@@ -8,6 +9,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iostream>
+#include <locale>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,7 +27,11 @@ open_result open_for_reading(const std::string& path, std::ifstream& in)
     if (S_ISDIR(st.st_mode))
         return open_result::failed;
     in.open(path);
-    return in.is_open() ? open_result::opened : open_result::failed;
+    if (!in.is_open())
+        return open_result::failed;
+    in.imbue(std::locale::classic());
+    data_text::skip_byte_order_mark(in);
+    return open_result::opened;
 }
 
 std::string parent_directory(const std::string& path)

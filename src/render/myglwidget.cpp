@@ -242,6 +242,9 @@ void myglwidget::paintGL()
     scene_manager* manager = scene_manager::current();
     myscene* top = manager ? manager->top() : nullptr;
     if (top && spriteman::ready()) {
+        // Zoomed-in sprites stay crisp; set here because only now is this
+        // context current with the atlas bound.
+        gl_backend::current()->texture_filter(top->smooth_atlas());
         if (view* v = scene_manager::_view_static_ptr)
             record_view_position(top, v, width(), height());
         top->updateGL();

@@ -182,7 +182,6 @@ void game_scene::calculate_sizes()
                  grid_height * static_cast<qreal>(block_size) + 120);
     for (myglitem* item : gl_items)
         item->calculate_size();
-    gl_backend::current()->texture_filter(block_size <= 60);
 }
 
 void game_scene::zoom_in()

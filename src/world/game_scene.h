@@ -36,6 +36,8 @@ class game_scene : public myscene
     void mkframe();
     void flush_blocks();
     void calculate_sizes();
+    // Above the default block size the atlas is sampled texel by texel.
+    bool smooth_atlas() const override { return block_size <= 60; }
 
     // Grid bookkeeping. A scene has no grid until its first map size.
     bool has_grid() const { return !grid.empty(); }

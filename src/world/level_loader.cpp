@@ -6,6 +6,7 @@
 #include "bomb.h"
 #include "cfg.h"
 #include "cloud.h"
+#include "data_text.h"
 #include "extra_functions.h"
 #include "fakeblock.h"
 #include "falling_block.h"
@@ -15,9 +16,7 @@
 #include "stock_expendable.h"
 #include "stockchar.h"
 
-#include <cerrno>
 #include <cmath>
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -52,13 +51,8 @@ std::vector<std::string> split_words(const std::string& line)
 // A decimal coordinate in blocks, converted to world units by truncation.
 std::optional<long long> read_coordinate(const std::string& word)
 {
-    if (word.empty())
-        return std::nullopt;
-    const char* begin = word.c_str();
-    char* end = nullptr;
-    errno = 0;
-    const double blocks = std::strtod(begin, &end);
-    if (end != begin + word.size() || errno == ERANGE || !std::isfinite(blocks) ||
+    double blocks = 0;
+    if (!data_text::read_double(word, blocks) || !std::isfinite(blocks) ||
         std::fabs(blocks) > max_coordinate)
         return std::nullopt;
     return static_cast<long long>(blocks * static_cast<double>(cfg::multiplier));
@@ -108,6 +102,7 @@ bool game_scene::load_from_file(const std::string& path)
     std::ifstream file(path);
     bool ok = file.is_open();
     if (ok) {
+        data_text::skip_byte_order_mark(file);
         std::string line;
         while (std::getline(file, line))
             load_record(split_words(line));

@@ -3,6 +3,7 @@
 #include "bomb.h"
 #include "cfg.h"
 #include "cloud.h"
+#include "data_text.h"
 #include "game_scene.h"
 #include "placement.h"
 #include "scene_manager.h"
@@ -12,6 +13,7 @@
 #include <QWidget>
 #include <algorithm>
 #include <istream>
+#include <locale>
 #include <memory>
 #include <ostream>
 #include <sstream>
@@ -41,19 +43,6 @@ bool key_from_name(const std::string& name, int& key, std::string& text)
         return true;
     }
     return false;
-}
-
-bool read_integer(const std::string& word, long long& value)
-{
-    if (word.empty())
-        return false;
-    size_t pos = 0;
-    try {
-        value = std::stoll(word, &pos, 10);
-    } catch (...) {
-        return false;
-    }
-    return pos == word.size();
 }
 
 unsigned char direction_from_name(const std::string& name)
@@ -121,12 +110,14 @@ replay_script parse_replay_script(std::istream& in)
     replay_script script;
     std::string line;
     long long number = 0;
+    data_text::skip_byte_order_mark(in);
     while (std::getline(in, line)) {
         ++number;
         const size_t hash = line.find('#');
         if (hash != std::string::npos)
             line.erase(hash);
         std::istringstream words(line);
+        words.imbue(std::locale::classic());
         std::vector<std::string> w;
         for (std::string s; words >> s;)
             w.push_back(s);
@@ -137,7 +128,7 @@ replay_script parse_replay_script(std::istream& in)
             return script;
         };
         replay_event e;
-        if (!read_integer(w[0], e.tick) || e.tick < 1)
+        if (!data_text::read_integer(w[0], e.tick) || e.tick < 1)
             return fail("expected a tick number from 1 up, got \"" + w[0] + "\"");
         if (w.size() < 2)
             return fail("missing event");
@@ -148,8 +139,8 @@ replay_script parse_replay_script(std::istream& in)
                             "A-Z)");
         } else if (w[1] == "place") {
             e.kind = replay_event::place;
-            if (w.size() != 6 || !read_integer(w[2], e.slot) || !read_integer(w[3], e.column) ||
-                !read_integer(w[4], e.row))
+            if (w.size() != 6 || !data_text::read_integer(w[2], e.slot) || !data_text::read_integer(w[3], e.column) ||
+                !data_text::read_integer(w[4], e.row))
                 return fail("expected: place <slot> <col> <row> <left|right|up|down>");
             e.direction = direction_from_name(w[5]);
             if (!e.direction)

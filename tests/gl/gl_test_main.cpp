@@ -1,13 +1,20 @@
-// Runner of the tests that drive the real game on an X display. The tests
-// themselves need no GUI of their own, so a core application is enough, and
-// listing the tests works without a display.
+// Runner of the tests that drive the game on an X display. Most of them run
+// the real game as a child process; the few that read GL state back from the
+// game's own widget need a GUI application, which needs a display. Listing
+// the tests works without one.
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <memory>
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    std::unique_ptr<QCoreApplication> app;
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    else
+        app = std::make_unique<QApplication>(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
