@@ -13,6 +13,7 @@ TEST_PACKAGES=(
     xvfb xauth x11-apps imagemagick xdotool locales
 )
 XVFB_PACKAGES=(xvfb xauth)
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)
 
 # Installs those of the named packages that are not installed yet; asks apt
 # for its package lists only when something is missing.
@@ -45,6 +46,13 @@ configure_and_build() {
     abs="$(pwd)/$dir"
     cmake -S . -B "$dir" -G Ninja -DCF_MAIN_DIRECTORY="$abs/stage/" "$@"
     cmake --build "$dir" -j "$(nproc)"
+}
+
+# -DCMAKE_CXX_COMPILER_LAUNCHER=ccache when ccache is installed.
+ccache_option() {
+    if command -v ccache >/dev/null 2>&1; then
+        echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
+    fi
 }
 
 # Generates a locale (for example de_DE.UTF-8) unless it exists; the tests

@@ -45,8 +45,21 @@ echo "== Building with sanitizers (build-asan/)"
 configure_and_build build-asan -DCF_BUILD_TESTS=ON -DCF_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
 run_ctest sanitizers build-asan -LE gl -j "$(nproc)"
 
+echo "== Fuzzing (build-fuzz/)"
+# Each target counts as one test in the closing line.
+fuzz_seconds=${CF_FUZZ_SECONDS:-60}
+if bash scripts/fuzz.sh "$fuzz_seconds" 2>&1 | tee "$logs/fuzz-run.log"; then
+    echo "100% tests passed, 0 tests failed out of 3" >"$logs/fuzz.log"
+else
+    # A target that failed to build counts as failed too.
+    fuzz_failed=$(grep -c ": FAILED" "$logs/fuzz-run.log" || true)
+    [ "${fuzz_failed:-0}" -gt 0 ] || fuzz_failed=3
+    echo "0% tests passed, ${fuzz_failed} tests failed out of 3" >"$logs/fuzz.log"
+    failed=1
+fi
+
 echo "== Summary ($(($(date +%s) - started)) s)"
-for name in headless gl sanitizers; do
+for name in headless gl sanitizers fuzz; do
     summary=$(grep -E "tests passed|tests failed out of" "$logs/$name.log" | tail -1 || true)
     echo "${name}: ${summary:-no summary}"
 done
