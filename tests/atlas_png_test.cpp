@@ -73,6 +73,7 @@ std::vector<cell> sprite_cells()
         {"switch_ctrl", atlas::switch_ctrl},
         {"open_the_door", atlas::open_the_door},
         {"brush", atlas::brush},
+        {"rewind", atlas::rewind},
         {"apply", atlas::apply},
         {"door_in_np", atlas::door_in_np},
         {"door_in_p", atlas::door_in_p},

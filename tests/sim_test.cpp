@@ -114,8 +114,12 @@ TEST(simulator, MalformedScriptsExitTwoNamingTheLine)
                                  "1 place 0 1 2 sideways\n",
                                  "1 place 0 1\n",
                                  "1 jump\n",
-                                 "1 release Left extra\n"};
-    const int bad_lines[] = {2, 3, 1, 1, 1, 1, 1};
+                                 "1 release Left extra\n",
+                                 "4 press Up\n5 rewind\n",
+                                 "5 rewind -1\n",
+                                 "5 rewind 2 3\n",
+                                 "5 rewind two\n"};
+    const int bad_lines[] = {2, 3, 1, 1, 1, 1, 1, 2, 1, 1, 1};
     for (size_t i = 0; i < std::size(bad_scripts); ++i) {
         const std::string script = dir.filePath("s.script").toStdString();
         std::ofstream(script) << bad_scripts[i];

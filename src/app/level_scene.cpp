@@ -2,8 +2,12 @@
 
 #include "cfg.h"
 #include "hud_buttons.h"
+#include "in_game_menu.h"
+#include "menu_rows.h"
 #include "progress_manager.h"
 #include "scene_manager.h"
+
+#include <QKeyEvent>
 
 level_scene::level_scene(const std::string& name) : game_scene(nullptr)
 {
@@ -17,6 +21,14 @@ level_scene::level_scene(const std::string& name) : game_scene(nullptr)
     new open_the_door(this, top_hud);
     new drawer_switch(this, top_hud);
     new character_switch(this, top_hud);
+    new rewind_button(this, top_hud);
+    history.begin(tick_counter);
+    listener = &history;
+}
+
+level_scene::~level_scene()
+{
+    listener = nullptr;
 }
 
 std::string level_scene::level_path() const
@@ -32,9 +44,81 @@ void level_scene::mark_as_passed()
 
 void level_scene::restart()
 {
+    listener = nullptr;
     flush_blocks();
     load_from_file(level_path());
     close_menu_request = true;
     switch_drawer(cfg::drawer_ctrl_type);
     resume_request = running;
+    history.begin(tick_counter);
+    listener = &history;
+}
+
+void level_scene::rewind()
+{
+    history.restore(*this, level_path(), history.world_ticks() - rewind_ticks);
+    // The player's hands are not rewound: keys let go meanwhile count as
+    // released, so nobody walks on by himself.
+    set_held_keys(left_down, right_down, jump_down, down_down);
+}
+
+void level_scene::open_pause_menu()
+{
+    game_scene::open_pause_menu();
+    new igm_rewind(this, menu, false);
+}
+
+void level_scene::open_failed_menu()
+{
+    game_scene::open_failed_menu();
+    new igm_rewind(this, menu, true);
+}
+
+namespace
+{
+
+// Which held-key flag a movement key drives, as the character reads them.
+bool* held_flag(int key, bool& left, bool& right, bool& jump, bool& down)
+{
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_D:
+        return &left;
+    case Qt::Key_Right:
+    case Qt::Key_L:
+        return &right;
+    case Qt::Key_Up:
+    case Qt::Key_O:
+    case Qt::Key_E:
+        return &jump;
+    case Qt::Key_Down:
+        return &down;
+    default:
+        return nullptr;
+    }
+}
+
+} // namespace
+
+void level_scene::keyPressEvent(QKeyEvent* e)
+{
+    if (e->isAutoRepeat()) {
+        game_scene::keyPressEvent(e);
+        return;
+    }
+    if (bool* flag = held_flag(e->key(), left_down, right_down, jump_down, down_down))
+        *flag = true;
+    if (e->key() == Qt::Key_Z && !menu) {
+        rewind();
+        return;
+    }
+    game_scene::keyPressEvent(e);
+}
+
+void level_scene::keyReleaseEvent(QKeyEvent* e)
+{
+    if (!e->isAutoRepeat())
+        if (bool* flag = held_flag(e->key(), left_down, right_down, jump_down, down_down))
+            *flag = false;
+    game_scene::keyReleaseEvent(e);
 }

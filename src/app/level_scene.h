@@ -2,9 +2,12 @@
 #define CRUMBLEFORD_APP_LEVEL_SCENE_H
 
 // One playable level, loaded from its level file; passing it is recorded in
-// the progress store. Pushed by a door on the map screen.
+// the progress store. Pushed by a door on the map screen. It keeps the
+// history of the current attempt beside its world, so that any mistake can
+// be rewound.
 
 #include "game_scene.h"
+#include "rewind_log.h"
 
 #include <string>
 
@@ -13,14 +16,33 @@ class level_scene : public game_scene
     Q_OBJECT
   public:
     explicit level_scene(const std::string& name);
+    ~level_scene() override;
 
     void mark_as_passed() override;
     void restart() override;
+    // Steps the world back rewind_ticks world ticks, or to the level's
+    // start when less has been played.
+    void rewind() override;
+    void open_pause_menu() override;
+    void open_failed_menu() override;
+
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+
+    // Two seconds of play.
+    static constexpr long long rewind_ticks = 60;
 
     std::string level_name;
+    rewind_log history;
 
   private:
     std::string level_path() const;
+    // The movement keys the player holds down now, whatever reached the
+    // character: a rewind hands these back to the restored character.
+    bool left_down = false;
+    bool right_down = false;
+    bool jump_down = false;
+    bool down_down = false;
 };
 
 #endif

@@ -41,12 +41,7 @@ void controlling_drawer::moved(int x, int y)
 
 void controlling_drawer::released(int, int)
 {
-    stockchar* focused = world->focused_char();
-    if (!focused)
-        return;
-    focused->left_held = false;
-    focused->right_held = false;
-    focused->jump_held = false;
+    world->stop_focused_character();
 }
 
 void controlling_drawer::steer(int x, int y)
@@ -54,10 +49,8 @@ void controlling_drawer::steer(int x, int y)
     stockchar* focused = world->focused_char();
     if (!focused)
         return;
-    focused->jump_held = y < viewport_height() / 2;
     const bool left = x < viewport_width() / 2;
-    focused->left_held = left;
-    focused->right_held = !left;
+    world->set_held_keys(left, !left, y < viewport_height() / 2, focused->down_held);
 }
 
 void controlling_drawer::advance(int)

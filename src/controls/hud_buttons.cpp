@@ -149,6 +149,18 @@ const float* open_the_door::texture()
     return spriteman::tex_open_the_door;
 }
 
+rewind_button::rewind_button(game_scene* scene, hud* owner) : hud_button(scene, owner, false) {}
+
+void rewind_button::clicked(int, int)
+{
+    send_key(Qt::Key_Z, "z");
+}
+
+const float* rewind_button::texture()
+{
+    return spriteman::tex_rewind;
+}
+
 drawer_switch::drawer_switch(game_scene* scene, hud* owner) : hud_button(scene, owner, true) {}
 
 void drawer_switch::clicked(int, int)

@@ -104,6 +104,17 @@ class open_the_door : public hud_button
     const float* texture() override;
 };
 
+// Steps the level back in time, as the Z key does.
+class rewind_button : public hud_button
+{
+  public:
+    rewind_button(game_scene* scene, hud* owner);
+    void clicked(int x, int y) override;
+
+  protected:
+    const float* texture() override;
+};
+
 class drawer_switch : public hud_button
 {
   public:

@@ -127,6 +127,18 @@ void igm_help::clicked(int, int)
             new tex_scrolling_view(spriteman::tex_help_first, spriteman::tex_help_second, nullptr));
 }
 
+igm_rewind::igm_rewind(game_scene* scene, in_game_menu* menu, bool closes_menu)
+    : igm_just_text(scene, menu, "REWIND"), closes_menu(closes_menu)
+{
+}
+
+void igm_rewind::clicked(int, int)
+{
+    world->rewind();
+    if (closes_menu)
+        world->close_menu_request = true;
+}
+
 igm_exit::igm_exit(game_scene* scene, in_game_menu* menu) : igm_just_text(scene, menu, "EXIT[GAME")
 {
 }

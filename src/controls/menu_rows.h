@@ -92,6 +92,18 @@ class igm_help : public igm_just_text
     void clicked(int x, int y) override;
 };
 
+// Steps the level back in time. From the failed menu it also closes the
+// menu, so play goes on from before the fall; the pause menu stays open for
+// further steps back.
+class igm_rewind : public igm_just_text
+{
+  public:
+    igm_rewind(game_scene* scene, in_game_menu* menu, bool closes_menu);
+    void clicked(int x, int y) override;
+
+    bool closes_menu;
+};
+
 // Quits the application.
 class igm_exit : public igm_just_text
 {

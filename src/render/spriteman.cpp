@@ -32,6 +32,7 @@ float* spriteman::tex_switch_mv = nullptr;
 float* spriteman::tex_switch_ctrl = nullptr;
 float* spriteman::tex_open_the_door = nullptr;
 float* spriteman::tex_brush = nullptr;
+float* spriteman::tex_rewind = nullptr;
 float* spriteman::tex_apply = nullptr;
 float* spriteman::tex_level_paused = nullptr;
 float* spriteman::tex_level_failed = nullptr;
@@ -76,6 +77,7 @@ const single_cell single_cells[] = {
     {&spriteman::tex_switch_ctrl, atlas::switch_ctrl},
     {&spriteman::tex_open_the_door, atlas::open_the_door},
     {&spriteman::tex_brush, atlas::brush},
+    {&spriteman::tex_rewind, atlas::rewind},
     {&spriteman::tex_apply, atlas::apply},
     {&spriteman::tex_level_paused, atlas::level_paused},
     {&spriteman::tex_level_failed, atlas::level_failed},

@@ -15,6 +15,7 @@
 #include "stockblock.h"
 #include "stockchar.h"
 #include "view.h"
+#include "world_listener.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QKeyEvent>
@@ -243,7 +244,61 @@ void game_scene::drop_drawer(myglitem* surface)
 void game_scene::stop_focused_character()
 {
     if (stockchar* ch = focused_char())
-        ch->left_held = ch->right_held = ch->jump_held = false;
+        set_held_keys(false, false, false, ch->down_held);
+}
+
+void game_scene::set_held_keys(bool left, bool right, bool jump, bool down)
+{
+    stockchar* ch = focused_char();
+    if (!ch)
+        return;
+    const struct {
+        bool& held;
+        bool now;
+        int key;
+    } flags[] = {{ch->left_held, left, Qt::Key_Left},
+                 {ch->right_held, right, Qt::Key_Right},
+                 {ch->jump_held, jump, Qt::Key_Up},
+                 {ch->down_held, down, Qt::Key_Down}};
+    // Only changes are told, as the key presses and releases a keyboard
+    // would have made: the history replays them through the keys.
+    for (const auto& f : flags) {
+        if (f.held == f.now)
+            continue;
+        f.held = f.now;
+        tell_listener(f.now ? replay_event::press : replay_event::release, f.key);
+    }
+}
+
+void game_scene::switch_character(QKeyEvent* e)
+{
+    stockchar* old = focused_char();
+    if (!old)
+        return;
+    // Held movement keys carry over to the newly selected character.
+    const bool left = old->left_held, right = old->right_held;
+    const bool jump = old->jump_held, down = old->down_held;
+    old->keyPressEvent(e);
+    focused = focused + 1;
+    if (focused >= characters.size())
+        focused = 0;
+    stockchar* now = characters[focused];
+    now->keyPressEvent(e);
+    now->left_held = left;
+    now->right_held = right;
+    now->jump_held = jump;
+    now->down_held = down;
+    tell_listener(replay_event::press, Qt::Key_C);
+}
+
+void game_scene::tell_listener(replay_event::kind_t kind, int key)
+{
+    if (!listener)
+        return;
+    replay_event e;
+    e.kind = kind;
+    e.key = key;
+    listener->input_applied(e);
 }
 
 void game_scene::switch_drawer(unsigned char kind)
@@ -264,28 +319,40 @@ void game_scene::toggle_drawing()
                                                           : cfg::drawer_drawer_type);
 }
 
+void game_scene::move_world()
+{
+    ++tick_counter;
+    for (int c = 0; c < 4; ++c) {
+        for (stockblock* b : clouds[c])
+            b->advance(1);
+        for (stockblock* b : fallings[c])
+            b->advance(1);
+    }
+    for (stockchar* ch : characters)
+        ch->advance(1);
+    for (stockblock* b : spikes_list)
+        b->advance(1);
+    for (stockblock* b : bombs)
+        b->advance(1);
+}
+
+void game_scene::settle_queues()
+{
+    process_removal_queue();
+    process_deletion_queue();
+}
+
 void game_scene::advance()
 {
     handled_failed = handled_passed = false;
-    if (running) {
-        ++tick_counter;
-        for (int c = 0; c < 4; ++c) {
-            for (stockblock* b : clouds[c])
-                b->advance(1);
-            for (stockblock* b : fallings[c])
-                b->advance(1);
-        }
-        for (stockchar* ch : characters)
-            ch->advance(1);
-        for (stockblock* b : spikes_list)
-            b->advance(1);
-        for (stockblock* b : bombs)
-            b->advance(1);
-    }
+    const bool world_moves = running;
+    if (world_moves)
+        move_world();
     if (drawer)
         drawer->advance(1);
-    process_removal_queue();
-    process_deletion_queue();
+    settle_queues();
+    if (listener)
+        listener->tick_ran(world_moves);
     if (MainWindow::window_focused)
         view::repaint_viewport();
     if (reactivate) {
@@ -375,29 +442,16 @@ void game_scene::keyPressEvent(QKeyEvent* e)
     case Qt::Key_Backspace:
         open_pause_menu();
         break;
-    case Qt::Key_C: {
-        stockchar* old = focused_char();
-        if (!old)
-            break;
-        // Held movement keys carry over to the newly selected character.
-        const bool left = old->left_held, right = old->right_held;
-        const bool jump = old->jump_held, down = old->down_held;
-        old->keyPressEvent(e);
-        focused = focused + 1;
-        if (focused >= characters.size())
-            focused = 0;
-        stockchar* now = characters[focused];
-        now->keyPressEvent(e);
-        now->left_held = left;
-        now->right_held = right;
-        now->jump_held = jump;
-        now->down_held = down;
+    case Qt::Key_C:
+        switch_character(e);
         break;
-    }
     default:
-        if (running)
-            if (stockchar* ch = focused_char())
+        if (running) {
+            if (stockchar* ch = focused_char()) {
                 ch->keyPressEvent(e);
+                tell_listener(replay_event::press, e->key());
+            }
+        }
         break;
     }
 }
@@ -405,8 +459,10 @@ void game_scene::keyPressEvent(QKeyEvent* e)
 void game_scene::keyReleaseEvent(QKeyEvent* e)
 {
     if (!e->isAutoRepeat() && running && !menu) {
-        if (stockchar* ch = focused_char())
+        if (stockchar* ch = focused_char()) {
             ch->keyReleaseEvent(e);
+            tell_listener(replay_event::release, e->key());
+        }
         return;
     }
     e->ignore();

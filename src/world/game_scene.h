@@ -6,6 +6,7 @@
 // open in-game menu, runs the tick, and routes keys and presses.
 
 #include "myscene.h"
+#include "replay.h"
 
 #include <list>
 #include <string>
@@ -18,6 +19,7 @@ class stockchar;
 class hud;
 class in_game_menu;
 class myglitem;
+class world_listener;
 
 class game_scene : public myscene
 {
@@ -31,6 +33,8 @@ class game_scene : public myscene
     void resizeGL() override;
     virtual void mark_as_passed() {}
     virtual void restart() {}
+    // Steps the world back in time; only a level can.
+    virtual void rewind() {}
 
     bool load_from_file(const std::string& path);
     void mkframe();
@@ -52,8 +56,9 @@ class game_scene : public myscene
 
     void zoom_in();
     void zoom_out();
-    void open_pause_menu();
-    void open_failed_menu();
+    // A level adds its own last row to the pause and failed menus.
+    virtual void open_pause_menu();
+    virtual void open_failed_menu();
     void open_passed_menu();
     // A new control surface registers and becomes the one active drawer;
     // dropping it unregisters it again.
@@ -62,6 +67,16 @@ class game_scene : public myscene
     // Clears the focused character's steering flags, so that a touch made
     // under one surface does not keep it going under the next.
     void stop_focused_character();
+    // Sets the focused character's held-key flags as touches do, telling
+    // the listener which keys that pressed or released.
+    void set_held_keys(bool left, bool right, bool jump, bool down);
+    // C: the focus moves on and the held keys go with it.
+    void switch_character(QKeyEvent* e);
+
+    // The two halves of a tick that change the world: the movers (only
+    // while it runs), then the exits and deletions queued meanwhile.
+    void move_world();
+    void settle_queues();
     // Destroys the active drawer and installs a new one of the given kind.
     void switch_drawer(unsigned char kind);
     // P key and the brush button: drawing toggles back to steering.
@@ -95,6 +110,7 @@ class game_scene : public myscene
     bool handled_passed = false;
     bool released = false;
     unsigned char drawer_kind = 0;
+    world_listener* listener = nullptr; // not owned
     in_game_menu* menu = nullptr;
     myglitem* drawer = nullptr;
     // The pointer capture names a field, not an object: if the field's
@@ -125,6 +141,7 @@ class game_scene : public myscene
     myglitem* captured() const;
     void process_removal_queue();
     void process_deletion_queue();
+    void tell_listener(replay_event::kind_t kind, int key);
     void load_record(const std::vector<std::string>& words);
 };
 

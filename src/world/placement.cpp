@@ -9,6 +9,7 @@
 #include "spikes.h"
 #include "stock_expendable.h"
 #include "stockchar.h"
+#include "world_listener.h"
 
 namespace
 {
@@ -99,5 +100,14 @@ bool place_from_stock(game_scene* scene, unsigned int slot, long long cell_x, lo
         break;
     }
     --s.count;
+    if (scene->listener) {
+        replay_event e;
+        e.kind = replay_event::place;
+        e.slot = slot;
+        e.column = cell_x;
+        e.row = cell_y;
+        e.direction = direction;
+        scene->listener->input_applied(e);
+    }
     return true;
 }

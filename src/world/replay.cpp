@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 #include <algorithm>
+#include <iostream>
 #include <istream>
 #include <locale>
 #include <memory>
@@ -85,10 +86,58 @@ void print_state(game_scene& scene, long long t, std::ostream& out)
             << static_cast<const bomb*>(b)->fuse << '\n';
 }
 
+// Every tick played remembers the tick whose world it started from and the
+// events applied before it, so the world after any tick played, also one a
+// rewind has since gone back over, can be rebuilt from the level file.
+class played_ticks
+{
+  public:
+    void applied(const replay_event& e) { pending.push_back(e); }
+    void ticked()
+    {
+        ticks.push_back({from, std::move(pending)});
+        pending.clear();
+        from = static_cast<long long>(ticks.size());
+    }
+    // A fresh scene with the world as it was right after played tick t (as
+    // loaded for t <= 0); the next tick starts from it.
+    std::unique_ptr<game_scene> rebuild(const std::string& level_path, long long t)
+    {
+        from = std::max(0LL, t);
+        pending.clear();
+        std::vector<const tick*> path;
+        for (long long i = from; i > 0; i = ticks[static_cast<size_t>(i - 1)].from)
+            path.push_back(&ticks[static_cast<size_t>(i - 1)]);
+
+        auto scene = std::make_unique<game_scene>();
+        std::ostringstream quiet; // the loading line and the replayed "place" lines
+        std::streambuf* const out = std::cout.rdbuf(quiet.rdbuf());
+        scene->load_from_file(level_path);
+        std::cout.rdbuf(out);
+        for (auto it = path.rbegin(); it != path.rend(); ++it) {
+            for (const replay_event& e : (*it)->events)
+                apply_replay_event(*scene, e, quiet);
+            scene->advance();
+        }
+        return scene;
+    }
+
+  private:
+    struct tick {
+        long long from;
+        std::vector<replay_event> events;
+    };
+    std::vector<tick> ticks; // ticks[t - 1] is played tick t
+    long long from = 0;
+    std::vector<replay_event> pending;
+};
+
 } // namespace
 
 void apply_replay_event(game_scene& scene, const replay_event& e, std::ostream& out)
 {
+    if (e.kind == replay_event::rewind)
+        return;
     if (e.kind == replay_event::place) {
         const bool in_range = e.slot >= 0 && e.slot <= 2;
         const bool ok = in_range && place_from_stock(&scene, static_cast<unsigned int>(e.slot),
@@ -145,6 +194,10 @@ replay_script parse_replay_script(std::istream& in)
             e.direction = direction_from_name(w[5]);
             if (!e.direction)
                 return fail("unknown direction \"" + w[5] + "\"");
+        } else if (w[1] == "rewind") {
+            e.kind = replay_event::rewind;
+            if (w.size() != 3 || !read_integer(w[2], e.back) || e.back < 0)
+                return fail("expected: rewind <ticks, from 0 up>");
         } else {
             return fail("unknown event \"" + w[1] + "\"");
         }
@@ -172,12 +225,21 @@ replay_result run_replay(const std::string& level_path, const replay_script& scr
             events.begin(), events.end(),
             [](const replay_event& a, const replay_event& b) { return a.tick < b.tick; });
         auto next = events.begin();
+        played_ticks history;
 
         print_state(*scene, 0, trace);
         for (long long t = 1; t <= ticks; ++t) {
-            for (; next != events.end() && next->tick == t; ++next)
+            for (; next != events.end() && next->tick == t; ++next) {
+                if (next->kind == replay_event::rewind) {
+                    trace << t << " rewind " << next->back << '\n';
+                    scene = history.rebuild(level_path, t - 1 - next->back);
+                    continue;
+                }
                 apply_replay_event(*scene, *next, trace);
+                history.applied(*next);
+            }
             scene->advance();
+            history.ticked();
             result.ticks = t;
             print_state(*scene, t, trace);
             if (scene->handled_failed) {

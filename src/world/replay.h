@@ -10,12 +10,13 @@
 #include <vector>
 
 struct replay_event {
-    enum kind_t { press, release, place } kind = press;
+    enum kind_t { press, release, place, rewind } kind = press;
     long long tick = 0; // applied before this tick runs
     int key = 0;        // toolkit key code, for press and release
     std::string key_text;
     long long slot = 0, column = 0, row = 0;
     unsigned char direction = 0;
+    long long back = 0; // rewind: the world becomes the one after tick `tick` - 1 - back
 };
 
 struct replay_script {
@@ -29,7 +30,8 @@ replay_script parse_replay_script(std::istream& in);
 class game_scene;
 
 // Delivers one event to a scene as the player would; a placement prints its
-// "place" trace line to `trace`.
+// "place" trace line to `trace`. A rewind needs the scene's history and is
+// only understood by run_replay.
 void apply_replay_event(game_scene& scene, const replay_event& e, std::ostream& trace);
 
 enum class replay_outcome { running, passed, failed };

@@ -156,6 +156,30 @@ void draw_brush_icon(QPainter& p)
     fill_outlined(p, bristles, vgrad(bristles.boundingRect(), blue.light, blue.dark), ink, 1.4);
 }
 
+void draw_rewind_icon(QPainter& p)
+{
+    badge(p, hud_badge, 12, hud_ring);
+    // A clock face whose rim runs backwards: an open ring turning
+    // anticlockwise into an arrowhead at the top left.
+    const QPointF centre(31, 31);
+    const double radius = 15;
+    QPainterPath rim;
+    rim.arcMoveTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), 120);
+    rim.arcTo(QRectF(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius), 120, -290);
+    QPainterPath glyph = stroke_of(rim, 5);
+    const QPointF tip = rim.pointAtPercent(0);
+    // The head points along the way the ring turns at its start, anticlockwise.
+    glyph = glyph.united(
+        soft(polygon({QPointF(tip.x() - 10.5, tip.y() + 2.5), QPointF(tip.x() + 4, tip.y() - 7.5),
+                      QPointF(tip.x() + 3.5, tip.y() + 8.5)}),
+             1.5));
+    // The hands, set back.
+    glyph = glyph.united(line(centre, QPointF(centre.x(), centre.y() - 9), 3.5));
+    glyph = glyph.united(line(centre, QPointF(centre.x() - 7, centre.y() + 3), 3.5));
+    badge_glyph(p, glyph, icon_white);
+    p.fillPath(circle(centre, 2.2), ink);
+}
+
 void draw_switch_char_icon(QPainter& p, int c)
 {
     const hue h = hue_of(c);

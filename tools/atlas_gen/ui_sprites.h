@@ -17,6 +17,7 @@ void draw_steer_icon(QPainter& p);  // steering surface (ctrl_switch)
 void draw_scroll_icon(QPainter& p); // scrolling surface (mv_switch)
 void draw_open_door_icon(QPainter& p);
 void draw_brush_icon(QPainter& p);
+void draw_rewind_icon(QPainter& p);
 void draw_switch_char_icon(QPainter& p, int c);
 void draw_apply_icon(QPainter& p); // 120 x 120
 void draw_play_icon(QPainter& p);  // 122 x 122
