@@ -196,7 +196,7 @@ replay_script parse_replay_script(std::istream& in)
                 return fail("unknown direction \"" + w[5] + "\"");
         } else if (w[1] == "rewind") {
             e.kind = replay_event::rewind;
-            if (w.size() != 3 || !read_integer(w[2], e.back) || e.back < 0)
+            if (w.size() != 3 || !data_text::read_integer(w[2], e.back) || e.back < 0)
                 return fail("expected: rewind <ticks, from 0 up>");
         } else {
             return fail("unknown event \"" + w[1] + "\"");
