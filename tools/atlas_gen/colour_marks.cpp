@@ -38,12 +38,14 @@ QPainterPath colour_mark_path(int c, const QPointF& centre, double size)
         break;
     }
     case 3: {
-        // Two level bars; level, so they are not taken for a pause sign.
-        const double bar = 0.3 * size, gap = 0.26 * size;
-        for (double top : {-gap / 2 - bar, gap / 2})
-            mark.addRoundedRect(QRectF(centre.x() - 0.5 * size, centre.y() + top, size, bar),
-                                0.1 * size, 0.1 * size);
-        mark = mark.simplified();
+        // Two bars leaning right: upright they would read as a pause sign.
+        const double bar = 0.28 * size, gap = 0.3 * size;
+        for (double left : {-gap / 2 - bar, gap / 2})
+            mark.addRoundedRect(QRectF(left, -0.5 * size, bar, size), 0.1 * size, 0.1 * size);
+        QTransform lean;
+        lean.translate(centre.x(), centre.y());
+        lean.shear(-0.3, 0);
+        mark = lean.map(mark).simplified();
         break;
     }
     default:
@@ -66,6 +68,21 @@ void press_colour_mark(QPainter& p, int c, const QPointF& centre, double size, c
     p.fillPath(mark.subtracted(mark.translated(wall, wall)),
                with_alpha(mix(floor, Qt::black, 0.45), 210));
     p.fillPath(mark.subtracted(mark.translated(-wall, -wall)), QColor(255, 255, 255, 100));
+}
+
+void raise_colour_mark(QPainter& p, int c, const QPointF& centre, double size, const QColor& face)
+{
+    const QPainterPath mark = colour_mark_path(c, centre, size);
+    if (mark.isEmpty())
+        return;
+    const double wall = std::max(1.0, 0.06 * size);
+    // A raised shape casts its shadow down and right and is lit on its
+    // upper-left edge.
+    p.fillPath(mark.translated(wall, wall).subtracted(mark), QColor(0, 0, 0, 70));
+    p.fillPath(mark, face);
+    p.fillPath(mark.subtracted(mark.translated(-wall, -wall)),
+               with_alpha(mix(face, Qt::black, 0.3), 170));
+    p.fillPath(mark.subtracted(mark.translated(wall, wall)), QColor(255, 255, 255, 150));
 }
 
 void draw_colour_mark(QPainter& p, int c, const QRectF& box)

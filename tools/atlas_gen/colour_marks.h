@@ -25,6 +25,10 @@ QPainterPath colour_mark_path(int c, const QPointF& centre, double size);
 // catching the light, like every other edge of the art. Nothing for white.
 void press_colour_mark(QPainter& p, int c, const QPointF& centre, double size, const QColor& floor);
 
+// The same mark standing out of the surface instead, in the given face
+// colour: for dark surfaces, where a recess would not show.
+void raise_colour_mark(QPainter& p, int c, const QPointF& centre, double size, const QColor& face);
+
 // Colour c's mark on a small bevelled tile of that colour filling box, as it
 // looks on a block; white shows the bare tile. For legends such as the help
 // pages.
