@@ -160,19 +160,6 @@ TEST(ColourSimulation, KeepsGreysAndMergesThePairEachDeficiencyConfuses)
     }
 }
 
-TEST(ColourSimulation, ParsesOnlyTheNamesItGives)
-{
-    for (deficiency d : colour_sim::all_deficiencies) {
-        deficiency parsed =
-            deficiency::tritanopia == d ? deficiency::protanopia : deficiency::tritanopia;
-        EXPECT_TRUE(colour_sim::parse(colour_sim::name_of(d), parsed));
-        EXPECT_EQ(parsed, d);
-    }
-    deficiency unused;
-    EXPECT_FALSE(colour_sim::parse("achromatopsia", unused));
-    EXPECT_FALSE(colour_sim::parse("", unused));
-}
-
 TEST(ColourMarks, EveryColourPairDiffersInLightAndDarkAsColourBlindPlayersSeeIt)
 {
     ASSERT_FALSE(atlas_image().isNull()) << "cannot read " << atlas_file;
