@@ -3,8 +3,9 @@
 
 // The mark that tells each colour apart without its hue, so a player who
 // cannot tell red from green still can: red a triangle, green a ring, blue
-// two bars, white none. Every coloured sprite presses its colour's mark into
-// its surface; the help pages show the marks with draw_colour_mark.
+// two leaning bars, white none. Every coloured sprite carries its colour's
+// mark, pressed into its surface or raised from it; draw_colour_mark shows
+// one on its own, for legends such as the help pages.
 
 #include <QColor>
 #include <QPainterPath>
