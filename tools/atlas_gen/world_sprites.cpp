@@ -132,7 +132,7 @@ void draw_plain_block(QPainter& p, int c)
     top_left_highlight(p, rounded(face, 3), 1.5, 110);
     // A small sheen in the corner, the solid tile's only ornament.
     gloss(p, QRectF(11, 10.5, 14, 6), 110);
-    press_colour_mark(p, c, QPointF(30, 30.5), 30, mix(h.dark, h.outline, 0.5));
+    press_colour_mark(p, c, QPointF(30, 30.5), 28, mix(h.dark, h.outline, 0.5));
 }
 
 void draw_expendable_block(QPainter& p, int c)
