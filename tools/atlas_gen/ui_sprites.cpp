@@ -1,5 +1,6 @@
 #include "ui_sprites.h"
 
+#include "colour_marks.h"
 #include "paint_kit.h"
 #include "world_sprites.h"
 
@@ -185,10 +186,15 @@ void draw_switch_char_icon(QPainter& p, int c)
     const hue h = hue_of(c);
     badge(p, hud_badge, 12, c == 0 ? QColor(0xE8, 0xE8, 0xE0) : h.light);
     p.save();
-    p.translate(9, 8);
-    p.scale(0.64, 0.64);
+    p.translate(6, 10);
+    p.scale(0.58, 0.58);
     draw_character(p, c, 0);
     p.restore();
+    // The colour's mark once more, raised and bold like the other icons'
+    // glyphs: the character's own is too small at this size.
+    const QPainterPath mark = colour_mark_path(c, QPointF(44, 17.5), 17);
+    if (!mark.isEmpty())
+        badge_glyph(p, mark, mix(h.light, Qt::white, 0.45));
     // A round arrow: press to switch to the next character.
     const QPointF centre(45.5, 45);
     fill_outlined(p, circle(centre, 8.5), QColor(0xFA, 0xFA, 0xF5), ink, 1.6);

@@ -1,5 +1,6 @@
 #include "world_sprites.h"
 
+#include "colour_marks.h"
 #include "paint_kit.h"
 
 #include <QRadialGradient>
@@ -108,10 +109,13 @@ void draw_character(QPainter& p, int c, int frame)
         p.fillPath(rounded(pupil, 2.5), ink);
         p.fillRect(QRectF(ex + 0.5, 23 + y, 1.8, 1.8), QColor(255, 255, 255, 230));
     }
+    // The colour's mark on the belly, clear of the face; raised and light,
+    // since the body darkens towards the bottom.
+    raise_colour_mark(p, c, QPointF(22, 33 + y), 16, mix(h.light, Qt::white, 0.15));
     // Cheek and smile.
     const QColor blush = c == 1 ? QColor(0xFF, 0xB0, 0xA0, 150) : QColor(0xFF, 0x8A, 0x8A, 110);
     QPainterPath cheek;
-    cheek.addEllipse(QRectF(25, 34 + y, 7, 4));
+    cheek.addEllipse(QRectF(30.5, 34 + y, 5.5, 3.5));
     p.fillPath(cheek, blush);
     QPainterPath smile;
     smile.moveTo(37, 37 + y);
@@ -128,6 +132,7 @@ void draw_plain_block(QPainter& p, int c)
     top_left_highlight(p, rounded(face, 3), 1.5, 110);
     // A small sheen in the corner, the solid tile's only ornament.
     gloss(p, QRectF(11, 10.5, 14, 6), 110);
+    press_colour_mark(p, c, QPointF(30, 30.5), 28, mix(h.dark, h.outline, 0.5));
 }
 
 void draw_expendable_block(QPainter& p, int c)
@@ -154,6 +159,7 @@ void draw_expendable_block(QPainter& p, int c)
         p.fillRect(QRectF(1, top + 0.8, 58, 1.2), QColor(255, 255, 255, 70));
     }
     p.restore();
+    press_colour_mark(p, c, QPointF(30, 30), 30, mix(h.dark, h.outline, 0.2));
 
     // The dashed inner border says "drawn, not solid".
     QPen dash(with_alpha(h.outline, 220), 2.0, Qt::CustomDashLine, Qt::RoundCap);
@@ -177,19 +183,20 @@ void draw_falling_block(QPainter& p, int c)
         rivet.addEllipse(QPointF(cx, cy), 3.2, 3.2);
         fill_outlined(p, rivet, vgrad(rivet.boundingRect(), Qt::white, steel), steel_dark, 1.3);
     }
-    // A big down arrow.
+    // A big down arrow, its shaft broad enough to carry the colour's mark.
     QPainterPath arrow;
     arrow.addPolygon(
-        QPolygonF({QPointF(23.5, 11), QPointF(36.5, 11), QPointF(36.5, 28), QPointF(46, 28),
-                   QPointF(30, 48), QPointF(14, 28), QPointF(23.5, 28)}));
+        QPolygonF({QPointF(18.5, 8.5), QPointF(41.5, 8.5), QPointF(41.5, 30), QPointF(50, 30),
+                   QPointF(30, 50), QPointF(10, 30), QPointF(18.5, 30)}));
     arrow.closeSubpath();
     const QColor arrow_fill = c == 0 ? QColor(0xFF, 0xFF, 0xFF) : mix(h.light, Qt::white, 0.55);
     p.fillPath(arrow.translated(0, 2), QColor(0, 0, 0, 70));
     fill_outlined(p, arrow, vgrad(arrow.boundingRect(), Qt::white, arrow_fill),
                   mix(h.outline, Qt::black, 0.3), 2.2);
     // Weight bar under the arrow.
-    const QRectF bar(14, 50.5, 32, 3.5);
+    const QRectF bar(14, 51.5, 32, 3.5);
     p.fillPath(rounded(bar, 1.5), with_alpha(arrow_fill, 200));
+    press_colour_mark(p, c, QPointF(30, 25), 21, mix(h.dark, h.outline, 0.3));
 }
 
 void draw_cloud(QPainter& p, int c)
@@ -210,6 +217,7 @@ void draw_cloud(QPainter& p, int c)
     fill_outlined(p, puff, vgrad3(box, top, mix(h.light, h.base, 0.35), h.base), h.outline, 2.4);
     top_left_highlight(p, puff, 2.5, 170);
     gloss(p, QRectF(20, 16.5, 12, 5), 170);
+    press_colour_mark(p, c, QPointF(30, 33.5), 21, mix(h.dark, h.outline, 0.4));
 }
 
 void draw_spikes(QPainter& p, int c)
@@ -240,6 +248,15 @@ void draw_spikes(QPainter& p, int c)
     p.fillRect(QRectF(4, 46.5, 52, 1.5), QColor(255, 255, 255, 90));
     for (double x : {15.0, 31.0, 47.0})
         p.fillRect(QRectF(x, 50, 1.2, 7), with_alpha(stone_dark, 110));
+    if (c == 0)
+        return;
+    // The colour's mark on a stone tablet raised from the base, in front of
+    // the middle spikes: the spikes themselves are too thin to carry it.
+    const QRectF tablet(15.5, 30, 29, 28);
+    fill_outlined(p, rounded(tablet, 5), vgrad(tablet, mix(stone, Qt::white, 0.45), stone),
+                  stone_dark, 2.0);
+    top_left_highlight(p, rounded(tablet, 5), 1.5, 170);
+    press_colour_mark(p, c, QPointF(30, 44), 19, mix(h.dark, h.outline, 0.3));
 }
 
 void draw_bomb(QPainter& p, int c, int frame)
@@ -284,6 +301,9 @@ void draw_bomb(QPainter& p, int c, int frame)
     p.rotate(-40);
     gloss(p, QRectF(-7, -4, 14, 8), 200);
     p.restore();
+    // The mark pales with the body, but stays darker than it.
+    press_colour_mark(p, c, QPointF(27.5, 42), 20,
+                      mix(mix(h.dark, h.outline, 0.4), Qt::white, flash * 0.25));
 
     // Metal cap where the fuse enters.
     p.save();
@@ -394,6 +414,7 @@ void draw_exit_portal(QPainter& p, int c)
     p.restore();
     for (const QPointF& s : {QPointF(33, 72), QPointF(86, 60), QPointF(78, 94), QPointF(40, 98)})
         p.fillPath(star(s, 4.5, 1.2, 4), QColor(255, 255, 255, 220));
+    press_colour_mark(p, c, QPointF(60, 77), 44, mix(h.dark, h.outline, 0.4));
 
     // The gold star of a way out (and, in the white portal, of a passed level).
     const QPainterPath gold_star = star(QPointF(60, 37), 14, 6);
