@@ -205,14 +205,14 @@ std::string without_keys(const std::string& dump)
     return dump.substr(0, dump.rfind('\n'));
 }
 
-// Level 12 headless, recording the world after every world tick.
+// Level 20 headless, recording the world after every world tick.
 class rewind_level : public ::testing::Test
 {
   protected:
     void SetUp() override
     {
         testing::internal::CaptureStdout();
-        level = std::make_unique<level_scene>("12");
+        level = std::make_unique<level_scene>("20");
         testing::internal::GetCapturedStdout();
         worlds.push_back(world_dump(*level));
     }
@@ -259,7 +259,7 @@ TEST_F(rewind_level, HistoryRebuildsAnyEarlierWorldAndStaysInStepWithPlay)
 {
     std::mt19937 rng(7);
     auto pick = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); };
-    const std::string path = cfg::levels_directory + "12" + cfg::level_suffix;
+    const std::string path = cfg::levels_directory + "20" + cfg::level_suffix;
     const int keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down,  Qt::Key_D,
                         Qt::Key_L,    Qt::Key_E,     Qt::Key_C,  Qt::Key_Space, Qt::Key_V};
     int restores = 0, placed = 0;
