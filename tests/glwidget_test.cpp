@@ -53,7 +53,7 @@ TEST(Projection, MapsViewportPixelsToTheScreenCorners)
     EXPECT_FLOAT_EQ(p[1], -0.5f);
 }
 
-TEST(AtlasCheck, AcceptsOnlyAnImageThatDecodes)
+TEST(AtlasCheck, AcceptsOnlyAnImageThatDecodesAtTheAtlasSize)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
@@ -71,7 +71,13 @@ TEST(AtlasCheck, AcceptsOnlyAnImageThatDecodes)
     text.close();
     EXPECT_FALSE(myglwidget::atlas_loadable(base + "text.png", &reason));
 
-    QImage image(64, 64, QImage::Format_RGBA8888);
+    QImage small(64, 64, QImage::Format_RGBA8888);
+    small.fill(Qt::green);
+    ASSERT_TRUE(small.save(dir.filePath("small.png")));
+    EXPECT_FALSE(myglwidget::atlas_loadable(base + "small.png", &reason));
+    EXPECT_EQ(reason, "it is 64 x 64 texels, not 2048 x 2048");
+
+    QImage image(2048, 2048, QImage::Format_RGBA8888);
     image.fill(Qt::green);
     ASSERT_TRUE(image.save(dir.filePath("good.png")));
     EXPECT_TRUE(myglwidget::atlas_loadable(base + "good.png", &reason));

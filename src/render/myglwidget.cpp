@@ -1,5 +1,6 @@
 #include "myglwidget.h"
 
+#include "atlas_table.h"
 #include "cfg.h"
 #include "extra_functions.h"
 #include "gl_backend.h"
@@ -51,11 +52,21 @@ bool myglwidget::atlas_loadable(const std::string& path, std::string* reason)
     // Decode the whole image: a truncated file passes a header check.
     QImageReader reader(QString::fromStdString(path));
     const QImage image = reader.read();
-    if (!image.isNull())
-        return true;
-    if (reason)
-        *reason = reader.errorString().toStdString();
-    return false;
+    if (image.isNull()) {
+        if (reason)
+            *reason = reader.errorString().toStdString();
+        return false;
+    }
+    // Every cell is addressed by its texel rectangle: another size would
+    // draw every sprite from the wrong place.
+    if (image.width() != atlas::size || image.height() != atlas::size) {
+        if (reason)
+            *reason = "it is " + std::to_string(image.width()) + " x " +
+                      std::to_string(image.height()) + " texels, not " +
+                      std::to_string(atlas::size) + " x " + std::to_string(atlas::size);
+        return false;
+    }
+    return true;
 }
 
 myglwidget::myglwidget(QWidget* parent) : QOpenGLWidget(parent) {}
