@@ -4,6 +4,7 @@
 #include "gl_recorder.h"
 #include "spriteman.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -35,7 +36,8 @@ TEST_F(AtlasText, ResumeIsCentredWithSquareGlyphsSideBySide)
     const int glyphs[] = {27, 14, 28, 30, 22, 14}; // R E S U M E
     for (int i = 0; i < 6; ++i)
         EXPECT_TRUE(gl.draws[i].uses(spriteman::tex_alphabet[glyphs[i]])) << i;
-    EXPECT_EQ(gl.events.back(), "finish");
+    // Text waits for nothing: a finish would stall the GL pipeline mid-frame.
+    EXPECT_EQ(std::count(gl.events.begin(), gl.events.end(), "finish"), 0);
 }
 
 TEST_F(AtlasText, OddSizesAndLengthsTruncateTheHalves)
@@ -94,11 +96,11 @@ TEST_F(AtlasText, BytesWithoutAGlyphDrawTheBlankInTheirPlace)
     EXPECT_FLOAT_EQ(gl.draws.back().left() - gl.draws.front().left(), 20 * (text.size() - 1));
 }
 
-TEST_F(AtlasText, EmptyTextDrawsNothingButStillFlushesAndFinishes)
+TEST_F(AtlasText, EmptyTextDrawsNothing)
 {
     extra_functions::print_gl_text("", 400, 240, 40);
     EXPECT_TRUE(gl.draws.empty());
-    EXPECT_EQ(gl.events, (std::vector<std::string>{"flush", "finish"}));
+    EXPECT_TRUE(gl.events.empty());
 }
 
 TEST_F(AtlasText, TextLeavesTheTintAlone)

@@ -44,8 +44,6 @@ void extra_functions::print_gl_text(const std::string& text, int x, int y, int s
         if (tex)
             myglitem::draw_strip(tex, quad);
     }
-    gl_backend::current()->flush();
-    gl_backend::current()->finish();
 }
 
 std::string extra_functions::uint_to_string(unsigned int value)

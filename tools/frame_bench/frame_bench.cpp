@@ -1,0 +1,130 @@
+// crumbleford-frame-bench: what one drawn frame costs, through the game's own
+// view, GL widget and scenes on the X display it is given.
+//
+//   crumbleford-frame-bench SCENE WIDTHxHEIGHT BLOCK_SIZE FRAMES [OUT.png]
+//
+// SCENE is "menu", "map" (every page the player's progress unlocks) or
+// "level:NAME". Prints the process CPU time per frame (all threads, so the
+// software rasteriser's too) and the frames per second drawn back to back;
+// OUT.png keeps the last frame, for comparing pictures before and after a
+// change to the drawing code.
+
+#include "game_scene.h"
+#include "level_scene.h"
+#include "map_select_scene.h"
+#include "menu_scene.h"
+#include "myglwidget.h"
+#include "scene_manager.h"
+#include "spriteman.h"
+#include "view.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QTimer>
+#include <QWindow>
+#include <cstdio>
+#include <ctime>
+#include <functional>
+#include <iostream>
+#include <string>
+
+namespace
+{
+
+double cpu_seconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+bool wait_for(const std::function<bool()>& done, int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    return done();
+}
+
+int usage()
+{
+    std::cerr << "usage: crumbleford-frame-bench menu|map|level:NAME WIDTHxHEIGHT BLOCK_SIZE "
+                 "FRAMES [OUT.png]\n";
+    return 2;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 5)
+        return usage();
+    const std::string what = argv[1];
+    int width = 0, height = 0;
+    if (std::sscanf(argv[2], "%dx%d", &width, &height) != 2 || width < 1 || height < 1)
+        return usage();
+    const int block_size = std::atoi(argv[3]);
+    const int frames = std::atoi(argv[4]);
+    if (block_size < 10 || frames < 1)
+        return usage();
+
+    QApplication app(argc, argv);
+    std::cout.setstate(std::ios::failbit); // the game's own start-up lines
+    view v;
+    v.resize(width, height);
+    v.show();
+    auto* gl = qobject_cast<myglwidget*>(v.viewport());
+    if (!gl || !wait_for(
+                   [&] {
+                       return spriteman::ready() && gl->atlas_texture != 0 && v.windowHandle() &&
+                              v.windowHandle()->isExposed();
+                   },
+                   20000)) {
+        std::cerr << "crumbleford-frame-bench: no GL window\n";
+        return 1;
+    }
+
+    myscene* scene = nullptr;
+    if (what == "menu")
+        scene = new menu_scene(nullptr);
+    else if (what == "map")
+        scene = new map_select_scene();
+    else if (what.rfind("level:", 0) == 0)
+        scene = new level_scene(what.substr(6));
+    else
+        return usage();
+    scene_manager::current()->add_scene(scene);
+    if (auto* world = dynamic_cast<game_scene*>(scene)) {
+        world->block_size = static_cast<unsigned int>(block_size);
+        world->calculate_sizes();
+    }
+    // Frames are asked for here, one after the other, not by the scene's tick.
+    scene->timer->stop();
+    scene->self_drawing = false;
+
+    int swapped = 0;
+    QObject::connect(gl, &QOpenGLWidget::frameSwapped, [&] { ++swapped; });
+    auto one_frame = [&] {
+        const int before = swapped;
+        gl->update();
+        wait_for([&] { return swapped > before; }, 5000);
+    };
+    for (int i = 0; i < 10; ++i) // warm-up: shaders, caches, first uploads
+        one_frame();
+    const double cpu_start = cpu_seconds();
+    QElapsedTimer wall;
+    wall.start();
+    for (int i = 0; i < frames; ++i)
+        one_frame();
+    const double cpu_ms = (cpu_seconds() - cpu_start) * 1000.0 / frames;
+    const double fps = frames * 1000.0 / static_cast<double>(std::max<qint64>(1, wall.elapsed()));
+    std::printf("%s %dx%d block %d: %.2f ms CPU per frame, %.1f frames/s\n", what.c_str(), width,
+                height, block_size, cpu_ms, fps);
+    if (argc > 5 && !gl->grabFramebuffer().save(argv[5])) {
+        std::cerr << "crumbleford-frame-bench: cannot write " << argv[5] << "\n";
+        return 1;
+    }
+    return 0;
+}
