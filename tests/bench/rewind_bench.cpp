@@ -27,9 +27,8 @@ void key(level_scene& level, QEvent::Type type, int k)
         level.keyReleaseEvent(&e);
 }
 
-// Level 12 (the widest grid and the most objects): both characters pace
-// between the left wall and the lift, jump, and take turns, while the lift
-// shuttles, for ten minutes of world ticks. Returns false if the play ended
+// Level 40 (the largest grid, four characters): the characters pace left
+// and right, jump and take turns, for ten minutes of world ticks. Returns false if the play ended
 // the attempt, which would leave nothing to measure.
 bool play_ten_minutes(level_scene& level)
 {
@@ -71,10 +70,10 @@ void BM_rewind_after_ten_minutes(benchmark::State& state)
 {
     std::ostringstream sink;
     std::streambuf* const out = std::cout.rdbuf(sink.rdbuf()); // the loading line
-    auto level = std::make_unique<level_scene>("12");
+    auto level = std::make_unique<level_scene>("40");
     std::cout.rdbuf(out);
     if (level->characters.empty()) {
-        state.SkipWithError("level 12 did not load; build the data first");
+        state.SkipWithError("level 40 did not load; build the data first");
         return;
     }
     if (!play_ten_minutes(*level)) {

@@ -1,19 +1,22 @@
 // crumbleford-frame-bench: what one drawn frame costs, through the game's own
 // view, GL widget and scenes on the X display it is given.
 //
-//   crumbleford-frame-bench SCENE WIDTHxHEIGHT BLOCK_SIZE FRAMES [OUT.png]
+//   crumbleford-frame-bench SCENE WIDTHxHEIGHT BLOCK_SIZE FRAMES [OUT.png|-] [SCRIPT]
 //
 // SCENE is "menu", "map" (every page the player's progress unlocks) or
-// "level:NAME". Prints the process CPU time per frame (all threads, so the
-// software rasteriser's too) and the frames per second drawn back to back;
-// OUT.png keeps the last frame, for comparing pictures before and after a
-// change to the drawing code.
+// "level:NAME". Prints the time from the process's start to its first drawn
+// frame, the process CPU time per frame (all threads, so the software
+// rasteriser's too), the frames per second drawn back to back and the peak
+// memory. OUT.png keeps the last frame, for comparing pictures before and
+// after a change to the drawing code. With a simulator SCRIPT the level is
+// played, one tick a frame.
 
 #include "game_scene.h"
 #include "level_scene.h"
 #include "map_select_scene.h"
 #include "menu_scene.h"
 #include "myglwidget.h"
+#include "replay.h"
 #include "scene_manager.h"
 #include "spriteman.h"
 #include "view.h"
@@ -25,12 +28,31 @@
 #include <QWindow>
 #include <cstdio>
 #include <ctime>
+#include <fstream>
+#include <sstream>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <functional>
 #include <iostream>
 #include <string>
 
 namespace
 {
+
+// Seconds since the process started, at the kernel's clock-tick resolution.
+double seconds_since_start()
+{
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 22 && fields >> field; ++i) {
+    }
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    const double started = std::atof(field.c_str()) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9 - started;
+}
 
 double cpu_seconds()
 {
@@ -104,13 +126,36 @@ int main(int argc, char** argv)
     scene->timer->stop();
     scene->self_drawing = false;
 
+    replay_script script;
+    if (argc > 6) {
+        std::ifstream in(argv[6]);
+        if (in)
+            script = parse_replay_script(in);
+        if (!in.is_open() || !script.ok()) {
+            std::cerr << "crumbleford-frame-bench: bad script " << argv[6] << "\n";
+            return 2;
+        }
+    }
+    auto* world = dynamic_cast<game_scene*>(scene);
+    long long tick = 0;
+    auto next_event = script.events.begin();
+    std::ostream no_trace(nullptr);
+
     int swapped = 0;
     QObject::connect(gl, &QOpenGLWidget::frameSwapped, [&] { ++swapped; });
     auto one_frame = [&] {
+        if (world && !script.events.empty()) {
+            ++tick;
+            for (; next_event != script.events.end() && next_event->tick == tick; ++next_event)
+                apply_replay_event(*world, *next_event, no_trace);
+            world->advance();
+        }
         const int before = swapped;
         gl->update();
         wait_for([&] { return swapped > before; }, 5000);
     };
+    one_frame();
+    const double first_frame = seconds_since_start();
     for (int i = 0; i < 10; ++i) // warm-up: shaders, caches, first uploads
         one_frame();
     const double cpu_start = cpu_seconds();
@@ -120,9 +165,13 @@ int main(int argc, char** argv)
         one_frame();
     const double cpu_ms = (cpu_seconds() - cpu_start) * 1000.0 / frames;
     const double fps = frames * 1000.0 / static_cast<double>(std::max<qint64>(1, wall.elapsed()));
-    std::printf("%s %dx%d block %d: %.2f ms CPU per frame, %.1f frames/s\n", what.c_str(), width,
-                height, block_size, cpu_ms, fps);
-    if (argc > 5 && !gl->grabFramebuffer().save(argv[5])) {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    std::printf("%s %dx%d block %d: first frame %.2f s, %.2f ms CPU per frame, %.1f frames/s, "
+                "peak memory %.0f MB\n",
+                what.c_str(), width, height, block_size, first_frame, cpu_ms, fps,
+                static_cast<double>(usage.ru_maxrss) / 1024.0);
+    if (argc > 5 && std::string(argv[5]) != "-" && !gl->grabFramebuffer().save(argv[5])) {
         std::cerr << "crumbleford-frame-bench: cannot write " << argv[5] << "\n";
         return 1;
     }
