@@ -19,8 +19,9 @@ struct thoughtless_tally {
 class thoughtless_player
 {
   public:
-    // A minute of play: long enough to stumble on anything easy.
-    static constexpr long long default_ticks = 1800;
+    // As long as the longest recorded solution may take: time enough to
+    // stumble on anything easy.
+    static constexpr long long default_ticks = 3000;
 
     static std::string rhythmic_script(unsigned seed, long long ticks);
     // Cells are drawn from a width x height grid.
