@@ -245,9 +245,16 @@ TEST(campaign_levels, every_recorded_solution_passes_its_level)
     for (const std::string& name : level_names()) {
         SCOPED_TRACE(name);
         const std::string script_path = solutions_dir + name + ".script";
-        ASSERT_TRUE(file_exists(script_path)) << "no solution recorded";
+        // Every level is checked, whatever an earlier one lacks.
+        if (!file_exists(script_path)) {
+            ADD_FAILURE() << "no solution recorded";
+            continue;
+        }
         const replay_script script = script_from(read_file(script_path));
-        ASSERT_TRUE(script.ok()) << script.error;
+        if (!script.ok()) {
+            ADD_FAILURE() << script.error;
+            continue;
+        }
         // A refused placement means the script no longer does what it says.
         const replay_run run = replay(levels_dir + name + ".level", script, max_ticks);
         EXPECT_EQ(run.trace.find(" refused"), std::string::npos);

@@ -114,8 +114,7 @@ void level_checker::report(const std::string& file, long long line, const std::s
 
 std::vector<check_finding> level_checker::check(const std::vector<std::string>& paths)
 {
-    findings.clear();
-    doors.clear();
+    *this = level_checker(); // each call checks its files afresh
     std::vector<std::string> pages, levels;
     for (const std::string& p : paths) {
         const std::string name = base_name(p);
@@ -269,7 +268,6 @@ void level_checker::read_menus_list(const std::string& path)
                              return rank(a.file) < rank(b.file);
                          return a.line < b.line;
                      });
-    have_menus_list = true;
 }
 
 bool level_checker::read_file(const std::string& path, world& w, bool page, unsigned page_number)
