@@ -5,6 +5,7 @@
 #include "replay.h"
 #include "thoughtless_player.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -89,6 +90,38 @@ TEST(thoughtless_player, StumblesThroughALevelThatNeedsNoThought)
     EXPECT_EQ(tally.played, 20);
     EXPECT_GE(tally.rhythmic_passes.size(), 15u);
     EXPECT_GE(tally.random_passes.size(), 1u);
+}
+
+TEST(thoughtless_player, SimulatorCountsPassesAndPrintsTheScriptOfASeed)
+{
+    QTemporaryDir dir;
+    const std::string path = dir.filePath("easy.level").toStdString();
+    std::ofstream(path) << "mapsize 14 6\nmkframe\n"
+                           "char 1 3.3 white null null 0 null null 0 null null 0\n"
+                           "exit 10 3 white\n";
+    auto run = [](const QStringList& args) {
+        QProcess sim;
+        sim.start(CF_SIM_BINARY, args);
+        EXPECT_TRUE(sim.waitForFinished(60000));
+        EXPECT_EQ(sim.exitCode(), 0);
+        return sim.readAllStandardOutput().toStdString();
+    };
+    const thoughtless_tally tally = thoughtless_player::play(path, 4, 600);
+    std::string expected;
+    for (const auto& [kind, passes] : {std::pair{"rhythmic", &tally.rhythmic_passes},
+                                       std::pair{"random", &tally.random_passes}}) {
+        expected += std::string(kind) + ": " + std::to_string(passes->size()) + " of 4 passed";
+        if (!passes->empty())
+            expected += " (seeds" + seeds(*passes) + ")";
+        expected += "\n";
+    }
+    EXPECT_EQ(
+        run({"--thoughtless", QString::fromStdString(path), "--scripts", "4", "--ticks", "600"}),
+        expected);
+    EXPECT_EQ(run({"--thoughtless-script", "rhythmic", "5", "--ticks", "600"}),
+              thoughtless_player::rhythmic_script(5, 600));
+    EXPECT_EQ(run({"--thoughtless-script", "random", "5", QString::fromStdString(path)}),
+              thoughtless_player::random_script(5, thoughtless_player::default_ticks, 14, 6));
 }
 
 class campaign_thoughtless : public ::testing::TestWithParam<std::string>
