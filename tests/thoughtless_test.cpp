@@ -120,8 +120,9 @@ TEST(thoughtless_player, SimulatorCountsPassesAndPrintsTheScriptOfASeed)
         expected);
     EXPECT_EQ(run({"--thoughtless-script", "rhythmic", "5", "--ticks", "600"}),
               thoughtless_player::rhythmic_script(5, 600));
-    EXPECT_EQ(run({"--thoughtless-script", "random", "5", QString::fromStdString(path)}),
-              thoughtless_player::random_script(5, thoughtless_player::default_ticks, 14, 6));
+    EXPECT_EQ(
+        run({"--thoughtless-script", "random", "5", QString::fromStdString(path)}),
+        thoughtless_player::random_script(5, thoughtless_player::default_ticks, 14, 6, {{1, 3}}));
 }
 
 class campaign_thoughtless : public ::testing::TestWithParam<std::string>

@@ -1,10 +1,13 @@
 #include "thoughtless_player.h"
 
+#include "cfg.h"
 #include "game_scene.h"
 #include "replay.h"
 #include "scene_manager.h"
+#include "stockchar.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <iostream>
 #include <memory>
 #include <sstream>
@@ -78,7 +81,8 @@ std::string thoughtless_player::rhythmic_script(unsigned seed, long long ticks)
     return out.str();
 }
 
-std::string thoughtless_player::random_script(unsigned seed, long long ticks, int width, int height)
+std::string thoughtless_player::random_script(unsigned seed, long long ticks, int width, int height,
+                                              const std::vector<std::pair<int, int>>& near)
 {
     seeded_numbers rng(seed);
     static const char* held_keys[] = {"Left", "Right", "Up", "Down"};
@@ -97,10 +101,17 @@ std::string thoughtless_player::random_script(unsigned seed, long long ticks, in
         } else if (what < 7) {
             event(out, t, "press", tapped_keys[rng.between(0, 1)]);
         } else {
-            // Most cells are out of the character's reach and are refused,
-            // as a player's random taps would be.
-            out << t << " place " << rng.between(0, 2) << ' ' << rng.between(0, width - 1) << ' '
-                << rng.between(0, height - 1) << ' ' << directions[rng.between(0, 3)] << '\n';
+            // Cells out of the character's reach are refused, as a player's
+            // random taps would be.
+            long long column = rng.between(0, width - 1), row = rng.between(0, height - 1);
+            if (!near.empty() && rng.between(0, 1) == 0) {
+                const auto& [c, r] = near[static_cast<size_t>(
+                    rng.between(0, static_cast<long long>(near.size()) - 1))];
+                column = std::clamp<long long>(c + rng.between(-2, 2), 0, width - 1);
+                row = std::clamp<long long>(r + rng.between(-2, 2), 0, height - 1);
+            }
+            out << t << " place " << rng.between(0, 2) << ' ' << column << ' ' << row << ' '
+                << directions[rng.between(0, 3)] << '\n';
         }
     }
     return out.str();
@@ -109,23 +120,33 @@ std::string thoughtless_player::random_script(unsigned seed, long long ticks, in
 namespace
 {
 
-// The grid a level file declares; 1 x 1 when it has none.
-void grid_of(const std::string& level_path, int& width, int& height)
+// The grid a level file declares (1 x 1 when it has none) and the cells
+// where its characters start.
+struct level_outline {
+    int width = 1, height = 1;
+    std::vector<std::pair<int, int>> starts;
+};
+
+level_outline outline_of(const std::string& level_path)
 {
     QWidget viewport;
     viewport.resize(800, 480);
     QWidget* previous_viewport = scene_manager::_viewport_static_ptr;
     scene_manager::_viewport_static_ptr = &viewport;
-    width = height = 1;
+    level_outline outline;
     {
         game_scene probe;
         probe.load_from_file(level_path);
         if (probe.has_grid()) {
-            width = probe.grid_width;
-            height = probe.grid_height;
+            outline.width = probe.grid_width;
+            outline.height = probe.grid_height;
         }
+        for (const stockchar* c : probe.characters)
+            outline.starts.emplace_back(static_cast<int>(c->x / cfg::multiplier),
+                                        static_cast<int>(c->y / cfg::multiplier));
     }
     scene_manager::_viewport_static_ptr = previous_viewport;
+    return outline;
 }
 
 } // namespace
@@ -135,10 +156,9 @@ std::string thoughtless_player::random_script_for(unsigned seed, long long ticks
 {
     std::ostringstream loading;
     std::streambuf* cout_buffer = std::cout.rdbuf(loading.rdbuf());
-    int width = 1, height = 1;
-    grid_of(level_path, width, height);
+    const level_outline level = outline_of(level_path);
     std::cout.rdbuf(cout_buffer);
-    return random_script(seed, ticks, width, height);
+    return random_script(seed, ticks, level.width, level.height, level.starts);
 }
 
 thoughtless_tally thoughtless_player::play(const std::string& level_path, int scripts,
@@ -147,13 +167,13 @@ thoughtless_tally thoughtless_player::play(const std::string& level_path, int sc
     // Thousands of loads would each print their loading line.
     std::ostringstream loading;
     std::streambuf* cout_buffer = std::cout.rdbuf(loading.rdbuf());
-    int width = 1, height = 1;
-    grid_of(level_path, width, height);
+    const level_outline level = outline_of(level_path);
 
     thoughtless_tally tally;
     for (int seed = 1; seed <= scripts; ++seed) {
-        const std::string texts[2] = {rhythmic_script(seed, ticks),
-                                      random_script(seed, ticks, width, height)};
+        const std::string texts[2] = {
+            rhythmic_script(seed, ticks),
+            random_script(seed, ticks, level.width, level.height, level.starts)};
         for (int kind = 0; kind < 2; ++kind) {
             std::istringstream in(texts[kind]);
             const replay_script script = parse_replay_script(in);

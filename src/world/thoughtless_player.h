@@ -9,6 +9,7 @@
 // and replayed.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 struct thoughtless_tally {
@@ -24,8 +25,11 @@ class thoughtless_player
     static constexpr long long default_ticks = 3000;
 
     static std::string rhythmic_script(unsigned seed, long long ticks);
-    // Cells are drawn from a width x height grid.
-    static std::string random_script(unsigned seed, long long ticks, int width, int height);
+    // Cells are drawn from a width x height grid, half of them within two
+    // cells of one of the `near` cells (where the characters start), so that
+    // some draws land within reach.
+    static std::string random_script(unsigned seed, long long ticks, int width, int height,
+                                     const std::vector<std::pair<int, int>>& near = {});
     // The same, with the grid of the level file. Needs a QApplication.
     static std::string random_script_for(unsigned seed, long long ticks,
                                          const std::string& level_path);
