@@ -203,7 +203,10 @@ TEST(campaign_levels, every_level_starts_with_its_size_and_frame_and_loads)
         const auto records = records_of(path);
         ASSERT_GE(records.size(), 2u);
         EXPECT_EQ(records[0][0], "mapsize");
-        EXPECT_EQ(records[1][0], "mkframe");
+        // The frame may follow blocks that claim border cells of their own.
+        EXPECT_TRUE(std::any_of(records.begin(), records.end(),
+                                [](const auto& r) { return r[0] == "mkframe"; }))
+            << "no frame";
         const replay_run run = replay(path, replay_script{}, 0);
         EXPECT_NE(run.loading.find(" SUCCES"), std::string::npos) << run.loading;
         EXPECT_EQ(run.loading.find("FAILED"), std::string::npos) << run.loading;
