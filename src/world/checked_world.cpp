@@ -329,7 +329,7 @@ void checked_world::read_record(const std::string& path, long long line,
             const std::string type = word(5 + 3 * k);
             // An empty slot's colour is never used.
             if (type != "null")
-                t.slot_colours[k] = colour(4 + 3 * k, "the colour of " + slot);
+                colour(4 + 3 * k, "the colour of " + slot);
             if (std::find(std::begin(stock_types), std::end(stock_types), type) ==
                 std::end(stock_types))
                 say(kw + ": " + slot + " has the type \"" + shown(type) +

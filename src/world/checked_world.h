@@ -52,7 +52,6 @@ class checked_world
         std::string file;
         long long line = 0;
         bool alive = true;
-        unsigned char slot_colours[3] = {0, 0, 0}; // characters only
     };
 
     void report(const std::string& file, long long line, const std::string& message);
