@@ -160,7 +160,7 @@ void draw_help_controls(QPainter& p)
              draw_exit_portal(q, 2);
          },
          {"Space"},
-         "open a door; leave by an exit you touch"},
+         "open a door; leave by an exit of your colour"},
         {[](QPainter& q) { draw_switch_char_icon(q, 2); },
          {"C"},
          "switch character: every one must leave"},
