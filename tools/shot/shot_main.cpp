@@ -7,6 +7,7 @@
 #include "hud_buttons.h"
 #include "myglwidget.h"
 #include "scene_manager.h"
+#include "spriteman.h"
 #include "view.h"
 
 #include <QApplication>
@@ -83,10 +84,18 @@ int main(int argc, char** argv)
     v.manager->add_scene(level);
     level->timer->stop();
 
-    // Wait for the GL context, the atlas and the first frames.
+    // Wait for the GL context and the atlas (a loaded machine may take a
+    // while), then a little more for the window to settle.
     QElapsedTimer waited;
     waited.start();
-    while (waited.elapsed() < 1500)
+    while (!spriteman::ready() && waited.elapsed() < 20000)
+        app.processEvents(QEventLoop::AllEvents, 50);
+    if (!spriteman::ready()) {
+        std::cerr << "crumbleford-shot: the GL view did not start\n";
+        return 1;
+    }
+    const qint64 settle = waited.elapsed() + 300;
+    while (waited.elapsed() < settle)
         app.processEvents(QEventLoop::AllEvents, 50);
 
     // The whole grid fits below the HUD bar, centred.
