@@ -61,15 +61,16 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
     const std::string levels = dir.filePath("levels.list").toStdString();
     const std::string progress_file = dir.filePath("home/.crumbleford/passed_levels").toStdString();
     const std::string pages = dir.filePath("menu/").toStdString();
-    std::ofstream(menus) << "0\n2\n5\n";
-    std::ofstream(levels) << "1\n2\n3\n4\n5\n";
+    std::ofstream(menus) << "0\n3\n7\n";
+    std::ofstream(levels) << "1\n2\n3\n4\n5\n6\n";
     ASSERT_TRUE(QDir().mkpath(dir.filePath("menu")));
-    for (const char* page : {"0", "2", "5"})
+    for (const char* page : {"0", "3", "7"})
         ASSERT_TRUE(QFile::copy(QString(CF_STAGE_DIR "maps/menu/%1.menu").arg(page),
                                 QString::fromStdString(pages + page + ".menu")));
-    // One level passed already: only map 0 is open, its second door passed.
+    // Two levels passed already: only map 0 is open, its second and third
+    // doors passed; the next pass opens map 3.
     ASSERT_TRUE(QDir().mkpath(dir.filePath("home/.crumbleford")));
-    std::ofstream(progress_file) << "2\n";
+    std::ofstream(progress_file) << "2\n3\n";
 
     testing::internal::CaptureStdout();
     progress_manager progress(menus, levels, progress_file, pages);
@@ -81,21 +82,21 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
 
     ASSERT_NE(door(map, "1"), nullptr);
     ASSERT_NE(door(map, "2"), nullptr);
-    EXPECT_EQ(door(map, "3"), nullptr);
+    EXPECT_EQ(door(map, "6"), nullptr);
     EXPECT_FALSE(door(map, "1")->passed);
     EXPECT_TRUE(door(map, "2")->passed);
 
-    // Walk right into the first door and open it.
+    // Walk right into the first door (columns 4 and 5) and open it.
     ASSERT_EQ(map->characters.size(), 1u);
     stockchar* walker = map->characters[0];
     key(map, QEvent::KeyPress, Qt::Key_Right);
-    for (int t = 0; t < 60 && walker->x <= 5 * cfg::multiplier; ++t)
+    for (int t = 0; t < 60 && walker->x <= 4 * cfg::multiplier; ++t)
         map->advance();
     key(map, QEvent::KeyRelease, Qt::Key_Right);
     for (int t = 0; t < 15; ++t)
         map->advance();
-    ASSERT_GT(walker->x, 5 * cfg::multiplier - walker->size);
-    ASSERT_LT(walker->x, 7 * cfg::multiplier);
+    ASSERT_GT(walker->x, 4 * cfg::multiplier - walker->size);
+    ASSERT_LT(walker->x, 6 * cfg::multiplier);
     testing::internal::CaptureStdout();
     key(map, QEvent::KeyPress, Qt::Key_Space);
     testing::internal::GetCapturedStdout();
@@ -119,7 +120,7 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
     }
     ASSERT_TRUE(passed);
     ASSERT_NE(level->menu, nullptr);
-    EXPECT_EQ(read_file(progress_file), "2\n1\n"); // appended before the menu shows
+    EXPECT_EQ(read_file(progress_file), "2\n3\n1\n"); // appended before the menu shows
 
     // "TO[MAP[SELECT" is the second row of the passed menu.
     level->press_at(400, 120);
@@ -133,8 +134,8 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
     testing::internal::CaptureStdout();
     map->advance(); // reactivated: the second page is unlocked now
     const std::string reloaded = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(reloaded, "loading: " + pages + "2.menu SUCCES\n");
-    EXPECT_NE(door(map, "3"), nullptr);
+    EXPECT_EQ(reloaded, "loading: " + pages + "3.menu SUCCES\n");
+    EXPECT_NE(door(map, "6"), nullptr);
     ASSERT_NE(door(map, "1"), nullptr);
     EXPECT_TRUE(door(map, "1")->passed);
 
@@ -146,7 +147,7 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
 
     // Passing it again appends nothing and unlocks nothing.
     progress.set_level_passed("1");
-    EXPECT_EQ(read_file(progress_file), "2\n1\n");
+    EXPECT_EQ(read_file(progress_file), "2\n3\n1\n");
     EXPECT_TRUE(progress.get_new_menuses().empty());
 
     manager.reset();

@@ -188,8 +188,8 @@ replay_script parse_replay_script(std::istream& in)
                             "A-Z)");
         } else if (w[1] == "place") {
             e.kind = replay_event::place;
-            if (w.size() != 6 || !data_text::read_integer(w[2], e.slot) || !data_text::read_integer(w[3], e.column) ||
-                !data_text::read_integer(w[4], e.row))
+            if (w.size() != 6 || !data_text::read_integer(w[2], e.slot) ||
+                !data_text::read_integer(w[3], e.column) || !data_text::read_integer(w[4], e.row))
                 return fail("expected: place <slot> <col> <row> <left|right|up|down>");
             e.direction = direction_from_name(w[5]);
             if (!e.direction)
@@ -206,9 +206,14 @@ replay_script parse_replay_script(std::istream& in)
     return script;
 }
 
-replay_result run_replay(const std::string& level_path, const replay_script& script,
-                         long long ticks, std::ostream& trace)
+namespace
 {
+
+// With no trace, nothing is formatted; the world runs the same ticks.
+replay_result run(const std::string& level_path, const replay_script& script, long long ticks,
+                  std::ostream* trace)
+{
+    std::ostream discard(nullptr);
     // Controls lay themselves out for the viewport; the simulator's is 800 x 480.
     QWidget viewport;
     viewport.resize(800, 480);
@@ -227,41 +232,63 @@ replay_result run_replay(const std::string& level_path, const replay_script& scr
         auto next = events.begin();
         played_ticks history;
 
-        print_state(*scene, 0, trace);
+        if (trace)
+            print_state(*scene, 0, *trace);
         for (long long t = 1; t <= ticks; ++t) {
             for (; next != events.end() && next->tick == t; ++next) {
                 if (next->kind == replay_event::rewind) {
-                    trace << t << " rewind " << next->back << '\n';
+                    if (trace)
+                        *trace << t << " rewind " << next->back << '\n';
                     scene = history.rebuild(level_path, t - 1 - next->back);
                     continue;
                 }
-                apply_replay_event(*scene, *next, trace);
+                apply_replay_event(*scene, *next, trace ? *trace : discard);
                 history.applied(*next);
             }
             scene->advance();
             history.ticked();
             result.ticks = t;
-            print_state(*scene, t, trace);
+            if (trace)
+                print_state(*scene, t, *trace);
             if (scene->handled_failed) {
-                trace << t << " failed\n";
+                if (trace)
+                    *trace << t << " failed\n";
                 result.outcome = replay_outcome::failed;
             }
             if (scene->handled_passed) {
-                trace << t << " passed\n";
+                if (trace)
+                    *trace << t << " passed\n";
                 if (result.outcome == replay_outcome::running)
                     result.outcome = replay_outcome::passed;
             }
             if (result.outcome != replay_outcome::running)
                 break;
         }
-        for (size_t c = 0; c < scene->grid.size(); ++c)
-            for (size_t r = 0; r < scene->grid[c].size(); ++r)
-                if (const stockblock* b = scene->grid[c][r])
-                    trace << "grid " << c << ' ' << r << ' ' << b->type << ' '
-                          << static_cast<int>(b->color_index) << '\n';
-        static const char* names[] = {"running", "passed", "failed"};
-        trace << "end " << result.ticks << ' ' << names[static_cast<int>(result.outcome)] << '\n';
+        if (trace) {
+            for (size_t c = 0; c < scene->grid.size(); ++c)
+                for (size_t r = 0; r < scene->grid[c].size(); ++r)
+                    if (const stockblock* b = scene->grid[c][r])
+                        *trace << "grid " << c << ' ' << r << ' ' << b->type << ' '
+                               << static_cast<int>(b->color_index) << '\n';
+            static const char* names[] = {"running", "passed", "failed"};
+            *trace << "end " << result.ticks << ' ' << names[static_cast<int>(result.outcome)]
+                   << '\n';
+        }
     }
     scene_manager::_viewport_static_ptr = previous_viewport;
     return result;
+}
+
+} // namespace
+
+replay_result run_replay(const std::string& level_path, const replay_script& script,
+                         long long ticks, std::ostream& trace)
+{
+    return run(level_path, script, ticks, &trace);
+}
+
+replay_result run_replay_quietly(const std::string& level_path, const replay_script& script,
+                                 long long ticks)
+{
+    return run(level_path, script, ticks, nullptr);
 }

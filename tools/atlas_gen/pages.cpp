@@ -111,6 +111,32 @@ void tick_mark(QPainter& p, QPointF at, bool yes)
     fill_outlined(p, shape, yes ? hue_of(2).base : hue_of(1).base, ink, 1.4);
 }
 
+// A short arrow from one point to another, for motion in the small scenes.
+void arrow(QPainter& p, QPointF from, QPointF to)
+{
+    QLineF line(from, to);
+    QPainterPath shape;
+    shape.moveTo(from);
+    shape.lineTo(to);
+    QLineF wing(to, from);
+    wing.setLength(9);
+    for (double turn : {28.0, -28.0}) {
+        QLineF w = wing;
+        w.setAngle(wing.angle() + turn);
+        shape.moveTo(to);
+        shape.lineTo(w.p2());
+    }
+    p.fillPath(stroke_of(shape, 3.2), text_soft);
+}
+
+// A bomb's burst: a jagged star in fire colours, for a 60 x 60 cell.
+void blast(QPainter& p)
+{
+    const QPainterPath outer = star(QPointF(30, 30), 30, 15, 10);
+    fill_outlined(p, outer, QColor(0xF6, 0x9A, 0x2C), QColor(0xB0, 0x3A, 0x1A), 2);
+    p.fillPath(star(QPointF(30, 30), 18, 9, 8), QColor(0xFF, 0xE0, 0x66));
+}
+
 } // namespace
 
 void draw_help_controls(QPainter& p)
@@ -134,9 +160,11 @@ void draw_help_controls(QPainter& p)
              draw_exit_portal(q, 2);
          },
          {"Space"},
-         "open a door, leave by an exit"},
-        {[](QPainter& q) { draw_switch_char_icon(q, 2); }, {"C"}, "switch to the next character"},
-        {draw_brush_icon, {"P"}, "draw mode: place blocks and bombs"},
+         "open a door; leave by an exit of your colour"},
+        {[](QPainter& q) { draw_switch_char_icon(q, 2); },
+         {"C"},
+         "switch character: every one must leave"},
+        {draw_brush_icon, {"P"}, "draw from your stock next to you"},
         {draw_steer_icon, {"R"}, "steer with the on-screen pad"},
         {draw_scroll_icon, {"V"}, "scroll around the level"},
         {[](QPainter& q) { draw_zoom_icon(q, true); }, {"Q", "|", "A"}, "zoom in / zoom out"},
@@ -166,31 +194,80 @@ void draw_help_controls(QPainter& p)
 void draw_help_blocks(QPainter& p)
 {
     paper(p, QRectF(0, 0, 800, 800));
-    page_title(p, 62, "THE BLOCKS");
+    page_title(p, 62, "THE WORLD");
 
+    // Each row is a small scene of real sprites, s pixels a block, standing
+    // on the row's ground line; a character (c pixels) stands on a block.
+    const double s = 36, c = 32, left = 80;
+    auto put = [&](double x, double y, double size, const std::function<void()>& draw) {
+        sprite_at(p, QPointF(x, y), size, 60, draw);
+    };
     struct row {
-        std::function<void(QPainter&, int)> sprite; // one 60 x 60 cell per colour
+        std::function<void(double ground)> scene; // the top of the blocks
         QString name, text;
     };
     const QList<row> rows = {
-        {draw_plain_block, "Block", "Solid ground. It never moves."},
-        {draw_expendable_block, "Drawn block", "What you draw in draw mode. Frames every level."},
-        {draw_falling_block, "Falling block", "Drops when nothing holds it, pushes what is below."},
-        {draw_cloud, "Cloud", "Floats to and fro and carries you along."},
-        {draw_spikes, "Spikes", "Touch them and the level is failed."},
-        {[](QPainter& q, int c) { draw_bomb(q, c, c * 2 + (c == 3 ? 2 : 0)); }, "Bomb",
-         "Placed in draw mode; blows up a second later."},
+        {[&](double g) {
+             const int colours[] = {0, 1, 3};
+             for (int i = 0; i < 3; ++i)
+                 put(left + i * s, g, s, [&] { draw_plain_block(p, colours[i]); });
+             put(left + s + 2, g - c, c, [&] { draw_character(p, 1, 0); });
+         },
+         "Block", "Solid ground in its colour. It never moves."},
+        {[&](double g) {
+             const int colours[] = {0, 1, 3};
+             for (int i = 0; i < 3; ++i)
+                 put(left + i * s, g, s, [&] { draw_expendable_block(p, colours[i]); });
+         },
+         "Patterned block", "Frames every level. No bomb can break it."},
+        {[&](double g) {
+             put(left, g, s, [&] { draw_plain_block(p, 0); });
+             put(left + 2 * s, g, s, [&] { draw_plain_block(p, 0); });
+             put(left + s, g - s + 2, s, [&] { draw_falling_block(p, 2); });
+             arrow(p, QPointF(left + 1.5 * s, g + 6), QPointF(left + 1.5 * s, g + s - 2));
+         },
+         "Falling block", "Drops until something holds it; pushes what is below."},
+        {[&](double g) {
+             put(left + s, g, s, [&] { draw_cloud(p, 3); });
+             put(left + s + 2, g - c, c, [&] { draw_character(p, 3, 0); });
+             arrow(p, QPointF(left + s - 4, g + s / 2), QPointF(left + 4, g + s / 2));
+             arrow(p, QPointF(left + 2 * s + 4, g + s / 2), QPointF(left + 3 * s - 4, g + s / 2));
+         },
+         "Cloud", "Floats on and turns at walls; carries and pushes."},
+        {[&](double g) {
+             put(left, g, s, [&] { draw_plain_block(p, 0); });
+             put(left + s, g, s, [&] { draw_spikes(p, 1); });
+             put(left + 2 * s, g, s, [&] { draw_plain_block(p, 0); });
+             put(left + s + 2, g - c - 2, c, [&] { draw_character(p, 1, 1); });
+             for (double x : {left + s + 10, left + s + 18, left + s + 26})
+                 p.fillRect(QRectF(x, g - 3, 1.6, 5), with_alpha(text_soft, 150));
+         },
+         "Spikes", "Deadly to their colour: jump over them."},
+        {[&](double g) {
+             put(left, g, s, [&] { draw_plain_block(p, 1); });
+             put(left, g, s, [&] { draw_bomb(p, 1, 2); });
+             arrow(p, QPointF(left + s + 6, g + s / 2), QPointF(left + 2 * s - 6, g + s / 2));
+             put(left + 2 * s - 4, g - 4, s + 8, [&] { blast(p); });
+         },
+         "Bomb", "Drawn onto a block of its colour, it breaks it."},
+        {[&](double g) {
+             put(left + 0.5 * s - 6, g - 12, s + 12, [&] { blast(p); });
+             put(left + 0.5 * s + 2, g + s - c, c, [&] { draw_character(p, 1, 0); });
+             tick_mark(p, QPointF(left + 1.5 * s + 12, g), false);
+             put(left + 2.3 * s, g + s - c, c, [&] { draw_character(p, 3, 0); });
+             tick_mark(p, QPointF(left + 3.3 * s + 2, g), true);
+         },
+         "The blast", "Stand clear: it kills a character of its colour."},
     };
-    const double top = 112, height = 84;
+    const double top = 100, height = 72;
     for (int i = 0; i < rows.size(); ++i) {
         const double y = top + i * height;
         if (i % 2 == 0)
-            p.fillPath(rounded(QRectF(34, y + 4, 732, height - 8), 12),
+            p.fillPath(rounded(QRectF(34, y + 2, 732, height - 4), 12),
                        QColor(0x8A, 0x6A, 0x30, 22));
-        for (int c = 0; c < 4; ++c)
-            sprite_at(p, QPointF(44 + c * 50, y + 19), 46, 60, [&] { rows[i].sprite(p, c); });
-        draw_text(p, rows[i].name, 25, 262, y + 38, text_dark);
-        draw_text(p, rows[i].text, 18, 262, y + 64, text_soft, -1, 496);
+        rows[i].scene(y + height - 4 - s);
+        draw_text(p, rows[i].name, 24, 262, y + 32, text_dark);
+        draw_text(p, rows[i].text, 18, 262, y + 58, text_soft, -1, 496);
     }
 
     // The colour rule, with three small scenes.
@@ -207,14 +284,14 @@ void draw_help_blocks(QPainter& p)
         bool stands;
     };
     const scene scenes[] = {{1, 1, true}, {1, 2, false}, {0, 3, true}};
-    for (int s = 0; s < 3; ++s) {
-        const double x = 440 + s * 106;
-        sprite_at(p, QPointF(x, 720), 44, 60, [&] { draw_plain_block(p, scenes[s].block); });
+    for (int k = 0; k < 3; ++k) {
+        const double x = 440 + k * 106;
+        sprite_at(p, QPointF(x, 720), 44, 60, [&] { draw_plain_block(p, scenes[k].block); });
         // A character that does not touch the block sinks through it.
-        const double char_y = scenes[s].stands ? 688 : 708;
+        const double char_y = scenes[k].stands ? 688 : 708;
         sprite_at(p, QPointF(x + 7, char_y), 32, 60,
-                  [&] { draw_character(p, scenes[s].character, 0); });
-        tick_mark(p, QPointF(x + 68, 690), scenes[s].stands);
+                  [&] { draw_character(p, scenes[k].character, 0); });
+        tick_mark(p, QPointF(x + 68, 690), scenes[k].stands);
     }
 }
 
