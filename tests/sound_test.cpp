@@ -186,7 +186,7 @@ TEST_F(world_sounds, EventsAskForTheirSoundsOnce)
              ASSERT_TRUE(place_from_stock(scene.get(), 0, 5, 3, cfg::p, true));
              ticks(45);
          },
-         {{sounds::draw, 1}, {sounds::fuse, 1}, {sounds::blast, 1}}},
+         {{sounds::draw, 1}, {sounds::fuse, 1}, {sounds::blast, 1}, {sounds::crumble, 0}}},
         {"spikes",
          "mapsize 6 6\nstockblock 2 3 white\nspikes 2 2 red\nchar 2 1 red" + red,
          [&] { ticks(40); },
@@ -200,6 +200,19 @@ TEST_F(world_sounds, EventsAskForTheirSoundsOnce)
          "mapsize 6 10\nstockblock 2 8 white\nfalling 2 1 red\n",
          [&] { ticks(60); },
          {{sounds::block_land, 1}, {sounds::push, 0}}},
+        {"a bomb on a plain block",
+         "mapsize 8 6\nmkframe\nstockblock 5 4 white\n"
+         "char 3 4.3 white white destroyer 2 null null 0 null null 0\n",
+         [&] {
+             ASSERT_TRUE(place_from_stock(scene.get(), 0, 5, 4, cfg::p, true));
+             ticks(45);
+         },
+         {{sounds::blast, 1}, {sounds::crumble, 1}, {sounds::failed, 0}}},
+        {"a cloud pushing a character along for a second",
+         "mapsize 12 6\nmkframe\ncloud 2 4 right white\n"
+         "char 3.5 4.3 blue null null 0 null null 0 null null 0\n",
+         [&] { ticks(30); },
+         {{sounds::push, 30 / world_ear::scrape_ticks}, {sounds::footstep, 0}}},
         {"the last character through its exit",
          ground + "exit 2 2 red\nchar 2.5 3.3 red" + red,
          [&] {

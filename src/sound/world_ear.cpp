@@ -45,7 +45,7 @@ world_ear::seen world_ear::look() const
     seen s;
     s.flushes = scene.flushes;
     for (const stockchar* ch : scene.characters) {
-        s.characters[ch] = {ch->x, ch->vy};
+        s.characters[ch] = {ch->x, ch->vx, ch->vy};
         for (const stock_slot* slot : ch->stock_slots)
             if (slot)
                 s.stock += slot->count;
@@ -56,7 +56,7 @@ world_ear::seen world_ear::look() const
         for (const stockblock* b : scene.clouds[c])
             s.clouds[b] = static_cast<const cloud*>(b)->dir;
         for (const stockblock* b : scene.fallings[c])
-            s.fallings[b] = {b->x, b->vy};
+            s.fallings[b] = {b->x, b->vx, b->vy};
     }
     for (const stockblock* b : scene.bombs)
         s.bombs[b] = true;
@@ -111,7 +111,7 @@ void world_ear::hear(const seen& before, const seen& now)
     }
 
     // Characters.
-    bool stepped = false;
+    bool stepped = false, pushed = false;
     int gone = 0;
     for (const auto& [ch, was] : before.characters) {
         const auto it = now.characters.find(ch);
@@ -126,7 +126,13 @@ void world_ear::hear(const seen& before, const seen& now)
             ask_for(sounds::jump);
         else if (grounded && was.vy > fall_ticks * g)
             ask_for(sounds::land);
-        if (grounded && !jumped && is.x != was.x)
+        // Moved further along than its own speed takes it: shoved by a
+        // cloud. Walking into a wall moves it less, which is no push.
+        const long long own = was.vx / scene.ticks_per_second;
+        const long long dx = is.x - was.x;
+        if ((dx > 0 && dx > std::max(own, 0LL)) || (dx < 0 && dx < std::min(own, 0LL)))
+            pushed = true;
+        else if (grounded && !jumped && dx != 0)
             stepped = true;
     }
     if (stepped && step_wait == 0) {
@@ -159,7 +165,7 @@ void world_ear::hear(const seen& before, const seen& now)
     if (turned)
         ask_for(sounds::cloud_turn);
 
-    bool landed = false, pushed = false;
+    bool landed = false;
     for (const auto& [b, is] : now.fallings) {
         const auto it = before.fallings.find(b);
         if (it == before.fallings.end())

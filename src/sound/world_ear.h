@@ -36,6 +36,7 @@ class world_ear : public world_watcher
   private:
     struct body {
         long long x = 0;
+        long long vx = 0;
         long long vy = 0;
     };
     struct seen {
