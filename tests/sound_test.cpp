@@ -200,6 +200,18 @@ TEST_F(world_sounds, EventsAskForTheirSoundsOnce)
          "mapsize 6 10\nstockblock 2 8 white\nfalling 2 1 red\n",
          [&] { ticks(60); },
          {{sounds::block_land, 1}, {sounds::push, 0}}},
+        {"a bomb drawn while the world stands still",
+         "mapsize 8 6\nmkframe\nchar 3 4.3 white white destroyer 2 null null 0 null null 0\n",
+         [&] {
+             scene->running = false;
+             ASSERT_TRUE(place_from_stock(scene.get(), 0, 5, 3, cfg::p, true));
+             ticks(10);
+             EXPECT_EQ(heard.count(sounds::fuse), 0) << "its fuse is not burning yet";
+             EXPECT_EQ(heard.count(sounds::draw), 1);
+             scene->running = true;
+             ticks(40);
+         },
+         {{sounds::fuse, 1}, {sounds::blast, 1}}},
         {"a bomb on a plain block",
          "mapsize 8 6\nmkframe\nstockblock 5 4 white\n"
          "char 3 4.3 white white destroyer 2 null null 0 null null 0\n",

@@ -65,7 +65,7 @@ world_ear::seen world_ear::look() const
     return s;
 }
 
-void world_ear::tick_ended(bool)
+void world_ear::tick_ended(bool world_moved)
 {
     if (sound_sink* sink = sound_sink::current())
         sink->play_music(music);
@@ -86,20 +86,29 @@ void world_ear::tick_ended(bool)
     // A new world (loaded again, rewound) is not heard as a jump of all the
     // old one's objects to their new places.
     if (has_seen && now.flushes == last.flushes)
-        hear(last, now);
+        hear(last, now, world_moved);
     last = std::move(now);
     has_seen = true;
 }
 
-void world_ear::hear(const seen& before, const seen& now)
+void world_ear::hear(const seen& before, seen& now, bool world_moved)
 {
     const long long g = scene.gravity_per_tick;
 
     // Bombs: a new one burns, a vanished one blew up.
     bool blast = false;
-    for (const auto& b : now.bombs)
-        if (!before.bombs.count(b.first))
+    // A bomb drawn while the world stands still burns only once it runs:
+    // until then it is left unseen, so the fuse is heard when it starts.
+    for (auto it = now.bombs.begin(); it != now.bombs.end();) {
+        if (before.bombs.count(it->first)) {
+            ++it;
+        } else if (world_moved) {
             ask_for(sounds::fuse);
+            ++it;
+        } else {
+            it = now.bombs.erase(it);
+        }
+    }
     for (const auto& b : before.bombs)
         if (!now.bombs.count(b.first))
             blast = true;

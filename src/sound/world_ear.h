@@ -51,7 +51,8 @@ class world_ear : public world_watcher
     };
 
     seen look() const;
-    void hear(const seen& before, const seen& now);
+    // May forget what must be heard later (a bomb drawn in a stopped world).
+    void hear(const seen& before, seen& now, bool world_moved);
     void ask_for(sounds::id s);
 
     game_scene& scene;
