@@ -278,6 +278,16 @@ TEST_F(world_sounds, AReloadedWorldIsNotHeardAsMovement)
     EXPECT_TRUE(heard.played.empty());
     ticks(40);
     EXPECT_EQ(heard.count(sounds::land), 1) << "a real fall still is heard";
+
+    // Lost, then taken back before the jingle: the jingle goes too.
+    play("mapsize 6 6\nstockblock 2 3 white\nspikes 2 2 red\nchar 2 1 red" + red, 1);
+    for (int t = 0; t < 30 && heard.count(sounds::spikes) == 0; ++t)
+        ticks(1);
+    ASSERT_EQ(heard.count(sounds::spikes), 1);
+    scene->flush_blocks();
+    load_more("mapsize 6 6\nmkframe\n");
+    ticks(world_ear::jingle_delay_ticks * 2);
+    EXPECT_EQ(heard.count(sounds::failed), 0);
 }
 
 TEST_F(world_sounds, ThePausedWorldStaysQuietAndTheMapPlaysItsOwnLoop)

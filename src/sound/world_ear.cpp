@@ -69,6 +69,14 @@ void world_ear::tick_ended(bool world_moved)
 {
     if (sound_sink* sink = sound_sink::current())
         sink->play_music(music);
+    seen now = look();
+    // A new world (restarted, rewound) is not heard as a jump of all the
+    // old one's objects to their new places, and the jingle of a moment
+    // taken back is dropped with it.
+    const bool same_world = has_seen && now.flushes == last.flushes;
+    if (!same_world)
+        pending.clear();
+
     for (auto& p : pending)
         --p.second;
     for (const auto& p : pending)
@@ -82,10 +90,7 @@ void world_ear::tick_ended(bool world_moved)
     if (scrape_wait > 0)
         --scrape_wait;
 
-    seen now = look();
-    // A new world (loaded again, rewound) is not heard as a jump of all the
-    // old one's objects to their new places.
-    if (has_seen && now.flushes == last.flushes)
+    if (same_world)
         hear(last, now, world_moved);
     last = std::move(now);
     has_seen = true;
