@@ -402,3 +402,72 @@ TEST_F(sound_settings, TheNullOutputPlaysEverySoundWithoutComplaint)
     board.play_music(sounds::level_music);
     EXPECT_EQ(board.last_played(), sounds::rewind) << "loops are music, not effects";
 }
+
+namespace
+{
+
+// Runs the real game headless for a moment with OpenAL writing what it
+// mixes into a WAV file, and returns the loudest sample it wrote (-1 if it
+// wrote none). Anything in stderr is handed back too.
+double loudest_sample_the_game_played(const QString& home, std::string* err)
+{
+    const QString out_path = home + "/out.wav";
+    const QString conf_path = home + "/alsoft.conf";
+    QFile conf(conf_path);
+    if (!conf.open(QIODevice::WriteOnly))
+        return -1;
+    conf.write(QString("[general]\nchannels=mono\nsample-type=int16\n[wave]\nfile=%1\n")
+                   .arg(out_path)
+                   .toUtf8());
+    conf.close();
+
+    QProcess game;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("HOME", home);
+    env.insert("ALSOFT_DRIVERS", "wave");
+    env.insert("ALSOFT_CONF", conf_path);
+    game.setProcessEnvironment(env);
+    game.start(QStringLiteral(CF_GAME_BINARY), {});
+    if (!game.waitForStarted(10000))
+        return -1;
+    // The writer works in real time: two seconds of the title screen.
+    game.waitForFinished(2500);
+    game.kill();
+    game.waitForFinished();
+    *err = QString::fromLocal8Bit(game.readAllStandardError()).toStdString();
+
+    QFile wav(out_path);
+    if (!wav.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray bytes = wav.readAll();
+    // A killed writer never fills in the sizes: the samples run to the end.
+    const int data = bytes.indexOf("data");
+    if (data < 0)
+        return -1;
+    double loudest = 0;
+    for (int i = data + 8; i + 1 < bytes.size(); i += 2) {
+        const auto lo = static_cast<unsigned char>(bytes[i]);
+        const auto hi = static_cast<unsigned char>(bytes[i + 1]);
+        const auto v = static_cast<short>(lo | (hi << 8));
+        loudest = std::max(loudest, std::abs(v) / 32768.0);
+    }
+    return loudest;
+}
+
+} // namespace
+
+TEST(game_sound, TheGamePlaysItsMusicAndComesUpMutedWhenToldSoBefore)
+{
+    QTemporaryDir home;
+    std::string err;
+    const double playing = loudest_sample_the_game_played(home.path(), &err);
+    EXPECT_GT(playing, 0.02) << "the title screen's music";
+    EXPECT_EQ(err.find("No audio device"), std::string::npos) << err;
+
+    ASSERT_TRUE(
+        settings_store(home.path().toStdString() + "/.crumbleford/settings").set("sound", "off"));
+    const double muted = loudest_sample_the_game_played(home.path(), &err);
+    EXPECT_GE(muted, 0.0) << "the game wrote no sound file";
+    EXPECT_LT(muted, 0.001);
+}
