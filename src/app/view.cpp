@@ -40,9 +40,9 @@ view::view(QWidget* parent) : QGraphicsView(parent)
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setFrameStyle(QFrame::NoFrame);
     progress = new progress_manager();
-    sounds = new sound_board(cfg::sounds_directory, cfg::settings_file);
-    sound_sink::install(sounds);
-    sounds->play_music(sounds::menu_music);
+    sound_player = new sound_board(cfg::sounds_directory, cfg::settings_file);
+    sound_sink::install(sound_player);
+    sound_player->play_music(sounds::menu_music);
     manager = new scene_manager(new intro_scene(nullptr), this, progress);
 }
 
@@ -52,8 +52,8 @@ view::~view()
     progress = nullptr;
     delete manager;
     manager = nullptr;
-    delete sounds; // uninstalls itself
-    sounds = nullptr;
+    delete sound_player; // uninstalls itself
+    sound_player = nullptr;
     // Nothing may reach a view that is gone through the globals.
     if (scene_manager::_view_static_ptr == this) {
         scene_manager::_view_static_ptr = nullptr;

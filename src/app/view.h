@@ -21,7 +21,7 @@ class view : public QGraphicsView
 
     scene_manager* manager = nullptr;
     progress_manager* progress = nullptr;
-    sound_board* sounds = nullptr;
+    sound_board* sound_player = nullptr;
 
     static QWidget* _static_viewport_ptr;
 

@@ -1,6 +1,5 @@
 #include "world_ear.h"
 
-#include "bomb.h"
 #include "cloud.h"
 #include "game_scene.h"
 #include "sound_sink.h"
