@@ -12,7 +12,9 @@
 #include "world_fixture.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <algorithm>
 #include <cmath>
@@ -421,6 +423,7 @@ double loudest_sample_the_game_played(const QString& home, std::string* err)
                    .toUtf8());
     conf.close();
 
+    QFile::remove(out_path);
     QProcess game;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -431,8 +434,14 @@ double loudest_sample_the_game_played(const QString& home, std::string* err)
     game.start(QStringLiteral(CF_GAME_BINARY), {});
     if (!game.waitForStarted(10000))
         return -1;
-    // The writer works in real time: two seconds of the title screen.
-    game.waitForFinished(2500);
+    // The writer works in real time: wait for a second and a half of the
+    // title screen, however slowly the game starts.
+    const qint64 enough = 44 + 2 * 44100 * 3 / 2;
+    QElapsedTimer waited;
+    waited.start();
+    while (QFileInfo(out_path).size() < enough && waited.elapsed() < 20000 &&
+           game.state() == QProcess::Running)
+        game.waitForFinished(100);
     game.kill();
     game.waitForFinished();
     *err = QString::fromLocal8Bit(game.readAllStandardError()).toStdString();
