@@ -74,6 +74,8 @@ std::vector<cell> sprite_cells()
         {"open_the_door", atlas::open_the_door},
         {"brush", atlas::brush},
         {"rewind", atlas::rewind},
+        {"sound_on", atlas::sound_on},
+        {"sound_off", atlas::sound_off},
         {"apply", atlas::apply},
         {"door_in_np", atlas::door_in_np},
         {"door_in_p", atlas::door_in_p},

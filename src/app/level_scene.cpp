@@ -6,6 +6,7 @@
 #include "menu_rows.h"
 #include "progress_manager.h"
 #include "scene_manager.h"
+#include "sound_sink.h"
 
 #include <QKeyEvent>
 
@@ -24,6 +25,8 @@ level_scene::level_scene(const std::string& name) : game_scene(nullptr)
     new rewind_button(this, top_hud);
     history.begin(tick_counter);
     listener = &history;
+    // A level is entered through a door on the map.
+    sound_sink::cue(sounds::door);
 }
 
 level_scene::~level_scene()
@@ -56,6 +59,7 @@ void level_scene::restart()
 
 void level_scene::rewind()
 {
+    sound_sink::cue(sounds::rewind);
     history.restore(*this, level_path(), history.world_ticks() - rewind_ticks);
     // The player's hands are not rewound: keys let go meanwhile count as
     // released, so nobody walks on by himself.

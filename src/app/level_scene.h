@@ -8,6 +8,7 @@
 
 #include "game_scene.h"
 #include "rewind_log.h"
+#include "world_ear.h"
 
 #include <string>
 
@@ -34,6 +35,7 @@ class level_scene : public game_scene
 
     std::string level_name;
     rewind_log history;
+    world_ear ear{*this, sounds::level_music};
 
   private:
     std::string level_path() const;

@@ -16,6 +16,8 @@ map_select_scene::map_select_scene() : game_scene(nullptr)
     new ctrl_switch(this, top_hud);
     new mv_switch(this, top_hud);
     new open_the_door(this, top_hud);
+    // The map's right end is free: sound is switched off and on here.
+    new mute_button(this, top_hud);
 }
 
 void map_select_scene::reactivated()

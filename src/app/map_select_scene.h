@@ -5,6 +5,7 @@
 // whose doors lead into levels. It grows as levels are passed.
 
 #include "game_scene.h"
+#include "world_ear.h"
 
 class map_select_scene : public game_scene
 {
@@ -14,6 +15,8 @@ class map_select_scene : public game_scene
 
     // Back from a level: add the pages unlocked meanwhile, re-read the doors.
     void reactivated() override;
+
+    world_ear ear{*this, sounds::menu_music};
 };
 
 #endif

@@ -3,6 +3,7 @@
 #include "map_select_scene.h"
 #include "myscene.h"
 #include "scene_manager.h"
+#include "sound_sink.h"
 #include "spriteman.h"
 #include "tex_scrolling_view.h"
 
@@ -56,8 +57,10 @@ void menu_button::mousePressEvent(QGraphicsSceneMouseEvent* e)
     e->ignore();
     const double x = e->pos().x();
     const double y = e->pos().y();
-    if (0 < x && x < width && 0 < y && y < height)
+    if (0 < x && x < width && 0 < y && y < height) {
+        sound_sink::cue(sounds::button);
         act();
+    }
 }
 
 play_button::play_button(myscene* scene) : menu_button(scene, 120, &spriteman::tex_play) {}

@@ -1,10 +1,12 @@
 #include "view.h"
 
+#include "cfg.h"
 #include "intro_scene.h"
 #include "myglwidget.h"
 #include "myscene.h"
 #include "progress_manager.h"
 #include "scene_manager.h"
+#include "sound_board.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -38,6 +40,9 @@ view::view(QWidget* parent) : QGraphicsView(parent)
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setFrameStyle(QFrame::NoFrame);
     progress = new progress_manager();
+    sound_player = new sound_board(cfg::sounds_directory, cfg::settings_file);
+    sound_sink::install(sound_player);
+    sound_player->play_music(sounds::menu_music);
     manager = new scene_manager(new intro_scene(nullptr), this, progress);
 }
 
@@ -47,6 +52,8 @@ view::~view()
     progress = nullptr;
     delete manager;
     manager = nullptr;
+    delete sound_player; // uninstalls itself
+    sound_player = nullptr;
     // Nothing may reach a view that is gone through the globals.
     if (scene_manager::_view_static_ptr == this) {
         scene_manager::_view_static_ptr = nullptr;
@@ -71,6 +78,10 @@ void view::keyPressEvent(QKeyEvent* e)
     myscene* top = manager ? manager->top() : nullptr;
     if (!top)
         return;
+    if (e->key() == Qt::Key_M && !e->isAutoRepeat()) {
+        sound_sink::toggle_mute();
+        return;
+    }
     const QPointF corner = mapToScene(0, 0);
     top->view_left = corner.x();
     top->view_top = corner.y();

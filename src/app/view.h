@@ -3,12 +3,14 @@
 
 // The one graphics view. Its viewport is the GL widget on a real display, a
 // plain widget headless; it forwards keys to the top scene and owns the
-// progress store and the scene manager.
+// progress store, the sound player and the scene manager. M, the mute key,
+// works on every screen and is the one key it keeps for itself.
 
 #include <QGraphicsView>
 
 class scene_manager;
 class progress_manager;
+class sound_board;
 
 class view : public QGraphicsView
 {
@@ -19,6 +21,7 @@ class view : public QGraphicsView
 
     scene_manager* manager = nullptr;
     progress_manager* progress = nullptr;
+    sound_board* sound_player = nullptr;
 
     static QWidget* _static_viewport_ptr;
 

@@ -1,6 +1,7 @@
 #include "hud.h"
 
 #include "myscene.h"
+#include "sound_sink.h"
 #include "spriteman.h"
 
 hud::hud(myscene* scene, int x, int y, int width, int height, int button_size)
@@ -88,6 +89,7 @@ void hud::clicked(int x, int y)
             const float left = item->vertices[0];
             const float right = item->vertices[2];
             if (left - slot_margin < x && x < right + slot_margin) {
+                sound_sink::cue(sounds::button);
                 item->clicked(x, y);
                 return;
             }
@@ -97,7 +99,9 @@ void hud::clicked(int x, int y)
     for (myglitem* item : items) {
         const float top = item->vertices[1];
         const float bottom = item->vertices[5];
-        if (top < y && y < bottom)
+        if (top < y && y < bottom) {
+            sound_sink::cue(sounds::button);
             item->clicked(x, y);
+        }
     }
 }

@@ -3,6 +3,7 @@
 #include "cfg.h"
 #include "game_scene.h"
 #include "hud.h"
+#include "sound_sink.h"
 #include "spriteman.h"
 #include "stockchar.h"
 
@@ -159,6 +160,19 @@ void rewind_button::clicked(int, int)
 const float* rewind_button::texture()
 {
     return spriteman::tex_rewind;
+}
+
+mute_button::mute_button(game_scene* scene, hud* owner) : hud_button(scene, owner, true) {}
+
+void mute_button::clicked(int, int)
+{
+    sound_sink::toggle_mute();
+}
+
+const float* mute_button::texture()
+{
+    const sound_sink* sink = sound_sink::current();
+    return sink && sink->muted() ? spriteman::tex_sound_off : spriteman::tex_sound_on;
 }
 
 drawer_switch::drawer_switch(game_scene* scene, hud* owner) : hud_button(scene, owner, true) {}

@@ -115,6 +115,18 @@ class rewind_button : public hud_button
     const float* texture() override;
 };
 
+// Turns all sound off and on again, as the M key does; the icon shows
+// which it is now.
+class mute_button : public hud_button
+{
+  public:
+    mute_button(game_scene* scene, hud* owner);
+    void clicked(int x, int y) override;
+
+  protected:
+    const float* texture() override;
+};
+
 class drawer_switch : public hud_button
 {
   public:

@@ -1,6 +1,7 @@
 #include "in_game_menu.h"
 
 #include "game_scene.h"
+#include "sound_sink.h"
 #include "spriteman.h"
 
 in_game_menu::in_game_menu(game_scene* scene, int letter_size)
@@ -76,6 +77,7 @@ void in_game_menu::clicked(int x, int y)
         const float* q = row->vertices;
         // Strict on every side: the 30-pixel gaps between rows reach nothing.
         if (q[1] < y && y < q[7] && q[0] < x && x < q[6]) {
+            sound_sink::cue(sounds::button);
             row->clicked(x, y);
             return;
         }

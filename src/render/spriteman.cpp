@@ -33,6 +33,8 @@ float* spriteman::tex_switch_ctrl = nullptr;
 float* spriteman::tex_open_the_door = nullptr;
 float* spriteman::tex_brush = nullptr;
 float* spriteman::tex_rewind = nullptr;
+float* spriteman::tex_sound_on = nullptr;
+float* spriteman::tex_sound_off = nullptr;
 float* spriteman::tex_apply = nullptr;
 float* spriteman::tex_level_paused = nullptr;
 float* spriteman::tex_level_failed = nullptr;
@@ -78,6 +80,8 @@ const single_cell single_cells[] = {
     {&spriteman::tex_open_the_door, atlas::open_the_door},
     {&spriteman::tex_brush, atlas::brush},
     {&spriteman::tex_rewind, atlas::rewind},
+    {&spriteman::tex_sound_on, atlas::sound_on},
+    {&spriteman::tex_sound_off, atlas::sound_off},
     {&spriteman::tex_apply, atlas::apply},
     {&spriteman::tex_level_paused, atlas::level_paused},
     {&spriteman::tex_level_failed, atlas::level_failed},

@@ -41,6 +41,8 @@ const std::string level_suffix = ".level";
 const std::string menus_list = menu_directory + "menus.list";
 const std::string levels_list = levels_directory + "levels.list";
 const std::string passed_levels = home_directory() + "/.crumbleford/passed_levels";
+const std::string settings_file = home_directory() + "/.crumbleford/settings";
+const std::string sounds_directory = main_directory + "sounds/";
 const unsigned char white = red | green | blue;
 const long long max_speed = (multiplier * 8 - multiplier) / 10 * 60 - 1;
 

@@ -57,6 +57,8 @@ extern const std::string level_suffix;
 extern const std::string menus_list;
 extern const std::string levels_list;
 extern const std::string passed_levels;
+extern const std::string settings_file;
+extern const std::string sounds_directory;
 
 } // namespace cfg
 

@@ -16,6 +16,7 @@
 #include "stockchar.h"
 #include "view.h"
 #include "world_listener.h"
+#include "world_watcher.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QKeyEvent>
@@ -153,6 +154,7 @@ stockchar* game_scene::focused_char()
 
 void game_scene::flush_blocks()
 {
+    ++flushes;
     while (!characters.empty())
         delete characters.back();
     while (!entrances.empty())
@@ -353,6 +355,8 @@ void game_scene::advance()
     settle_queues();
     if (listener)
         listener->tick_ran(world_moves);
+    if (watcher)
+        watcher->tick_ended(world_moves);
     if (MainWindow::window_focused)
         view::repaint_viewport();
     if (reactivate) {

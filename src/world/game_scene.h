@@ -20,6 +20,7 @@ class hud;
 class in_game_menu;
 class myglitem;
 class world_listener;
+class world_watcher;
 
 class game_scene : public myscene
 {
@@ -111,6 +112,10 @@ class game_scene : public myscene
     bool released = false;
     unsigned char drawer_kind = 0;
     world_listener* listener = nullptr; // not owned
+    world_watcher* watcher = nullptr;   // not owned
+    // Counts the times the world was emptied (a restart, a rewind): a
+    // watcher must not take the new objects for the old ones moved.
+    unsigned int flushes = 0;
     in_game_menu* menu = nullptr;
     myglitem* drawer = nullptr;
     // The pointer capture names a field, not an object: if the field's

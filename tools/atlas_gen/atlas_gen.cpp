@@ -66,6 +66,8 @@ void draw_interface(QPainter& p)
     in_cell(p, atlas::open_the_door, [&] { art::draw_open_door_icon(p); });
     in_cell(p, atlas::brush, [&] { art::draw_brush_icon(p); });
     in_cell(p, atlas::rewind, [&] { art::draw_rewind_icon(p); });
+    in_cell(p, atlas::sound_on, [&] { art::draw_sound_icon(p, true); });
+    in_cell(p, atlas::sound_off, [&] { art::draw_sound_icon(p, false); });
     for (int c = 0; c < 4; ++c)
         in_cell(p, atlas::switch_char(c), [&] { art::draw_switch_char_icon(p, c); });
     in_cell(p, atlas::apply, [&] { art::draw_apply_icon(p); });

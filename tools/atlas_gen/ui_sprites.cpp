@@ -181,6 +181,30 @@ void draw_rewind_icon(QPainter& p)
     p.fillPath(circle(centre, 2.2), ink);
 }
 
+void draw_sound_icon(QPainter& p, bool on)
+{
+    badge(p, hud_badge, 12, hud_ring);
+    // A loudspeaker: a box and its open cone, facing right.
+    QPainterPath glyph = soft(polygon({QPointF(12, 24), QPointF(19, 24), QPointF(29, 15),
+                                       QPointF(29, 45), QPointF(19, 36), QPointF(12, 36)}),
+                              3);
+    if (on) {
+        // Two sound waves leaving it.
+        for (const double radius : {7.0, 14.0}) {
+            QPainterPath wave;
+            const QRectF box(30 - radius, 30 - radius, 2 * radius, 2 * radius);
+            wave.arcMoveTo(box, 45);
+            wave.arcTo(box, 45, -90);
+            glyph = glyph.united(stroke_of(wave, 4));
+        }
+    } else {
+        // Crossed out: silence.
+        glyph = glyph.united(line(QPointF(34, 23), QPointF(47, 37), 4.5));
+        glyph = glyph.united(line(QPointF(34, 37), QPointF(47, 23), 4.5));
+    }
+    badge_glyph(p, glyph, icon_white);
+}
+
 void draw_switch_char_icon(QPainter& p, int c)
 {
     const hue h = hue_of(c);

@@ -18,6 +18,8 @@ void draw_scroll_icon(QPainter& p); // scrolling surface (mv_switch)
 void draw_open_door_icon(QPainter& p);
 void draw_brush_icon(QPainter& p);
 void draw_rewind_icon(QPainter& p);
+// The mute button: a loudspeaker sounding, or crossed out.
+void draw_sound_icon(QPainter& p, bool on);
 void draw_switch_char_icon(QPainter& p, int c);
 void draw_apply_icon(QPainter& p); // 120 x 120
 void draw_play_icon(QPainter& p);  // 122 x 122
