@@ -25,6 +25,7 @@ class menu_scene : public myscene
     play_button play;
     help_button help;
     credits_button credits;
+    editor_button editor;
     uint8_t relayout_counter = 0;
     uint8_t relayout_period = 15;
 

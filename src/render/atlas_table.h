@@ -78,6 +78,7 @@ constexpr rect switch_ctrl{248, 496, 60, 60};
 constexpr rect open_the_door{372, 496, 60, 60};
 constexpr rect brush{434, 496, 60, 60};
 constexpr rect rewind{248, 434, 60, 60};
+constexpr rect pencil{1302, 992, 60, 60};
 constexpr rect apply{496, 682, 120, 120};
 constexpr rect level_paused{0, 806, 620, 60};
 constexpr rect level_failed{0, 1116, 620, 60};

@@ -33,6 +33,7 @@ float* spriteman::tex_switch_ctrl = nullptr;
 float* spriteman::tex_open_the_door = nullptr;
 float* spriteman::tex_brush = nullptr;
 float* spriteman::tex_rewind = nullptr;
+float* spriteman::tex_pencil = nullptr;
 float* spriteman::tex_apply = nullptr;
 float* spriteman::tex_level_paused = nullptr;
 float* spriteman::tex_level_failed = nullptr;
@@ -78,6 +79,7 @@ const single_cell single_cells[] = {
     {&spriteman::tex_open_the_door, atlas::open_the_door},
     {&spriteman::tex_brush, atlas::brush},
     {&spriteman::tex_rewind, atlas::rewind},
+    {&spriteman::tex_pencil, atlas::pencil},
     {&spriteman::tex_apply, atlas::apply},
     {&spriteman::tex_level_paused, atlas::level_paused},
     {&spriteman::tex_level_failed, atlas::level_failed},

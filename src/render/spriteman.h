@@ -38,6 +38,7 @@ class spriteman
     static float* tex_open_the_door;
     static float* tex_brush;
     static float* tex_rewind;
+    static float* tex_pencil;
     static float* tex_apply;
     static float* tex_level_paused;
     static float* tex_level_failed;

@@ -41,6 +41,7 @@ const std::string level_suffix = ".level";
 const std::string menus_list = menu_directory + "menus.list";
 const std::string levels_list = levels_directory + "levels.list";
 const std::string passed_levels = home_directory() + "/.crumbleford/passed_levels";
+const std::string own_levels_directory = home_directory() + "/.crumbleford/levels/";
 const unsigned char white = red | green | blue;
 const long long max_speed = (multiplier * 8 - multiplier) / 10 * 60 - 1;
 

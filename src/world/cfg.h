@@ -57,6 +57,8 @@ extern const std::string level_suffix;
 extern const std::string menus_list;
 extern const std::string levels_list;
 extern const std::string passed_levels;
+// The player's own levels, made in the editor.
+extern const std::string own_levels_directory;
 
 } // namespace cfg
 
