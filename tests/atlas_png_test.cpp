@@ -74,6 +74,7 @@ std::vector<cell> sprite_cells()
         {"open_the_door", atlas::open_the_door},
         {"brush", atlas::brush},
         {"rewind", atlas::rewind},
+        {"pencil", atlas::pencil},
         {"apply", atlas::apply},
         {"door_in_np", atlas::door_in_np},
         {"door_in_p", atlas::door_in_p},

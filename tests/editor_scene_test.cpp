@@ -142,8 +142,13 @@ TEST_F(editor_fixture, PointerPlacesErasesAndScrolls)
 {
     int column = 0, row = 0;
     ASSERT_TRUE(editor->cell_at(400, 240, column, row));
-    const auto px = [&](int c) { return static_cast<int>(editor->origin_x) + c * 40 + 20; };
-    const auto py = [&](int r) { return static_cast<int>(editor->origin_y) + r * 40 + 20; };
+    // A new map opens whole between the two strips.
+    const int bs = editor->block_px;
+    EXPECT_GE(editor->origin_y, editor_scene::bar);
+    EXPECT_LE(editor->origin_y + editor->doc.height * bs, 480 - editor_scene::bar);
+    EXPECT_GE(editor->origin_x, 0);
+    const auto px = [&](int c) { return static_cast<int>(editor->origin_x) + c * bs + bs / 2; };
+    const auto py = [&](int r) { return static_cast<int>(editor->origin_y) + r * bs + bs / 2; };
 
     editor->press_at(px(3), py(4), false);
     editor->release_at(px(3), py(4));

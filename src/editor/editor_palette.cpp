@@ -174,8 +174,8 @@ void editor_palette::draw(int viewport_height) const
         const float left = static_cast<float>(i * cell);
         fill(left, top, cell, kinds[i] == kind ? chosen_tint : badge_tint);
         picture(sprite(kinds[i], colour), left + 6, top + 6, cell - 12);
-        extra_functions::print_gl_text(std::to_string(i + 1), static_cast<int>(left) + 8,
-                                       static_cast<int>(top) + 10, 14);
+        extra_functions::print_gl_text(std::to_string(i + 1), static_cast<int>(left) + 11,
+                                       static_cast<int>(top) + 11, 14);
     }
     for (int c = 0; c < 4; ++c) {
         const float left = static_cast<float>(colours_left + c * cell);

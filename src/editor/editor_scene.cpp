@@ -307,6 +307,11 @@ void editor_scene::center_map()
 {
     const int w = myglitem::viewport_width();
     const int h = myglitem::viewport_height();
+    // The largest zoom that shows the whole map between the strips.
+    block_px = zoom_steps[0];
+    for (int step : zoom_steps)
+        if (doc.width * step <= w && doc.height * step <= h - 2 * bar)
+            block_px = step;
     origin_x = (w - doc.width * block_px) / 2.0;
     origin_y = bar + (h - 2 * bar - doc.height * block_px) / 2.0;
 }

@@ -267,8 +267,8 @@ void draw_pencil_icon(QPainter& p)
                                        QPointF(-9, 6), QPointF(-19, 0)}),
                               1.5);
     // The eraser end, set apart by a groove.
-    glyph = glyph.subtracted(polygon({QPointF(10, -7), QPointF(12, -7), QPointF(12, 7),
-                                      QPointF(10, 7)}));
+    glyph = glyph.subtracted(
+        polygon({QPointF(10, -7), QPointF(12, -7), QPointF(12, 7), QPointF(10, 7)}));
     badge_glyph(p, lay.map(glyph), icon_white);
     p.fillPath(lay.map(polygon({QPointF(-19, 0), QPointF(-14, -3), QPointF(-14, 3)})), ink);
 }
