@@ -73,6 +73,8 @@ TEST(EditorDocument, EveryShippedLevelSavedAgainBuildsTheSameWorld)
         // Reading the written text gives the document back, notes included.
         EXPECT_EQ(level_document::from_text(doc.to_text()), doc);
         EXPECT_FALSE(doc.notes.empty());
+        // Every shipped level is framed, and a frame is written as one word.
+        EXPECT_NE(doc.to_text().find("\nmkframe\n"), std::string::npos);
     }
 }
 
@@ -148,6 +150,14 @@ TEST(EditorDocument, PlacingReplacesWhatTheNewObjectWouldOverlap)
     // Shrinking drops the cloud in the last column, as the loader would.
     EXPECT_TRUE(doc.resize(4, 4));
     EXPECT_TRUE(doc.records.empty());
+
+    // A frame with a gap is no frame: the loader's word would fill the gap.
+    level_document framed = level_document::from_text("mapsize 3 3\nmkframe\n");
+    framed.place(level_document::make(level_record::stockblock, 2, 1, 1));
+    EXPECT_EQ(framed.to_text(), "mapsize 3 3\nmkframe\nstockblock 2 1 red\n");
+    framed.erase_at(0, 1);
+    EXPECT_EQ(framed.to_text().find("mkframe"), std::string::npos);
+    EXPECT_EQ(level_document::from_text(framed.to_text()).record_at(0, 1), -1);
     EXPECT_FALSE(doc.resize(level_document::min_edge - 1, 4));
     EXPECT_EQ(doc.width, 4);
 }

@@ -338,7 +338,27 @@ std::string level_document::to_text() const
     for (const std::string& note : notes)
         out << note << '\n';
     out << "mapsize " << width << ' ' << height << '\n';
+    // A closed frame is written as the loader's one word for it; the grid
+    // records written after it replace the frame blocks they stand on.
+    std::vector<std::vector<bool>> border_held(width, std::vector<bool>(height, false));
+    for (const level_record& r : records)
+        if (r.is_grid_object() && r.x >= 0 && r.y >= 0 && r.x / m < width && r.y / m < height)
+            border_held[r.x / m][r.y / m] = true;
+    bool framed = true;
+    for (int column = 0; column < width; ++column)
+        framed = framed && border_held[column][0] && border_held[column][height - 1];
+    for (int row = 0; row < height; ++row)
+        framed = framed && border_held[0][row] && border_held[width - 1][row];
+    auto frame_block = [&](const level_record& r) {
+        const long long column = r.x / m, row = r.y / m;
+        return framed && r.kind == level_record::stock_expendable && r.colour == 0 &&
+               (column == 0 || row == 0 || column == width - 1 || row == height - 1);
+    };
+    if (framed)
+        out << "mkframe\n";
     for (const level_record& r : records) {
+        if (frame_block(r))
+            continue;
         out << keyword(r) << ' ' << coordinate_word(r.x) << ' ' << coordinate_word(r.y);
         if (r.kind == level_record::cloud)
             out << ' ' << direction_word(r.direction);
