@@ -99,10 +99,6 @@ class editor_scene : public myscene
     void select_character_at(int column, int row);
     bool top_bar_press(int x);
     bool stock_panel_press(int x, int y);
-    void draw_map() const;
-    void draw_bars() const;
-    void draw_stock_panel() const;
-    void draw_prompt() const;
 
     std::string saved_text; // the text of the last save or open
     bool pressing = false;
