@@ -277,3 +277,53 @@ TEST(MenuScene, PencilOpensTheEditor)
     send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(400, 370));
     EXPECT_NE(dynamic_cast<editor_scene*>(manager.top()), nullptr);
 }
+
+TEST_F(editor_fixture, TopStripAndStockPanelTakePresses)
+{
+    editor->palette.kind = level_record::character;
+    editor->place_at(3, 3);
+    const int stock_left = 800 - 3 * editor_scene::bar;
+    const int stock_top = editor_scene::bar + 40;
+    const struct {
+        int x, y;
+        int width, height, slot_type, slot_colour, slot_count;
+    } presses[] = {
+        {800 - 225, 30, 15, 10, 0, 0, 0}, // narrower
+        {800 - 135, 30, 16, 10, 0, 0, 0}, // wider
+        {800 - 105, 30, 16, 9, 0, 0, 0},  // lower
+        {800 - 15, 30, 16, 10, 0, 0, 0},  // higher
+        {stock_left + 10, stock_top + 70, 16, 10, cfg::static0, 0, 0},
+        {stock_left + 70, stock_top + 70, 16, 10, cfg::static0, 1, 0},
+        {stock_left + 130, stock_top + 70, 16, 10, cfg::static0, 1, 1},
+    };
+    int n = 0;
+    for (const auto& p : presses) {
+        SCOPED_TRACE(++n);
+        editor->press_at(p.x, p.y, false);
+        EXPECT_EQ(editor->doc.width, p.width);
+        EXPECT_EQ(editor->doc.height, p.height);
+        const int ch = editor->doc.record_at(3, 3);
+        ASSERT_GE(ch, 0);
+        editor->selected_char = ch; // a resize drops the choice; the character stays
+        EXPECT_EQ(editor->doc.records[ch].stock_slots[1].type, p.slot_type);
+        EXPECT_EQ(editor->doc.records[ch].stock_slots[1].colour, p.slot_colour);
+        EXPECT_EQ(editor->doc.records[ch].stock_slots[1].count, p.slot_count);
+    }
+    // The keys reach the slot last pressed, and Tab moves on.
+    key(*editor, Qt::Key_V, "v");
+    key(*editor, Qt::Key_Tab);
+    key(*editor, Qt::Key_X, "x");
+    key(*editor, Qt::Key_C, "c");
+    const level_record& ch = editor->doc.records[editor->selected_char];
+    EXPECT_EQ(ch.stock_slots[1].count, 2);
+    EXPECT_EQ(ch.stock_slots[2].type, cfg::static0);
+    EXPECT_EQ(ch.stock_slots[2].colour, 1);
+    for (int i = 0; i < 12; ++i)
+        key(*editor, Qt::Key_V, "v");
+    EXPECT_EQ(editor->doc.records[editor->selected_char].stock_slots[1].count, 2);
+    EXPECT_EQ(editor->doc.records[editor->selected_char].stock_slots[2].count, 2)
+        << "counts run 0 to 9 and round again";
+
+    editor->press_at(editor_scene::bar + 5, 30, false); // undo
+    EXPECT_EQ(editor->doc.records[editor->doc.record_at(3, 3)].stock_slots[2].count, 1);
+}

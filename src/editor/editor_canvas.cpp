@@ -148,6 +148,8 @@ void editor_canvas::draw_stock_panel(const editor_scene& e)
         const level_record::slot& s = r.stock_slots[k];
         const float y = top + k * bar;
         rect(left, y, left + 3 * bar, y + bar, badge_tint);
+        if (k == e.chosen_slot)
+            outline(left, y, left + 3 * bar, y + bar, cursor_tint);
         const float* tex = editor_palette::stock_sprite(s.type, s.colour);
         if (tex)
             picture(tex, left + 6, y + 6, left + bar - 6, y + bar - 6);

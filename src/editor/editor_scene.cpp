@@ -376,6 +376,18 @@ void editor_scene::keyPressEvent(QKeyEvent* e)
     case Qt::Key_T:
         try_level();
         return;
+    case Qt::Key_Tab:
+        chosen_slot = (chosen_slot + 1) % 3;
+        return;
+    case Qt::Key_X:
+        change_slot(chosen_slot, slot_part::type);
+        return;
+    case Qt::Key_C:
+        change_slot(chosen_slot, slot_part::colour);
+        return;
+    case Qt::Key_V:
+        change_slot(chosen_slot, slot_part::count);
+        return;
     case Qt::Key_S:
         save();
         return;
@@ -473,6 +485,7 @@ bool editor_scene::stock_panel_press(int x, int y)
         return false;
     const int k = (y - top) / bar;
     const int part = (x - left) / bar;
+    chosen_slot = k;
     change_slot(k, part == 0 ? slot_part::type : part == 1 ? slot_part::colour : slot_part::count);
     return true;
 }

@@ -75,6 +75,7 @@ class editor_scene : public myscene
     int cursor_column = 1;
     int cursor_row = 1;
     int selected_char = -1; // record index of the character whose stock shows
+    int chosen_slot = 0;    // the stock slot the keyboard changes
     int block_px = 40;
     double origin_x = 0, origin_y = 0; // viewport pixel of the map's top-left corner
 
