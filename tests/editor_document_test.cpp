@@ -219,3 +219,21 @@ TEST(EditorStore, AFailingSaveLeavesThePreviousFileIntact)
     EXPECT_TRUE(store.remove("keep"));
     EXPECT_TRUE(store.names().empty());
 }
+
+TEST(EditorDocument, HostileFilesOpenAndSaveToAStableText)
+{
+    const QStringList files = QDir(CF_TESTS_DIR "/fixtures/levels").entryList(QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& file : files) {
+        SCOPED_TRACE(file.toStdString());
+        const level_document doc = level_document::from_text(
+            read_file(CF_TESTS_DIR "/fixtures/levels/" + file.toStdString()));
+        const std::string text = doc.to_text();
+        EXPECT_EQ(level_document::from_text(text).to_text(), text);
+    }
+    // The largest map the loader accepts reads its frame quickly, and one
+    // cell more is refused as the loader refuses it.
+    const level_document big = level_document::from_text("mapsize 2000 2000\nmkframe\n");
+    EXPECT_EQ(big.records.size(), 4u * 1999);
+    EXPECT_EQ(level_document::from_text("mapsize 2001 2000\n").width, 1);
+}

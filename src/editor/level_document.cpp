@@ -6,7 +6,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
+#include <list>
 #include <sstream>
+#include <unordered_map>
 
 namespace
 {
@@ -16,6 +19,7 @@ const long long m = cfg::multiplier;
 // The loader's limits: beyond them it skips a record, so the document does too.
 constexpr double max_coordinate = 1e9;
 constexpr long long max_grid_edge = 10000;
+constexpr long long max_grid_cells = 4000000;
 
 std::vector<std::string> split_words(const std::string& line)
 {
@@ -216,12 +220,15 @@ level_document level_document::from_text(const std::string& text)
     auto in_grid = [&](long long column, long long row) {
         return column >= 0 && row >= 0 && column < doc.width && row < doc.height;
     };
-    auto grid_record_at = [&](long long column, long long row) {
-        for (size_t i = 0; i < doc.records.size(); ++i)
-            if (doc.records[i].is_grid_object() && doc.records[i].x == column * m &&
-                doc.records[i].y == row * m)
-                return static_cast<int>(i);
-        return -1;
+    // Read into a list with an index of grid cells, so that a big framed
+    // map reads in time proportional to its records.
+    std::list<level_record> records;
+    std::unordered_map<long long, std::list<level_record>::iterator> grid;
+    auto cell_key = [](long long column, long long row) { return row * max_grid_edge + column; };
+    auto remove = [&](std::list<level_record>::iterator it) {
+        if (it->is_grid_object())
+            grid.erase(cell_key(it->x / m, it->y / m));
+        return records.erase(it);
     };
 
     std::istringstream in(text);
@@ -243,7 +250,9 @@ level_document level_document::from_text(const std::string& text)
         if (key == "mapsize") {
             long long w = 0, h = 0;
             if (!data_text::read_integer(word(1), w) || !data_text::read_integer(word(2), h) ||
-                w < 1 || h < 1 || w > max_grid_edge || h > max_grid_edge)
+                w < 1 || h < 1 || w > max_grid_edge || h > max_grid_edge ||
+                std::max<long long>(w, doc.width) * std::max<long long>(h, doc.height) >
+                    max_grid_cells)
                 continue;
             // A grid grows but never shrinks under a second size.
             doc.width = std::max<int>(doc.width, static_cast<int>(w));
@@ -252,8 +261,10 @@ level_document level_document::from_text(const std::string& text)
         }
         if (key == "mkframe") {
             auto fill = [&](int column, int row) {
-                if (grid_record_at(column, row) < 0)
-                    doc.records.push_back(make(level_record::stock_expendable, column, row, 0));
+                if (!grid.count(cell_key(column, row))) {
+                    records.push_back(make(level_record::stock_expendable, column, row, 0));
+                    grid[cell_key(column, row)] = std::prev(records.end());
+                }
             };
             for (int column = 0; column < doc.width; ++column)
                 fill(column, 0);
@@ -276,10 +287,8 @@ level_document level_document::from_text(const std::string& text)
         if (!read_coordinate(word(1), r.x) || !read_coordinate(word(2), r.y))
             continue;
         if (key == "delete") {
-            doc.records.erase(
-                std::remove_if(doc.records.begin(), doc.records.end(),
-                               [&](const level_record& o) { return o.covers(r.x, r.y, m); }),
-                doc.records.end());
+            for (auto it = records.begin(); it != records.end();)
+                it = it->covers(r.x, r.y, m) ? remove(it) : std::next(it);
             continue;
         }
         if (key == "stockblock" || key == "spikes" || key == "stock_expendable") {
@@ -294,9 +303,9 @@ level_document level_document::from_text(const std::string& text)
             r.x = column * m;
             r.y = row * m;
             r.colour = extra_functions::string_to_colornum(word(3));
-            const int old = grid_record_at(column, row);
-            if (old >= 0)
-                doc.records.erase(doc.records.begin() + old);
+            const auto old = grid.find(cell_key(column, row));
+            if (old != grid.end())
+                remove(old->second);
         } else if (key == "cloud") {
             r.kind = level_record::cloud;
             r.direction = extra_functions::string_to_dir(word(3));
@@ -322,8 +331,11 @@ level_document level_document::from_text(const std::string& text)
             // Map-screen doors and unknown words are no part of a level.
             continue;
         }
-        doc.records.push_back(r);
+        records.push_back(r);
+        if (r.is_grid_object())
+            grid[cell_key(r.x / m, r.y / m)] = std::prev(records.end());
     }
+    doc.records.assign(records.begin(), records.end());
     if (doc.width < 1 || doc.height < 1) {
         doc.width = std::max(doc.width, 1);
         doc.height = std::max(doc.height, 1);
