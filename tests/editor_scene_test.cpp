@@ -327,3 +327,36 @@ TEST_F(editor_fixture, TopStripAndStockPanelTakePresses)
     editor->press_at(editor_scene::bar + 5, 30, false); // undo
     EXPECT_EQ(editor->doc.records[editor->doc.record_at(3, 3)].stock_slots[2].count, 1);
 }
+
+TEST_F(editor_fixture, AnUnsafeNameIsRefusedWithAMessageAndNothingWritten)
+{
+    editor->place_at(4, 4);
+    for (const char* typed : {"", "-dash-first", "_under"}) {
+        SCOPED_TRACE(typed);
+        key(*editor, Qt::Key_N, "n");
+        ASSERT_EQ(editor->mode, editor_scene::mode_t::naming);
+        type(*editor, typed);
+        EXPECT_EQ(editor->typed_name, typed);
+        key(*editor, Qt::Key_Return);
+        EXPECT_EQ(editor->mode, editor_scene::mode_t::naming) << "the prompt stays for another try";
+        EXPECT_EQ(editor->message, "UNSAFE NAME");
+        EXPECT_TRUE(editor->store.names().empty());
+        key(*editor, Qt::Key_Escape);
+    }
+    EXPECT_TRUE(editor->has_unsaved_changes());
+}
+
+TEST_F(editor_fixture, ZoomKeepsTheCellUnderTheScreenCentre)
+{
+    int column = 0, row = 0, zoomed_column = 0, zoomed_row = 0;
+    for (int step : {1, 1, 1, -1, -1, -1, -1, -1}) {
+        ASSERT_TRUE(editor->cell_at(400, 240, column, row));
+        const int before = editor->block_px;
+        editor->zoom(step);
+        ASSERT_TRUE(editor->cell_at(400, 240, zoomed_column, zoomed_row));
+        EXPECT_EQ(zoomed_column, column);
+        EXPECT_EQ(zoomed_row, row);
+        EXPECT_TRUE(step > 0 ? editor->block_px >= before : editor->block_px <= before);
+    }
+    EXPECT_EQ(editor->block_px, 20); // the smallest step holds
+}
