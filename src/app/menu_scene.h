@@ -1,7 +1,8 @@
 #ifndef CRUMBLEFORD_APP_MENU_SCENE_H
 #define CRUMBLEFORD_APP_MENU_SCENE_H
 
-// The main menu: play, help, credits and quit over the grassy background.
+// The main menu: play, help, credits, quit and the level editor over the
+// grassy background.
 // Pushed by the intro scene and never popped; the screens it opens wait
 // above it on the stack.
 
