@@ -2,9 +2,8 @@
 #define CRUMBLEFORD_APP_MENU_SCENE_H
 
 // The main menu: play, help, credits, quit and the level editor over the
-// grassy background.
-// Pushed by the intro scene and never popped; the screens it opens wait
-// above it on the stack.
+// grassy background. Pushed by the intro scene and never popped; the screens
+// it opens wait above it on the stack.
 
 #include "menu_buttons.h"
 #include "myscene.h"
