@@ -76,6 +76,7 @@ std::vector<cell> sprite_cells()
         {"rewind", atlas::rewind},
         {"sound_on", atlas::sound_on},
         {"sound_off", atlas::sound_off},
+        {"pencil", atlas::pencil},
         {"apply", atlas::apply},
         {"door_in_np", atlas::door_in_np},
         {"door_in_p", atlas::door_in_p},

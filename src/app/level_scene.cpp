@@ -10,7 +10,13 @@
 
 #include <QKeyEvent>
 
-level_scene::level_scene(const std::string& name) : game_scene(nullptr)
+level_scene::level_scene(const std::string& name)
+    : level_scene(name, cfg::levels_directory + name + cfg::level_suffix, true)
+{
+}
+
+level_scene::level_scene(const std::string& name, const std::string& path, bool records_progress)
+    : game_scene(nullptr), file_path(path), records_progress(records_progress)
 {
     level_name = name;
     load_from_file(level_path());
@@ -36,11 +42,13 @@ level_scene::~level_scene()
 
 std::string level_scene::level_path() const
 {
-    return cfg::levels_directory + level_name + cfg::level_suffix;
+    return file_path;
 }
 
 void level_scene::mark_as_passed()
 {
+    if (!records_progress)
+        return;
     if (progress_manager* progress = scene_manager::_progress_manager_static_ptr)
         progress->set_level_passed(level_name);
 }

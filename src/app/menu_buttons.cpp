@@ -1,5 +1,7 @@
 #include "menu_buttons.h"
 
+#include "cfg.h"
+#include "editor_scene.h"
 #include "map_select_scene.h"
 #include "myscene.h"
 #include "scene_manager.h"
@@ -85,6 +87,13 @@ credits_button::credits_button(myscene* scene)
 void credits_button::act()
 {
     push(new tex_scrolling_view(spriteman::tex_credits, nullptr, nullptr));
+}
+
+editor_button::editor_button(myscene* scene) : menu_button(scene, 60, &spriteman::tex_pencil) {}
+
+void editor_button::act()
+{
+    push(new editor_scene(cfg::own_levels_directory));
 }
 
 quit_button::quit_button(myscene* scene) : menu_button(scene, 120, &spriteman::tex_quit) {}

@@ -1,7 +1,7 @@
 #ifndef CRUMBLEFORD_APP_MENU_BUTTONS_H
 #define CRUMBLEFORD_APP_MENU_BUTTONS_H
 
-// The four picture buttons of the main menu. Unlike the game's controls they
+// The picture buttons of the main menu. Unlike the game's controls they
 // take presses through the graphics scene, in their own item coordinates.
 // The menu scene holds them by value.
 
@@ -54,6 +54,16 @@ class credits_button : public menu_button
 {
   public:
     explicit credits_button(myscene* scene);
+
+  protected:
+    void act() override;
+};
+
+// Opens the level editor.
+class editor_button : public menu_button
+{
+  public:
+    explicit editor_button(myscene* scene);
 
   protected:
     void act() override;

@@ -4,11 +4,12 @@
 #include "spriteman.h"
 
 menu_scene::menu_scene(QObject* parent)
-    : myscene(parent), quit(this), play(this), help(this), credits(this)
+    : myscene(parent), quit(this), play(this), help(this), credits(this), editor(this)
 {
     // In the scene, so that the toolkit delivers presses to them.
     for (myglitem* button : {static_cast<myglitem*>(&quit), static_cast<myglitem*>(&play),
-                             static_cast<myglitem*>(&help), static_cast<myglitem*>(&credits)}) {
+                             static_cast<myglitem*>(&help), static_cast<myglitem*>(&credits),
+                             static_cast<myglitem*>(&editor)}) {
         addItem(button);
         button->setVisible(true);
     }
@@ -25,6 +26,9 @@ void menu_scene::resizeGL()
     play.setPos(w - 150, h / 2 - 60);
     help.setPos(w / 2 - 60, h / 2 - 120);
     credits.setPos(w / 2 - 30, h / 2 + 20);
+    // Below credits, the lowest of the four, so it overlaps none of them
+    // whatever the window's size.
+    editor.setPos(w / 2 - 30, h / 2 + 100);
     if (auto* bg = static_cast<bg_gl_item*>(background)) {
         // The atlas tables may appear after the scene was made.
         bg->tex = spriteman::tex_grassy_center;

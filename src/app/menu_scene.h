@@ -1,9 +1,9 @@
 #ifndef CRUMBLEFORD_APP_MENU_SCENE_H
 #define CRUMBLEFORD_APP_MENU_SCENE_H
 
-// The main menu: play, help, credits and quit over the grassy background.
-// Pushed by the intro scene and never popped; the screens it opens wait
-// above it on the stack.
+// The main menu: play, help, credits, quit and the level editor over the
+// grassy background. Pushed by the intro scene and never popped; the screens
+// it opens wait above it on the stack.
 
 #include "menu_buttons.h"
 #include "myscene.h"
@@ -25,6 +25,7 @@ class menu_scene : public myscene
     play_button play;
     help_button help;
     credits_button credits;
+    editor_button editor;
     uint8_t relayout_counter = 0;
     uint8_t relayout_period = 15;
 

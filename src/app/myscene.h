@@ -26,6 +26,9 @@ class myscene : public QGraphicsScene
     // Whether the atlas is sampled linearly when this scene is drawn; the GL
     // widget applies it where the atlas is bound, in its own context.
     virtual bool smooth_atlas() const { return true; }
+    // While a scene takes typed text (a name being entered), every letter
+    // key is its own, the sound toggle's M included.
+    virtual bool takes_text() const { return false; }
 
     // Milliseconds between ticks: 1000 / ticks_per_second, truncated.
     int tick_period() const { return static_cast<int>(1000 / ticks_per_second); }

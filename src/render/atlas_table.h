@@ -80,6 +80,7 @@ constexpr rect brush{434, 496, 60, 60};
 constexpr rect rewind{248, 434, 60, 60};
 constexpr rect sound_on{372, 620, 60, 60};
 constexpr rect sound_off{434, 620, 60, 60};
+constexpr rect pencil{1302, 992, 60, 60};
 constexpr rect apply{496, 682, 120, 120};
 constexpr rect level_paused{0, 806, 620, 60};
 constexpr rect level_failed{0, 1116, 620, 60};

@@ -59,6 +59,8 @@ extern const std::string levels_list;
 extern const std::string passed_levels;
 extern const std::string settings_file;
 extern const std::string sounds_directory;
+// The player's own levels, made in the editor.
+extern const std::string own_levels_directory;
 
 } // namespace cfg
 

@@ -279,6 +279,24 @@ void draw_credits_icon(QPainter& p)
     badge_glyph(p, soft(mark, 1.5), icon_white);
 }
 
+void draw_pencil_icon(QPainter& p)
+{
+    badge(p, hud_badge, 12, hud_ring);
+    // A pencil lying from bottom left to top right, its point at the bottom
+    // left where it writes.
+    QTransform lay;
+    lay.translate(30, 30);
+    lay.rotate(-45);
+    QPainterPath glyph = soft(polygon({QPointF(-9, -6), QPointF(17, -6), QPointF(17, 6),
+                                       QPointF(-9, 6), QPointF(-19, 0)}),
+                              1.5);
+    // The eraser end, set apart by a groove.
+    glyph = glyph.subtracted(
+        polygon({QPointF(10, -7), QPointF(12, -7), QPointF(12, 7), QPointF(10, 7)}));
+    badge_glyph(p, lay.map(glyph), icon_white);
+    p.fillPath(lay.map(polygon({QPointF(-19, 0), QPointF(-14, -3), QPointF(-14, 3)})), ink);
+}
+
 void draw_glyph(QPainter& p, int k)
 {
     if (k < 0 || k >= 36)

@@ -1,0 +1,189 @@
+#include "editor_palette.h"
+
+#include "cfg.h"
+#include "extra_functions.h"
+#include "myglitem.h"
+#include "spriteman.h"
+
+namespace
+{
+
+const level_record::kind_t kinds[editor_palette::kind_count] = {
+    level_record::stockblock, level_record::stock_expendable,
+    level_record::spikes,     level_record::falling,
+    level_record::cloud,      level_record::exit,
+    level_record::character};
+
+const unsigned char directions[] = {cfg::p, cfg::d, cfg::l, cfg::g, 0};
+
+// Left edge of the colour swatches and of the direction cell.
+constexpr int colours_left = editor_palette::kind_count * editor_palette::cell + 10;
+constexpr int direction_left = colours_left + 4 * editor_palette::cell + 10;
+
+const float badge_tint[4] = {0.05f, 0.05f, 0.08f, 0.6f};
+const float chosen_tint[4] = {0.5f, 0.45f, 0.1f, 0.6f};
+// White, red, green, blue at full strength, for the swatches.
+const float swatch_tint[4][4] = {{0.93f, 0.93f, 0.9f, 1},
+                                 {0.88f, 0.27f, 0.24f, 1},
+                                 {0.3f, 0.7f, 0.3f, 1},
+                                 {0.25f, 0.45f, 0.85f, 1}};
+
+void fill(float left, float top, float size, const float* tint)
+{
+    float quad[8];
+    myglitem::set_quad(quad, left, top, left + size, top + size);
+    myglitem::set_tint(tint);
+    myglitem::draw_strip(spriteman::tex_blank, quad);
+    myglitem::set_tint(spriteman::color_blank);
+}
+
+void picture(const float* tex, float left, float top, float size)
+{
+    if (!tex)
+        return;
+    float quad[8];
+    myglitem::set_quad(quad, left, top, left + size, top + size);
+    myglitem::draw_strip(tex, quad);
+}
+
+} // namespace
+
+const float* editor_palette::sprite(level_record::kind_t kind, unsigned char colour)
+{
+    const int c = colour & 3;
+    switch (kind) {
+    case level_record::stockblock:
+        return spriteman::tex_stock[c];
+    case level_record::stock_expendable:
+        return spriteman::tex_stock_expendable[c];
+    case level_record::spikes:
+        return spriteman::tex_spikes[c];
+    case level_record::falling:
+        return spriteman::tex_falling[c];
+    case level_record::cloud:
+        return spriteman::tex_cloud[c];
+    case level_record::exit:
+        return spriteman::tex_door_out[c];
+    case level_record::character:
+        return spriteman::tex_char[c * 6];
+    }
+    return nullptr;
+}
+
+const float* editor_palette::stock_sprite(unsigned int type, unsigned char colour)
+{
+    const int c = colour & 3;
+    switch (type) {
+    case cfg::static0:
+        return spriteman::tex_stock[c];
+    case cfg::spike:
+        return spriteman::tex_spikes[c];
+    case cfg::cloud:
+        return spriteman::tex_cloud[c];
+    case cfg::falling:
+        return spriteman::tex_falling[c];
+    case cfg::destroyer:
+        return spriteman::tex_bomb[c * 9];
+    case cfg::character:
+        return spriteman::tex_char[c * 6];
+    default:
+        return nullptr;
+    }
+}
+
+const char* editor_palette::direction_letter(unsigned char direction)
+{
+    switch (direction) {
+    case cfg::p:
+        return "R";
+    case cfg::l:
+        return "L";
+    case cfg::g:
+        return "U";
+    case cfg::d:
+        return "D";
+    default:
+        return "0";
+    }
+}
+
+void editor_palette::next_direction()
+{
+    const int n = sizeof directions;
+    for (int i = 0; i < n; ++i)
+        if (directions[i] == direction) {
+            direction = directions[(i + 1) % n];
+            return;
+        }
+    direction = directions[0];
+}
+
+bool editor_palette::number_key(int digit)
+{
+    if (digit >= 1 && digit <= kind_count) {
+        if (kind == kinds[digit - 1])
+            next_colour();
+        kind = kinds[digit - 1];
+        return true;
+    }
+    if (digit == 8) {
+        next_colour();
+        return true;
+    }
+    if (digit == 9) {
+        next_direction();
+        return true;
+    }
+    return false;
+}
+
+bool editor_palette::contains(int x, int y, int viewport_height) const
+{
+    return y >= viewport_height - cell && y < viewport_height && x >= 0 &&
+           x < direction_left + cell;
+}
+
+bool editor_palette::press(int x, int y, int viewport_height)
+{
+    if (!contains(x, y, viewport_height))
+        return false;
+    if (x < kind_count * cell) {
+        kind = kinds[x / cell];
+        return true;
+    }
+    if (x >= colours_left && x < colours_left + 4 * cell) {
+        colour = static_cast<unsigned char>((x - colours_left) / cell);
+        return true;
+    }
+    if (x >= direction_left) {
+        next_direction();
+        return true;
+    }
+    return true; // the gaps belong to the strip too
+}
+
+level_record editor_palette::record_for(int column, int row) const
+{
+    return level_document::make(kind, column, row, colour, direction);
+}
+
+void editor_palette::draw(int viewport_height) const
+{
+    const float top = static_cast<float>(viewport_height - cell);
+    for (int i = 0; i < kind_count; ++i) {
+        const float left = static_cast<float>(i * cell);
+        fill(left, top, cell, kinds[i] == kind ? chosen_tint : badge_tint);
+        picture(sprite(kinds[i], colour), left + 6, top + 6, cell - 12);
+        extra_functions::print_gl_text(std::to_string(i + 1), static_cast<int>(left) + 11,
+                                       static_cast<int>(top) + 11, 14);
+    }
+    for (int c = 0; c < 4; ++c) {
+        const float left = static_cast<float>(colours_left + c * cell);
+        fill(left, top, cell, c == colour ? chosen_tint : badge_tint);
+        fill(left + 10, top + 10, cell - 20, swatch_tint[c]);
+    }
+    fill(direction_left, top, cell, kind == level_record::cloud ? chosen_tint : badge_tint);
+    picture(spriteman::tex_cloud[colour & 3], direction_left + 6, top + 6, cell - 12);
+    extra_functions::print_gl_text(direction_letter(direction), direction_left + cell / 2,
+                                   static_cast<int>(top) + cell / 2, 24);
+}

@@ -1,0 +1,39 @@
+#ifndef CRUMBLEFORD_EDITOR_EDITOR_PALETTE_H
+#define CRUMBLEFORD_EDITOR_EDITOR_PALETTE_H
+
+// The editor's palette strip along the bottom of the screen: the seven kinds
+// of object a level holds, the four colours and a cloud's direction. It
+// knows the chosen object and where its cells are; the editor scene owns it.
+
+#include "level_document.h"
+
+class editor_palette
+{
+  public:
+    static constexpr int kind_count = 7;
+    static constexpr int cell = 60; // pixels
+
+    // What a press at (x, y) in viewport pixels chose; false when it missed.
+    bool press(int x, int y, int viewport_height);
+    bool contains(int x, int y, int viewport_height) const;
+    // Number keys: 1 to 7 a kind (again: its next colour), 8 the next
+    // colour, 9 the next direction.
+    bool number_key(int digit);
+    void next_colour() { colour = static_cast<unsigned char>((colour + 1) % 4); }
+    void next_direction();
+
+    // The record the chosen object makes in cell (column, row).
+    level_record record_for(int column, int row) const;
+    void draw(int viewport_height) const;
+
+    level_record::kind_t kind = level_record::stockblock;
+    unsigned char colour = 0;
+    unsigned char direction = 0x10; // right
+
+    // The picture of an object of the kind and colour, or of a stock type.
+    static const float* sprite(level_record::kind_t kind, unsigned char colour);
+    static const float* stock_sprite(unsigned int type, unsigned char colour);
+    static const char* direction_letter(unsigned char direction);
+};
+
+#endif

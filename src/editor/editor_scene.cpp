@@ -1,0 +1,617 @@
+#include "editor_scene.h"
+
+#include "MainWindow.h"
+#include "bg_gl_item.h"
+#include "cfg.h"
+#include "editor_canvas.h"
+#include "level_scene.h"
+#include "myglitem.h"
+#include "own_levels_scene.h"
+#include "scene_manager.h"
+#include "spriteman.h"
+#include "view.h"
+
+#include <QGraphicsSceneMouseEvent>
+#include <QGraphicsSceneWheelEvent>
+#include <QKeyEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+const int zoom_steps[] = {20, 30, 40, 60, 90}; // block sizes in pixels
+
+// Pixels a pointer may wander before a press becomes a scroll.
+constexpr int drag_slop = 10;
+
+// Stock types a character can draw, in the order a tap cycles them.
+const unsigned int stock_types[] = {0,          cfg::static0, cfg::spike,
+                                    cfg::cloud, cfg::falling, cfg::destroyer};
+
+void push(myscene* s)
+{
+    if (scene_manager* manager = scene_manager::current())
+        manager->add_scene(s);
+    else
+        delete s;
+}
+
+} // namespace
+
+editor_scene::editor_scene(const std::string& store_directory, QObject* parent)
+    : myscene(parent), store(store_directory)
+{
+    running = true;
+    self_drawing = true;
+    background = new bg_gl_item(this, spriteman::tex_bg_non_grassy, nullptr, nullptr);
+    new_level();
+    resizeGL();
+}
+
+void editor_scene::new_level()
+{
+    doc = level_document::from_text("mapsize 16 10\nmkframe\n");
+    name.clear();
+    saved_text = doc.to_text();
+    undo_steps.clear();
+    redo_steps.clear();
+    selected_char = -1;
+    cursor_column = 1;
+    cursor_row = 1;
+    center_map();
+}
+
+bool editor_scene::has_unsaved_changes() const
+{
+    return doc.to_text() != saved_text;
+}
+
+void editor_scene::edit(const level_document& changed)
+{
+    if (changed == doc)
+        return;
+    undo_steps.push_back(doc);
+    if (undo_steps.size() > max_undo_steps)
+        undo_steps.erase(undo_steps.begin());
+    redo_steps.clear();
+    doc = changed;
+}
+
+bool editor_scene::place_at(int column, int row)
+{
+    const int here = doc.record_at(column, row);
+    // The character tool on a character picks it for its stock instead of
+    // wiping that stock; a different colour recolours it.
+    if (palette.kind == level_record::character && here >= 0 &&
+        doc.records[here].kind == level_record::character) {
+        level_document changed = doc;
+        changed.records[here].colour = palette.colour;
+        edit(changed);
+        selected_char = here;
+        return true;
+    }
+    level_document changed = doc;
+    if (!changed.place(palette.record_for(column, row)))
+        return false;
+    edit(changed);
+    selected_char = -1;
+    if (palette.kind == level_record::character)
+        selected_char = static_cast<int>(doc.records.size()) - 1;
+    return true;
+}
+
+bool editor_scene::erase_at(int column, int row)
+{
+    level_document changed = doc;
+    if (!changed.erase_at(column, row))
+        return false;
+    edit(changed);
+    selected_char = -1;
+    return true;
+}
+
+bool editor_scene::resize_map(int width, int height)
+{
+    level_document changed = doc;
+    if (!changed.resize(width, height))
+        return false;
+    edit(changed);
+    selected_char = -1;
+    cursor_column = std::min(cursor_column, doc.width - 1);
+    cursor_row = std::min(cursor_row, doc.height - 1);
+    return true;
+}
+
+bool editor_scene::change_slot(int k, slot_part part)
+{
+    if (selected_char < 0 || selected_char >= static_cast<int>(doc.records.size()) || k < 0 ||
+        k > 2 || doc.records[selected_char].kind != level_record::character)
+        return false;
+    level_document changed = doc;
+    level_record::slot& s = changed.records[selected_char].stock_slots[k];
+    switch (part) {
+    case slot_part::type: {
+        const int n = sizeof stock_types / sizeof stock_types[0];
+        int i = 0;
+        while (i < n && stock_types[i] != s.type)
+            ++i;
+        s.type = stock_types[(i + 1) % n];
+        break;
+    }
+    case slot_part::colour:
+        s.colour = static_cast<unsigned char>((s.colour + 1) % 4);
+        break;
+    case slot_part::count:
+        // Up to nine blocks: one digit on the drawer's counter.
+        s.count = static_cast<unsigned char>(s.count >= 9 ? 0 : s.count + 1);
+        break;
+    }
+    edit(changed);
+    return true;
+}
+
+bool editor_scene::undo()
+{
+    if (undo_steps.empty())
+        return false;
+    redo_steps.push_back(doc);
+    doc = undo_steps.back();
+    undo_steps.pop_back();
+    selected_char = -1;
+    return true;
+}
+
+bool editor_scene::redo()
+{
+    if (redo_steps.empty())
+        return false;
+    undo_steps.push_back(doc);
+    doc = redo_steps.back();
+    redo_steps.pop_back();
+    selected_char = -1;
+    return true;
+}
+
+void editor_scene::show_message(const std::string& text)
+{
+    message = text;
+    message_ticks = 90;
+}
+
+bool editor_scene::save()
+{
+    if (name.empty()) {
+        // Offer the first free name; the player may type another.
+        const std::vector<std::string> taken = store.names();
+        int n = 1;
+        while (std::find(taken.begin(), taken.end(), "LEVEL" + std::to_string(n)) != taken.end())
+            ++n;
+        typed_name = "LEVEL" + std::to_string(n);
+        mode = mode_t::naming;
+        return false;
+    }
+    return save_as(name);
+}
+
+bool editor_scene::save_as(const std::string& new_name)
+{
+    std::string error;
+    const std::string text = doc.to_text();
+    if (!store.save(new_name, text, error)) {
+        show_message(error);
+        return false;
+    }
+    name = new_name;
+    saved_text = text;
+    show_message("SAVED " + name);
+    return true;
+}
+
+bool editor_scene::open_level(const std::string& level_name)
+{
+    std::string text;
+    if (!store.read(level_name, text)) {
+        show_message("CANNOT OPEN " + level_name);
+        return false;
+    }
+    doc = level_document::from_text(text);
+    name = level_name;
+    // Compared with what this editor would write, so that a file written by
+    // hand does not count as changed just by being opened.
+    saved_text = doc.to_text();
+    undo_steps.clear();
+    redo_steps.clear();
+    selected_char = -1;
+    cursor_column = std::min(1, doc.width - 1);
+    cursor_row = std::min(1, doc.height - 1);
+    center_map();
+    return true;
+}
+
+bool editor_scene::try_level()
+{
+    if (doc.character_count() == 0) {
+        show_message("PLACE A CHARACTER FIRST");
+        return false;
+    }
+    if (!store.make_directory() || !level_store::write_file(store.tryout_path(), doc.to_text())) {
+        show_message("CANNOT WRITE TRY FILE");
+        return false;
+    }
+    push(new level_scene(name.empty() ? "TRYOUT" : name, store.tryout_path(), false));
+    return true;
+}
+
+void editor_scene::leave()
+{
+    if (has_unsaved_changes() && mode != mode_t::confirm_leave) {
+        mode = mode_t::confirm_leave;
+        return;
+    }
+    mode = mode_t::editing;
+    // Gone at the end of the next tick, not inside the handler that asked.
+    leave_request = true;
+}
+
+void editor_scene::center_map()
+{
+    const int w = myglitem::viewport_width();
+    const int h = myglitem::viewport_height();
+    // The largest zoom that shows the whole map between the strips.
+    block_px = zoom_steps[0];
+    for (int step : zoom_steps)
+        if (doc.width * step <= w && doc.height * step <= h - 2 * bar)
+            block_px = step;
+    origin_x = (w - doc.width * block_px) / 2.0;
+    origin_y = bar + (h - 2 * bar - doc.height * block_px) / 2.0;
+}
+
+void editor_scene::zoom(int step)
+{
+    const int n = sizeof zoom_steps / sizeof zoom_steps[0];
+    int i = 0;
+    while (i < n - 1 && zoom_steps[i] < block_px)
+        ++i;
+    const int next = zoom_steps[std::clamp(i + step, 0, n - 1)];
+    // Zoom about the middle of the screen.
+    const double cx = myglitem::viewport_width() / 2.0;
+    const double cy = myglitem::viewport_height() / 2.0;
+    origin_x = cx - (cx - origin_x) * next / block_px;
+    origin_y = cy - (cy - origin_y) * next / block_px;
+    block_px = next;
+}
+
+bool editor_scene::cell_at(int x, int y, int& column, int& row) const
+{
+    const double cx = std::floor((x - origin_x) / block_px);
+    const double cy = std::floor((y - origin_y) / block_px);
+    if (cx < 0 || cy < 0 || cx >= doc.width || cy >= doc.height)
+        return false;
+    column = static_cast<int>(cx);
+    row = static_cast<int>(cy);
+    return true;
+}
+
+void editor_scene::keep_cursor_visible()
+{
+    const int w = myglitem::viewport_width();
+    const int h = myglitem::viewport_height();
+    const double left = origin_x + cursor_column * block_px;
+    const double top = origin_y + cursor_row * block_px;
+    if (left < 0)
+        origin_x -= left;
+    if (left + block_px > w)
+        origin_x -= left + block_px - w;
+    if (top < bar)
+        origin_y += bar - top;
+    if (top + block_px > h - bar)
+        origin_y -= top + block_px - (h - bar);
+}
+
+void editor_scene::select_character_at(int column, int row)
+{
+    const int here = doc.record_at(column, row);
+    selected_char = here >= 0 && doc.records[here].kind == level_record::character ? here : -1;
+}
+
+void editor_scene::keyPressEvent(QKeyEvent* e)
+{
+    const int key = e->key();
+    if (mode == mode_t::naming) {
+        const std::string text = e->text().toStdString();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (save_as(typed_name))
+                mode = mode_t::editing;
+        } else if (key == Qt::Key_Escape) {
+            mode = mode_t::editing;
+        } else if (key == Qt::Key_Backspace) {
+            if (!typed_name.empty())
+                typed_name.pop_back();
+        } else if (text.size() == 1 && typed_name.size() < level_store::max_name_length &&
+                   level_store::name_is_safe("a" + text)) {
+            typed_name += text;
+        }
+        return;
+    }
+    if (mode == mode_t::confirm_leave) {
+        if (key == Qt::Key_Y || key == Qt::Key_Return || key == Qt::Key_Enter)
+            leave();
+        else if (key == Qt::Key_N || key == Qt::Key_Escape || key == Qt::Key_Backspace)
+            mode = mode_t::editing;
+        return;
+    }
+
+    const bool ctrl = e->modifiers() & Qt::ControlModifier;
+    if (ctrl && key == Qt::Key_Z) {
+        if (e->modifiers() & Qt::ShiftModifier)
+            redo();
+        else
+            undo();
+        return;
+    }
+    if (ctrl && key == Qt::Key_Y) {
+        redo();
+        return;
+    }
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        cursor_column += key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
+        cursor_row += key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
+        cursor_column = std::clamp(cursor_column, 0, doc.width - 1);
+        cursor_row = std::clamp(cursor_row, 0, doc.height - 1);
+        keep_cursor_visible();
+        select_character_at(cursor_column, cursor_row);
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        place_at(cursor_column, cursor_row);
+        return;
+    case Qt::Key_Delete:
+        erase_at(cursor_column, cursor_row);
+        return;
+    case Qt::Key_T:
+        try_level();
+        return;
+    case Qt::Key_Tab:
+        chosen_slot = (chosen_slot + 1) % 3;
+        return;
+    case Qt::Key_X:
+        change_slot(chosen_slot, slot_part::type);
+        return;
+    case Qt::Key_C:
+        change_slot(chosen_slot, slot_part::colour);
+        return;
+    case Qt::Key_V:
+        change_slot(chosen_slot, slot_part::count);
+        return;
+    case Qt::Key_S:
+        save();
+        return;
+    case Qt::Key_N:
+        typed_name = name;
+        mode = mode_t::naming;
+        return;
+    case Qt::Key_O:
+        push(new own_levels_scene(this));
+        return;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        zoom(1);
+        return;
+    case Qt::Key_Minus:
+        zoom(-1);
+        return;
+    case Qt::Key_Backspace:
+    case Qt::Key_Escape:
+        leave();
+        return;
+    default:
+        if (key >= Qt::Key_1 && key <= Qt::Key_9)
+            palette.number_key(key - Qt::Key_0);
+        return;
+    }
+}
+
+namespace
+{
+
+// The two answers of a prompt box centred on the screen.
+bool in_prompt_button(int x, int y, bool left_one)
+{
+    const int cx = myglitem::viewport_width() / 2;
+    const int cy = myglitem::viewport_height() / 2;
+    const int left = left_one ? cx - 180 : cx + 20;
+    return x >= left && x < left + 160 && y >= cy + 10 && y < cy + 70;
+}
+
+} // namespace
+
+bool editor_scene::top_bar_press(int x)
+{
+    const int w = myglitem::viewport_width();
+    if (x >= w - 240) {
+        const int part = (x - (w - 240)) / 30; // eight 30-pixel steps
+        if (part == 0)
+            resize_map(doc.width - 1, doc.height);
+        else if (part == 3)
+            resize_map(doc.width + 1, doc.height);
+        else if (part == 4)
+            resize_map(doc.width, doc.height - 1);
+        else if (part == 7)
+            resize_map(doc.width, doc.height + 1);
+        return true;
+    }
+    switch (x / bar) {
+    case 0:
+        leave();
+        return true;
+    case 1:
+        undo();
+        return true;
+    case 2:
+        redo();
+        return true;
+    case 3:
+        try_level();
+        return true;
+    case 4:
+        save();
+        return true;
+    case 5:
+        push(new own_levels_scene(this));
+        return true;
+    case 6:
+        zoom(1);
+        return true;
+    case 7:
+        zoom(-1);
+        return true;
+    default:
+        return true;
+    }
+}
+
+bool editor_scene::stock_panel_press(int x, int y)
+{
+    if (selected_char < 0)
+        return false;
+    const int left = myglitem::viewport_width() - 3 * bar;
+    const int top = bar + 40;
+    if (x < left || y < top || y >= top + 3 * bar)
+        return false;
+    const int k = (y - top) / bar;
+    const int part = (x - left) / bar;
+    chosen_slot = k;
+    change_slot(k, part == 0 ? slot_part::type : part == 1 ? slot_part::colour : slot_part::count);
+    return true;
+}
+
+void editor_scene::press_at(int x, int y, bool erase_button)
+{
+    pressing = false;
+    if (mode == mode_t::naming) {
+        if (in_prompt_button(x, y, true)) {
+            if (save_as(typed_name))
+                mode = mode_t::editing;
+        } else if (in_prompt_button(x, y, false)) {
+            mode = mode_t::editing;
+        }
+        return;
+    }
+    if (mode == mode_t::confirm_leave) {
+        if (in_prompt_button(x, y, true))
+            leave();
+        else if (in_prompt_button(x, y, false))
+            mode = mode_t::editing;
+        return;
+    }
+    if (y < bar) {
+        top_bar_press(x);
+        return;
+    }
+    if (palette.press(x, y, myglitem::viewport_height()) || stock_panel_press(x, y))
+        return;
+    int column = 0, row = 0;
+    const bool on_map = cell_at(x, y, column, row);
+    if (erase_button) {
+        if (on_map)
+            erase_at(column, row);
+        return;
+    }
+    // Off the map a press can still scroll it.
+    pressing = true;
+    dragged = false;
+    long_pressed = false;
+    press_ticks = 0;
+    press_x = last_x = x;
+    press_y = last_y = y;
+}
+
+void editor_scene::move_to(int x, int y)
+{
+    if (!pressing)
+        return;
+    if (!dragged && std::abs(x - press_x) + std::abs(y - press_y) > drag_slop)
+        dragged = true;
+    if (dragged && !long_pressed) {
+        origin_x += x - last_x;
+        origin_y += y - last_y;
+    }
+    last_x = x;
+    last_y = y;
+}
+
+void editor_scene::release_at(int, int)
+{
+    if (!pressing)
+        return;
+    pressing = false;
+    int column = 0, row = 0;
+    if (dragged || long_pressed || !cell_at(press_x, press_y, column, row))
+        return;
+    cursor_column = column;
+    cursor_row = row;
+    place_at(column, row);
+}
+
+void editor_scene::advance()
+{
+    // A finger held still on a cell erases it: touch has no second button.
+    if (pressing && !dragged && !long_pressed && ++press_ticks >= long_press_ticks) {
+        long_pressed = true;
+        int column = 0, row = 0;
+        if (cell_at(press_x, press_y, column, row))
+            erase_at(column, row);
+    }
+    if (message_ticks > 0 && --message_ticks == 0)
+        message.clear();
+    if (MainWindow::window_focused)
+        view::repaint_viewport();
+    if (leave_request) {
+        leave_request = false;
+        scene_manager* manager = scene_manager::current();
+        if (manager && manager->top() == this)
+            manager->go_back(); // deletes this scene: nothing may follow
+    }
+}
+
+void editor_scene::mousePressEvent(QGraphicsSceneMouseEvent* e)
+{
+    press_at(static_cast<int>(e->scenePos().x() - view_left),
+             static_cast<int>(e->scenePos().y() - view_top), e->button() == Qt::RightButton);
+}
+
+void editor_scene::mouseMoveEvent(QGraphicsSceneMouseEvent* e)
+{
+    move_to(static_cast<int>(e->scenePos().x() - view_left),
+            static_cast<int>(e->scenePos().y() - view_top));
+}
+
+void editor_scene::mouseReleaseEvent(QGraphicsSceneMouseEvent* e)
+{
+    release_at(static_cast<int>(e->scenePos().x() - view_left),
+               static_cast<int>(e->scenePos().y() - view_top));
+}
+
+void editor_scene::wheelEvent(QGraphicsSceneWheelEvent* e)
+{
+    zoom(e->delta() > 0 ? 1 : -1);
+    e->accept();
+}
+
+void editor_scene::resizeGL()
+{
+    if (background)
+        background->resizeGL();
+    setSceneRect(0, 0, myglitem::viewport_width(), myglitem::viewport_height());
+}
+
+void editor_scene::updateGL()
+{
+    myscene::updateGL();
+    editor_canvas::draw(*this);
+}

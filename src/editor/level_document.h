@@ -1,0 +1,78 @@
+#ifndef CRUMBLEFORD_EDITOR_LEVEL_DOCUMENT_H
+#define CRUMBLEFORD_EDITOR_LEVEL_DOCUMENT_H
+
+// A level as the records of its file: what the editor changes, undoes and
+// writes back with the loader's own words. It never holds world objects; a
+// test-play loads the written text like any shipped level.
+
+#include <string>
+#include <vector>
+
+struct level_record {
+    enum kind_t { stockblock, stock_expendable, spikes, falling, cloud, exit, character };
+    struct slot {
+        unsigned char colour = 0;
+        unsigned int type = 0; // object-type flag, 0 for an empty slot
+        unsigned char count = 0;
+        bool operator==(const slot& o) const
+        {
+            return colour == o.colour && type == o.type && count == o.count;
+        }
+    };
+
+    kind_t kind = stockblock;
+    long long x = 0, y = 0; // world units, the object's top-left corner
+    unsigned char colour = 0;
+    unsigned char direction = 0; // clouds only
+    bool menu_motion = false;    // a "menuchar": map-screen walking values
+    slot stock_slots[3];
+
+    // World units covered on each axis, as the object's constructor sets it.
+    long long extent() const;
+    bool is_grid_object() const;
+    bool covers(long long left, long long top, long long size) const;
+    bool operator==(const level_record& o) const;
+};
+
+class level_document
+{
+  public:
+    // Reads level text with the loader's rules (frame, replacement, delete),
+    // so the document holds the world that text would build.
+    static level_document from_text(const std::string& text);
+    std::string to_text() const;
+
+    // A record of the given kind whose object stands in cell (column, row):
+    // a character stands on the cell's floor, an exit spans 2 x 2 cells.
+    static level_record make(level_record::kind_t kind, int column, int row, unsigned char colour,
+                             unsigned char direction = 0);
+
+    // Puts r in, replacing every record its object would overlap; false when
+    // it would not fit inside the map.
+    bool place(const level_record& r);
+    // Removes what covers the cell; false when nothing did.
+    bool erase_at(int column, int row);
+    // Index of the topmost record covering the cell, or -1.
+    int record_at(int column, int row) const;
+    // Records outside the new map are dropped: the loader would refuse them.
+    bool resize(int new_width, int new_height);
+
+    int character_count() const;
+    bool operator==(const level_document& o) const;
+    bool operator!=(const level_document& o) const { return !(*this == o); }
+
+    static constexpr int min_edge = 3;
+    static constexpr int max_edge = 200;
+
+    int width = 16;
+    int height = 10;
+    std::vector<std::string> notes;    // the file's leading comment lines, kept as written
+    std::vector<level_record> records; // in file order
+    unsigned int focused = 0;
+};
+
+// The word a level file uses for a coordinate in world units; reading it
+// back with the loader's truncation gives the same value.
+std::string coordinate_word(long long units);
+
+#endif

@@ -1,0 +1,56 @@
+#ifndef CRUMBLEFORD_EDITOR_OWN_LEVELS_SCENE_H
+#define CRUMBLEFORD_EDITOR_OWN_LEVELS_SCENE_H
+
+// The list of the player's own levels, pushed over the editor: each can be
+// opened in the editor, played, or deleted after a confirmation. Opening
+// over unsaved changes asks first too.
+
+#include "myscene.h"
+
+#include <string>
+#include <vector>
+
+class editor_scene;
+class QKeyEvent;
+class QGraphicsSceneMouseEvent;
+
+class own_levels_scene : public myscene
+{
+    Q_OBJECT
+  public:
+    // The editor lies below this scene on the stack for its whole life.
+    explicit own_levels_scene(editor_scene* editor, QObject* parent = nullptr);
+
+    enum class action { none, open, play, remove };
+    // Runs the action on row `index`; open and remove may first need a yes.
+    void request(action a, int index);
+    void answer(bool yes);
+    void refresh();
+
+    void keyPressEvent(QKeyEvent* e) override;
+    void press_at(int x, int y);
+    void updateGL() override;
+    void resizeGL() override;
+
+    editor_scene* editor; // not owned
+    std::vector<std::string> names;
+    int selected = 0;
+    int first_row = 0;
+    action pending = action::none; // waiting for a yes or no
+    bool leave_request = false;
+
+    static constexpr int row_height = 60;
+    static constexpr int list_top = 80;
+
+  public slots:
+    void advance() override;
+
+  protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
+
+  private:
+    void run(action a);
+    int visible_rows() const;
+};
+
+#endif

@@ -1,0 +1,382 @@
+// The editor screen: keyboard and pointer editing, undo and redo, saving
+// under a typed name, the test-play and the list of own levels, and the
+// menu's way in.
+
+#include "cfg.h"
+#include "editor_scene.h"
+#include "headless_screen.h"
+#include "level_scene.h"
+#include "menu_scene.h"
+#include "own_levels_scene.h"
+#include "stockchar.h"
+#include "view.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace
+{
+
+template <class scene_t>
+void key(scene_t& scene, int code, const QString& text = QString(),
+         Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    QKeyEvent e(QEvent::KeyPress, code, modifiers, text);
+    scene.keyPressEvent(&e);
+}
+
+// Types each character of `keys` as its key.
+void type(editor_scene& scene, const std::string& keys)
+{
+    for (char c : keys) {
+        const QString text(QChar::fromLatin1(c));
+        key(scene, QKeySequence(text.toUpper())[0].key(), text);
+    }
+}
+
+std::string read_file(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+struct editor_fixture : testing::Test {
+    headless_screen screen;
+    QTemporaryDir tmp;
+    editor_scene* editor = new editor_scene(tmp.path().toStdString() + "/levels");
+    scene_manager manager{editor, nullptr, nullptr};
+};
+
+} // namespace
+
+TEST_F(editor_fixture, ScriptedKeysWriteTheExpectedFile)
+{
+    editor->doc = level_document::from_text("mapsize 5 4\n");
+    testing::internal::CaptureStdout();
+    type(*editor, "1"); // the chosen kind again: its next colour, red
+    key(*editor, Qt::Key_Return);
+    key(*editor, Qt::Key_Right);
+    type(*editor, "59"); // cloud, turned from right to down
+    key(*editor, Qt::Key_Return);
+    key(*editor, Qt::Key_Down);
+    key(*editor, Qt::Key_Down);
+    type(*editor, "7");
+    key(*editor, Qt::Key_Return);
+    for (auto part : {editor_scene::slot_part::type, editor_scene::slot_part::type,
+                      editor_scene::slot_part::colour, editor_scene::slot_part::colour,
+                      editor_scene::slot_part::count, editor_scene::slot_part::count,
+                      editor_scene::slot_part::count})
+        ASSERT_TRUE(editor->change_slot(0, part));
+    key(*editor, Qt::Key_Left);
+    type(*editor, "3");
+    key(*editor, Qt::Key_Return);
+    key(*editor, Qt::Key_Up);
+    key(*editor, Qt::Key_Up);
+    key(*editor, Qt::Key_Delete);
+    type(*editor, "86"); // green, exit
+    key(*editor, Qt::Key_Right);
+    key(*editor, Qt::Key_Right);
+    key(*editor, Qt::Key_Up);
+    key(*editor, Qt::Key_Return);
+    key(*editor, Qt::Key_Z, "", Qt::ControlModifier);
+    key(*editor, Qt::Key_Y, "", Qt::ControlModifier);
+
+    key(*editor, Qt::Key_S, "s");
+    ASSERT_EQ(editor->mode, editor_scene::mode_t::naming);
+    EXPECT_EQ(editor->typed_name, "LEVEL1");
+    for (int i = 0; i < 6; ++i)
+        key(*editor, Qt::Key_Backspace);
+    type(*editor, "my/first-1"); // the slash cannot be typed
+    key(*editor, Qt::Key_Return);
+    testing::internal::GetCapturedStdout();
+
+    EXPECT_EQ(editor->mode, editor_scene::mode_t::editing);
+    EXPECT_EQ(editor->name, "myfirst-1");
+    EXPECT_FALSE(editor->has_unsaved_changes());
+    EXPECT_EQ(read_file(editor->store.path_of("myfirst-1")),
+              "mapsize 5 4\n"
+              "cloud 2 1 down red\n"
+              "char 2 3.3 red green spikes 3 white null 0 white null 0\n"
+              "spikes 1 3 red\n"
+              "exit 3 0 green\n");
+}
+
+TEST_F(editor_fixture, UndoAndRedoRestoreExactStates)
+{
+    std::vector<level_document> states{editor->doc};
+    editor->place_at(3, 3);
+    states.push_back(editor->doc);
+    editor->palette.kind = level_record::character;
+    editor->place_at(4, 4);
+    states.push_back(editor->doc);
+    editor->change_slot(1, editor_scene::slot_part::count);
+    states.push_back(editor->doc);
+    editor->erase_at(0, 0);
+    states.push_back(editor->doc);
+    editor->resize_map(12, 8);
+    states.push_back(editor->doc);
+    EXPECT_FALSE(editor->erase_at(6, 6)); // nothing there: no step
+    ASSERT_EQ(editor->undo_steps.size(), states.size() - 1);
+
+    for (size_t i = states.size() - 1; i-- > 0;) {
+        ASSERT_TRUE(editor->undo());
+        EXPECT_EQ(editor->doc, states[i]) << "undo to state " << i;
+    }
+    EXPECT_FALSE(editor->undo());
+    for (size_t i = 1; i < states.size(); ++i) {
+        ASSERT_TRUE(editor->redo());
+        EXPECT_EQ(editor->doc, states[i]) << "redo to state " << i;
+    }
+    EXPECT_FALSE(editor->redo());
+    // A new step after an undo ends the redo branch.
+    editor->undo();
+    editor->place_at(2, 2);
+    EXPECT_FALSE(editor->redo());
+}
+
+TEST_F(editor_fixture, PointerPlacesErasesAndScrolls)
+{
+    int column = 0, row = 0;
+    ASSERT_TRUE(editor->cell_at(400, 240, column, row));
+    // A new map opens whole between the two strips.
+    const int bs = editor->block_px;
+    EXPECT_GE(editor->origin_y, editor_scene::bar);
+    EXPECT_LE(editor->origin_y + editor->doc.height * bs, 480 - editor_scene::bar);
+    EXPECT_GE(editor->origin_x, 0);
+    const auto px = [&](int c) { return static_cast<int>(editor->origin_x) + c * bs + bs / 2; };
+    const auto py = [&](int r) { return static_cast<int>(editor->origin_y) + r * bs + bs / 2; };
+
+    editor->press_at(px(3), py(4), false);
+    editor->release_at(px(3), py(4));
+    ASSERT_EQ(editor->doc.record_at(3, 4), static_cast<int>(editor->doc.records.size()) - 1);
+
+    editor->press_at(px(3), py(4), true); // the second button erases
+    EXPECT_EQ(editor->doc.record_at(3, 4), -1);
+
+    editor->place_at(5, 5);
+    editor->press_at(px(5), py(5), false);
+    for (int t = 0; t < editor_scene::long_press_ticks; ++t)
+        editor->advance();
+    editor->release_at(px(5), py(5));
+    EXPECT_EQ(editor->doc.record_at(5, 5), -1) << "a long press erases, the release places nothing";
+
+    const size_t before = editor->doc.records.size();
+    const double origin = editor->origin_x;
+    const int x0 = px(6), y0 = py(6);
+    editor->press_at(x0, y0, false);
+    editor->move_to(x0 + 30, y0);
+    editor->move_to(x0 + 50, y0 + 20);
+    editor->release_at(x0 + 50, y0 + 20);
+    EXPECT_EQ(editor->origin_x, origin + 50);
+    EXPECT_EQ(editor->doc.records.size(), before) << "a drag scrolls, it does not place";
+
+    // The palette strip chooses; it does not reach the map below it.
+    editor->press_at(6 * editor_palette::cell + 5, 480 - 5, false);
+    EXPECT_EQ(editor->palette.kind, level_record::character);
+}
+
+TEST_F(editor_fixture, TestPlayLoadsTheWrittenTextAndReturnsToAnUnchangedEditor)
+{
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(editor->try_level()) << "a level without a character cannot be played";
+    editor->palette.kind = level_record::character;
+    editor->palette.colour = 2;
+    editor->place_at(2, 8);
+    editor->change_slot(0, editor_scene::slot_part::type);
+    const level_document before = editor->doc;
+    ASSERT_TRUE(editor->try_level());
+    auto* play = dynamic_cast<level_scene*>(manager.top());
+    ASSERT_NE(play, nullptr);
+    ASSERT_EQ(play->characters.size(), 1u);
+    EXPECT_EQ(play->characters[0]->x, 2 * cfg::multiplier);
+    EXPECT_EQ(play->characters[0]->y, 8 * cfg::multiplier + 3 * cfg::multiplier / 10);
+    EXPECT_EQ(play->characters[0]->stock_slots[0]->type, cfg::static0);
+    EXPECT_EQ(play->grid_width, 16);
+    EXPECT_EQ(play->level_name, "TRYOUT");
+    play->restart(); // the rewind and restart read the same file again
+    EXPECT_EQ(play->characters.size(), 1u);
+    play->leave_request = true;
+    play->advance();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(manager.top(), editor);
+    EXPECT_EQ(editor->doc, before);
+}
+
+TEST_F(editor_fixture, LeavingWithUnsavedChangesAsksFirst)
+{
+    editor->place_at(4, 4);
+    key(*editor, Qt::Key_Backspace);
+    EXPECT_EQ(editor->mode, editor_scene::mode_t::confirm_leave);
+    key(*editor, Qt::Key_N);
+    EXPECT_EQ(editor->mode, editor_scene::mode_t::editing);
+    editor->advance();
+    EXPECT_EQ(manager.top(), editor);
+
+    key(*editor, Qt::Key_Backspace);
+    key(*editor, Qt::Key_Y);
+    EXPECT_TRUE(editor->leave_request);
+}
+
+TEST_F(editor_fixture, OwnLevelsOpenAndDeleteOnlyAfterAYes)
+{
+    std::string error;
+    ASSERT_TRUE(editor->store.save("alpha", "mapsize 4 4\nstockblock 1 1 red\n", error));
+    ASSERT_TRUE(editor->store.save("beta", "mapsize 6 5\n", error));
+    editor->place_at(3, 3); // unsaved work
+    key(*editor, Qt::Key_O, "o");
+    auto* list = dynamic_cast<own_levels_scene*>(manager.top());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->names, (std::vector<std::string>{"alpha", "beta"}));
+
+    list->request(own_levels_scene::action::remove, 0);
+    key(*list, Qt::Key_N);
+    EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(editor->store.path_of("alpha"))));
+    list->request(own_levels_scene::action::remove, 0);
+    key(*list, Qt::Key_Y);
+    EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(editor->store.path_of("alpha"))));
+    EXPECT_EQ(list->names, std::vector<std::string>{"beta"});
+
+    list->request(own_levels_scene::action::open, 0);
+    EXPECT_EQ(editor->name, "") << "unsaved work is not dropped without a yes";
+    list->answer(true);
+    EXPECT_EQ(editor->name, "beta");
+    EXPECT_EQ(editor->doc.width, 6);
+    EXPECT_FALSE(editor->has_unsaved_changes());
+    list->advance();
+    EXPECT_EQ(manager.top(), editor);
+}
+
+TEST(MenuScene, EditorButtonOverlapsNoOtherButtonAtAnySize)
+{
+    headless_screen screen;
+    menu_scene m;
+    EXPECT_EQ(m.editor.pos(), QPointF(370, 340));
+    EXPECT_EQ(m.editor.width, 60);
+    const QSize sizes[] = {{800, 480}, {320, 200}, {100, 100}, {1920, 1080}, {480, 800}};
+    for (QSize size : sizes) {
+        screen.viewport.resize(size);
+        m.resizeGL();
+        const QRectF pencil(m.editor.pos(), QSizeF(m.editor.width, m.editor.height));
+        for (const menu_button* b :
+             {static_cast<menu_button*>(&m.quit), static_cast<menu_button*>(&m.play),
+              static_cast<menu_button*>(&m.help), static_cast<menu_button*>(&m.credits)})
+            EXPECT_FALSE(pencil.intersects(QRectF(b->pos(), QSizeF(b->width, b->height))))
+                << size.width() << "x" << size.height();
+    }
+}
+
+TEST(MenuScene, PencilOpensTheEditor)
+{
+    headless_screen screen;
+    auto* m = new menu_scene;
+    scene_manager manager(m, nullptr, nullptr);
+    send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(400, 370));
+    EXPECT_NE(dynamic_cast<editor_scene*>(manager.top()), nullptr);
+}
+
+TEST_F(editor_fixture, TopStripAndStockPanelTakePresses)
+{
+    editor->palette.kind = level_record::character;
+    editor->place_at(3, 3);
+    const int stock_left = 800 - 3 * editor_scene::bar;
+    const int stock_top = editor_scene::bar + 40;
+    const struct {
+        int x, y;
+        int width, height, slot_type, slot_colour, slot_count;
+    } presses[] = {
+        {800 - 225, 30, 15, 10, 0, 0, 0}, // narrower
+        {800 - 135, 30, 16, 10, 0, 0, 0}, // wider
+        {800 - 105, 30, 16, 9, 0, 0, 0},  // lower
+        {800 - 15, 30, 16, 10, 0, 0, 0},  // higher
+        {stock_left + 10, stock_top + 70, 16, 10, cfg::static0, 0, 0},
+        {stock_left + 70, stock_top + 70, 16, 10, cfg::static0, 1, 0},
+        {stock_left + 130, stock_top + 70, 16, 10, cfg::static0, 1, 1},
+    };
+    int n = 0;
+    for (const auto& p : presses) {
+        SCOPED_TRACE(++n);
+        editor->press_at(p.x, p.y, false);
+        EXPECT_EQ(editor->doc.width, p.width);
+        EXPECT_EQ(editor->doc.height, p.height);
+        const int ch = editor->doc.record_at(3, 3);
+        ASSERT_GE(ch, 0);
+        editor->selected_char = ch; // a resize drops the choice; the character stays
+        EXPECT_EQ(editor->doc.records[ch].stock_slots[1].type, p.slot_type);
+        EXPECT_EQ(editor->doc.records[ch].stock_slots[1].colour, p.slot_colour);
+        EXPECT_EQ(editor->doc.records[ch].stock_slots[1].count, p.slot_count);
+    }
+    // The keys reach the slot last pressed, and Tab moves on.
+    key(*editor, Qt::Key_V, "v");
+    key(*editor, Qt::Key_Tab);
+    key(*editor, Qt::Key_X, "x");
+    key(*editor, Qt::Key_C, "c");
+    const level_record& ch = editor->doc.records[editor->selected_char];
+    EXPECT_EQ(ch.stock_slots[1].count, 2);
+    EXPECT_EQ(ch.stock_slots[2].type, cfg::static0);
+    EXPECT_EQ(ch.stock_slots[2].colour, 1);
+    for (int i = 0; i < 12; ++i)
+        key(*editor, Qt::Key_V, "v");
+    EXPECT_EQ(editor->doc.records[editor->selected_char].stock_slots[1].count, 2);
+    EXPECT_EQ(editor->doc.records[editor->selected_char].stock_slots[2].count, 2)
+        << "counts run 0 to 9 and round again";
+
+    editor->press_at(editor_scene::bar + 5, 30, false); // undo
+    EXPECT_EQ(editor->doc.records[editor->doc.record_at(3, 3)].stock_slots[2].count, 1);
+}
+
+TEST_F(editor_fixture, AnUnsafeNameIsRefusedWithAMessageAndNothingWritten)
+{
+    editor->place_at(4, 4);
+    for (const char* typed : {"", "-dash-first", "_under"}) {
+        SCOPED_TRACE(typed);
+        key(*editor, Qt::Key_N, "n");
+        ASSERT_EQ(editor->mode, editor_scene::mode_t::naming);
+        type(*editor, typed);
+        EXPECT_EQ(editor->typed_name, typed);
+        key(*editor, Qt::Key_Return);
+        EXPECT_EQ(editor->mode, editor_scene::mode_t::naming) << "the prompt stays for another try";
+        EXPECT_EQ(editor->message, "UNSAFE NAME");
+        EXPECT_TRUE(editor->store.names().empty());
+        key(*editor, Qt::Key_Escape);
+    }
+    EXPECT_TRUE(editor->has_unsaved_changes());
+}
+
+TEST_F(editor_fixture, ZoomKeepsTheCellUnderTheScreenCentre)
+{
+    int column = 0, row = 0, zoomed_column = 0, zoomed_row = 0;
+    for (int step : {1, 1, 1, -1, -1, -1, -1, -1}) {
+        ASSERT_TRUE(editor->cell_at(400, 240, column, row));
+        const int before = editor->block_px;
+        editor->zoom(step);
+        ASSERT_TRUE(editor->cell_at(400, 240, zoomed_column, zoomed_row));
+        EXPECT_EQ(zoomed_column, column);
+        EXPECT_EQ(zoomed_row, row);
+        EXPECT_TRUE(step > 0 ? editor->block_px >= before : editor->block_px <= before);
+    }
+    EXPECT_EQ(editor->block_px, 20); // the smallest step holds
+}
+
+// M is the sound toggle everywhere but in a name being typed.
+TEST(EditorNaming, TheLetterMIsTypedIntoANameNotTakenAsTheSoundToggle)
+{
+    QTemporaryDir tmp;
+    view v;
+    auto* editor = new editor_scene(tmp.path().toStdString() + "/levels");
+    v.manager->add_scene(editor);
+    auto through_view = [&](int code, const QString& text) {
+        QKeyEvent e(QEvent::KeyPress, code, Qt::NoModifier, text);
+        QCoreApplication::sendEvent(&v, &e);
+    };
+    through_view(Qt::Key_N, "n");
+    ASSERT_EQ(editor->mode, editor_scene::mode_t::naming);
+    through_view(Qt::Key_M, "m");
+    through_view(Qt::Key_A, "a");
+    EXPECT_EQ(editor->typed_name, "ma");
+}
