@@ -5,6 +5,7 @@
 #include "cfg.h"
 #include "controlling_drawer.h"
 #include "game_scene.h"
+#include "headless_screen.h"
 #include "hud.h"
 #include "hud_buttons.h"
 #include "moving_drawer.h"
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QGraphicsView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -143,6 +145,46 @@ TEST_F(Surfaces, DragSlidesTheWorldWithTheFinger)
     screen.centerOn(500, 500);
     world->release_at(271, 210);
     EXPECT_EQ(centre(), start + QPointF(29, -10));
+}
+
+TEST_F(Surfaces, DragFollowsTheFingerBetweenFrames)
+{
+    world->switch_drawer(cfg::drawer_mv_type);
+    screen.centerOn(1000, 700);
+    frame();
+    const double start = centre().x();
+    // Scene positions as the view maps them at the moment of each event.
+    auto finger = [&](QEvent::Type type, int x) {
+        send_mouse(world, type, screen.mapToScene(x, 300));
+    };
+    finger(QEvent::GraphicsSceneMousePress, 300);
+    // No frame is drawn between these moves.
+    for (int step = 1; step <= 4; ++step) {
+        finger(QEvent::GraphicsSceneMouseMove, 300 - 10 * step);
+        EXPECT_EQ(centre().x(), start + 10 * step) << "move " << step;
+    }
+    finger(QEvent::GraphicsSceneMouseRelease, 260);
+    EXPECT_EQ(centre().x(), start + 40);
+}
+
+TEST_F(Surfaces, EveryTapOfAQuickSeriesReachesTheControls)
+{
+    auto* button = new zoom_in(world, world->top_hud);
+    frame();
+    const QPointF at(button->vertices[0] + 5, 30);
+    // What the window system sends for four quick taps: Qt reports every
+    // second press as a double-click.
+    const QEvent::Type presses[] = {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick,
+                                    QEvent::MouseButtonPress, QEvent::MouseButtonDblClick};
+    for (QEvent::Type press : presses) {
+        for (QEvent::Type type : {press, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, at, screen.viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+            QCoreApplication::sendEvent(screen.viewport(), &e);
+        }
+    }
+    EXPECT_EQ(world->block_size, 100u);
 }
 
 TEST_F(Surfaces, SwitchingToScrollingStopsAWalkingCharacter)
