@@ -11,6 +11,7 @@ BUILD_PACKAGES=(
 TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-apps imagemagick xdotool
+    desktop-file-utils appstream
 )
 XVFB_PACKAGES=(xvfb xauth)
 
