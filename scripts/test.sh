@@ -9,6 +9,7 @@ cd "$(dirname "$0")/.."
 
 started=$(date +%s)
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+use_ccache
 
 # Mesa's shader cache can hide compile errors.
 export MESA_SHADER_CACHE_DISABLE=true
@@ -41,7 +42,9 @@ unset DISPLAY
 stop_xvfb
 
 echo "== Building with sanitizers (build-asan/)"
-configure_and_build build-asan -DCF_BUILD_TESTS=ON -DCF_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+# The GL tests and the benchmark run from build/ only: not built here.
+configure_and_build build-asan -DCF_BUILD_TESTS=ON -DCF_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+    -DCF_BUILD_GL_TESTS=OFF -DCF_BUILD_BENCHMARKS=OFF
 run_ctest sanitizers build-asan -LE gl -j "$(nproc)"
 
 echo "== Summary ($(($(date +%s) - started)) s)"
