@@ -53,6 +53,9 @@ use_ccache() {
         return 0
     fi
     export CCACHE_BASEDIR=$PWD
+    # With debug info ccache also hashes the build directory's path, which
+    # would make every object of a fresh clone elsewhere a miss.
+    export CCACHE_NOHASHDIR=true
     # The tests' precompiled header is only cached with these.
     export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
     CCACHE_ARGS=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
