@@ -11,6 +11,7 @@ BUILD_PACKAGES=(
 TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-apps imagemagick xdotool locales
+    desktop-file-utils appstream
 )
 XVFB_PACKAGES=(xvfb xauth)
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
@@ -37,6 +38,30 @@ ensure_packages() {
         apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
 
+# Compiler cache, when ccache is installed and its directory is writable:
+# a rebuild then costs little more than the link steps. Paths are taken
+# relative to the checkout, so a fresh clone elsewhere still hits the cache.
+CCACHE_ARGS=()
+use_ccache() {
+    command -v ccache >/dev/null 2>&1 || return 0
+    local home=${HOME:-}
+    if [ -z "$home" ] || [ ! -w "$home" ]; then
+        home=$(getent passwd "$(id -u)" | cut -d: -f6)
+    fi
+    export CCACHE_DIR=${CCACHE_DIR:-${XDG_CACHE_HOME:-$home/.cache}/ccache}
+    if ! mkdir -p "$CCACHE_DIR" 2>/dev/null || [ ! -w "$CCACHE_DIR" ]; then
+        echo "== ccache: $CCACHE_DIR is not writable; building without it"
+        return 0
+    fi
+    export CCACHE_BASEDIR=$PWD
+    # With debug info ccache also hashes the build directory's path, which
+    # would make every object of a fresh clone elsewhere a miss.
+    export CCACHE_NOHASHDIR=true
+    # The tests' precompiled header is only cached with these.
+    export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+    CCACHE_ARGS=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+}
+
 # Configures (once) and builds a build directory whose game reads the data
 # staged inside it. Extra arguments go to cmake's configure step.
 configure_and_build() {
@@ -44,15 +69,8 @@ configure_and_build() {
     shift
     local abs
     abs="$(pwd)/$dir"
-    cmake -S . -B "$dir" -G Ninja -DCF_MAIN_DIRECTORY="$abs/stage/" "$@"
+    cmake -S . -B "$dir" -G Ninja -DCF_MAIN_DIRECTORY="$abs/stage/" "${CCACHE_ARGS[@]}" "$@"
     cmake --build "$dir" -j "$(nproc)"
-}
-
-# -DCMAKE_CXX_COMPILER_LAUNCHER=ccache when ccache is installed.
-ccache_option() {
-    if command -v ccache >/dev/null 2>&1; then
-        echo "-DCMAKE_CXX_COMPILER_LAUNCHER=ccache"
-    fi
 }
 
 # Generates a locale (for example de_DE.UTF-8) unless it exists; the tests

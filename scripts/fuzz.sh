@@ -11,10 +11,11 @@ cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
 ensure_packages "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+use_ccache
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCF_FUZZ=ON -DCF_BUILD_TESTS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCF_MAIN_DIRECTORY="$(pwd)/build-fuzz/stage/" \
-    $(ccache_option) >/dev/null
+    "${CCACHE_ARGS[@]}" >/dev/null
 targets=(level_fuzz lists_fuzz script_fuzz)
 cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]}"
 

@@ -11,6 +11,7 @@ else
     ensure_packages "${BUILD_PACKAGES[@]}"
 fi
 
+use_ccache
 configure_and_build build -DCF_BUILD_TESTS=OFF
 
 if [ -z "${DISPLAY:-}" ]; then

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Crumbleford and runs every test: the headless suite, the GL suite on
-# a virtual X server (Xvfb, no window manager), and the headless suite again
-# built with AddressSanitizer and UndefinedBehaviorSanitizer. Installs any
-# missing Debian packages first. Exits non-zero if anything fails.
+# a virtual X server (Xvfb, no window manager), the headless suite again
+# built with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
+# targets for a bounded time. Installs any missing Debian packages first.
+# Exits non-zero if anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/common.sh
@@ -10,6 +11,7 @@ cd "$(dirname "$0")/.."
 started=$(date +%s)
 ensure_packages "${BUILD_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 ensure_locale de_DE.UTF-8
+use_ccache
 
 # Mesa's shader cache can hide compile errors.
 export MESA_SHADER_CACHE_DISABLE=true
@@ -42,7 +44,9 @@ unset DISPLAY
 stop_xvfb
 
 echo "== Building with sanitizers (build-asan/)"
-configure_and_build build-asan -DCF_BUILD_TESTS=ON -DCF_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
+# The GL tests and the benchmark run from build/ only: not built here.
+configure_and_build build-asan -DCF_BUILD_TESTS=ON -DCF_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+    -DCF_BUILD_GL_TESTS=OFF -DCF_BUILD_BENCHMARKS=OFF
 run_ctest sanitizers build-asan -LE gl -j "$(nproc)"
 
 echo "== Fuzzing (build-fuzz/)"

@@ -5,6 +5,7 @@
 #include "cfg.h"
 #include "controlling_drawer.h"
 #include "game_scene.h"
+#include "headless_screen.h"
 #include "hud.h"
 #include "hud_buttons.h"
 #include "moving_drawer.h"
@@ -14,6 +15,7 @@
 #include <QCoreApplication>
 #include <QGraphicsView>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -145,6 +147,46 @@ TEST_F(Surfaces, DragSlidesTheWorldWithTheFinger)
     EXPECT_EQ(centre(), start + QPointF(29, -10));
 }
 
+TEST_F(Surfaces, DragFollowsTheFingerBetweenFrames)
+{
+    world->switch_drawer(cfg::drawer_mv_type);
+    screen.centerOn(1000, 700);
+    frame();
+    const double start = centre().x();
+    // Scene positions as the view maps them at the moment of each event.
+    auto finger = [&](QEvent::Type type, int x) {
+        send_mouse(world, type, screen.mapToScene(x, 300));
+    };
+    finger(QEvent::GraphicsSceneMousePress, 300);
+    // No frame is drawn between these moves.
+    for (int step = 1; step <= 4; ++step) {
+        finger(QEvent::GraphicsSceneMouseMove, 300 - 10 * step);
+        EXPECT_EQ(centre().x(), start + 10 * step) << "move " << step;
+    }
+    finger(QEvent::GraphicsSceneMouseRelease, 260);
+    EXPECT_EQ(centre().x(), start + 40);
+}
+
+TEST_F(Surfaces, EveryTapOfAQuickSeriesReachesTheControls)
+{
+    auto* button = new zoom_in(world, world->top_hud);
+    frame();
+    const QPointF at(button->vertices[0] + 5, 30);
+    // What the window system sends for four quick taps: Qt reports every
+    // second press as a double-click.
+    const QEvent::Type presses[] = {QEvent::MouseButtonPress, QEvent::MouseButtonDblClick,
+                                    QEvent::MouseButtonPress, QEvent::MouseButtonDblClick};
+    for (QEvent::Type press : presses) {
+        for (QEvent::Type type : {press, QEvent::MouseButtonRelease}) {
+            QMouseEvent e(type, at, screen.viewport()->mapToGlobal(at), Qt::LeftButton,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                          Qt::NoModifier);
+            QCoreApplication::sendEvent(screen.viewport(), &e);
+        }
+    }
+    EXPECT_EQ(world->block_size, 100u);
+}
+
 TEST_F(Surfaces, SwitchingToScrollingStopsAWalkingCharacter)
 {
     mv_switch* button = new mv_switch(world, world->top_hud);
@@ -180,14 +222,20 @@ TEST_F(Surfaces, SurfacesRegisterWithTheirSceneAndLeaveCleanly)
 TEST_F(Surfaces, FingerIsIgnoredWithoutCharacters)
 {
     delete walker;
+    world->setSceneRect(-1000, -1000, 3000, 3000);
+    screen.centerOn(400, 240);
+    frame();
+    const QPointF still = centre();
     world->press_at(100, 300);
     world->move_to(700, 100);
     world->release_at(700, 100);
     world->drawer->advance(1);
+    EXPECT_EQ(centre(), still); // no character for the camera to follow
+    // The scrolling surface needs no character.
     world->switch_drawer(cfg::drawer_mv_type);
     world->press_at(100, 300);
     world->release_at(120, 300);
-    EXPECT_TRUE(world->characters.empty());
+    EXPECT_EQ(centre(), still - QPointF(20, 0));
 }
 
 } // namespace

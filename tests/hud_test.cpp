@@ -303,16 +303,26 @@ TEST_F(HudBar, BrushToggleReturnsToSteeringFromAnySurface)
 
 TEST_F(HudBar, DrawsTranslucentBarThenBorderThenResetsTint)
 {
+    // The blank texel must be a real atlas entry, or a null pointer would
+    // compare equal to a draw that had no texture at all.
+    const bool built_atlas = !spriteman::ready();
+    if (built_atlas)
+        spriteman::init(2048, 2048);
+    ASSERT_NE(spriteman::tex_blank, nullptr);
     draw_recorder gl;
     gl_backend::install(&gl);
     bar->updateGL();
     gl_backend::install(nullptr);
+    const float* blank = spriteman::tex_blank;
+    if (built_atlas)
+        spriteman::deinit();
     ASSERT_EQ(gl.draws.size(), 2u);
     EXPECT_EQ(gl.draws[0].tint, (std::vector<float>{1, 1, 1, 0.5f}));
     EXPECT_EQ(gl.draws[0].quad, (std::vector<float>{0, 0, 800, 0, 0, 68, 800, 68}));
     EXPECT_EQ(gl.draws[1].tint, (std::vector<float>{0, 0, 0, 1}));
     EXPECT_EQ(gl.draws[1].quad, (std::vector<float>{0, 68, 800, 68, 0, 70, 800, 70}));
-    EXPECT_EQ(gl.draws[0].tex, spriteman::tex_blank);
+    EXPECT_EQ(gl.draws[0].tex, blank);
+    EXPECT_EQ(gl.draws[1].tex, blank);
     EXPECT_EQ(gl.tint, (std::vector<float>{0, 0, 0, 0}));
 }
 

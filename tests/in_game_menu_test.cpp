@@ -3,16 +3,21 @@
 // the menu gives back when it closes.
 
 #include "cfg.h"
+#include "controlling_drawer.h"
 #include "game_scene.h"
 #include "headless_screen.h"
 #include "in_game_menu.h"
+#include "level_scene.h"
 #include "menu_rows.h"
+#include "placement.h"
+#include "stockchar.h"
 #include "tex_scrolling_view.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace
@@ -42,19 +47,38 @@ class restart_counter : public game_scene
 
 } // namespace
 
-TEST(InGameMenu, VariantsShowFiveFourAndThreeRows)
+TEST(InGameMenu, VariantsShowTheirTitleAndRowsInOrder)
 {
     headless_screen screen;
-    game_scene paused, failed, passed;
-    paused.open_pause_menu();
-    failed.open_failed_menu();
-    passed.open_passed_menu();
-    ASSERT_NE(paused.menu, nullptr);
-    ASSERT_NE(failed.menu, nullptr);
-    ASSERT_NE(passed.menu, nullptr);
-    EXPECT_EQ(paused.menu->items.size(), 5u);
-    EXPECT_EQ(failed.menu->items.size(), 4u);
-    EXPECT_EQ(passed.menu->items.size(), 3u);
+    // What each row is, by its title picture or its text.
+    auto describe = [](const myglitem* row) -> std::string {
+        if (auto* picture = dynamic_cast<const igm_just_tex*>(row))
+            return picture->texture == spriteman::tex_level_paused   ? "paused"
+                   : picture->texture == spriteman::tex_level_failed ? "failed"
+                   : picture->texture == spriteman::tex_level_passed ? "passed"
+                                                                     : "other picture";
+        if (auto* text = dynamic_cast<const igm_just_text*>(row))
+            return text->text;
+        return "unknown row";
+    };
+    struct variant {
+        void (game_scene::*open)();
+        std::vector<std::string> rows;
+    };
+    const variant variants[] = {
+        {&game_scene::open_pause_menu, {"paused", "RESUME", "TO[MAP[SELECT", "RESTART", "HELP"}},
+        {&game_scene::open_failed_menu, {"failed", "TO[MAP[SELECT", "RESTART", "HELP"}},
+        {&game_scene::open_passed_menu, {"passed", "TO[MAP[SELECT", "HELP"}},
+    };
+    for (const variant& v : variants) {
+        game_scene s;
+        (s.*v.open)();
+        ASSERT_NE(s.menu, nullptr);
+        std::vector<std::string> rows;
+        for (const myglitem* row : rows_of(s.menu))
+            rows.push_back(describe(row));
+        EXPECT_EQ(rows, v.rows) << v.rows.front();
+    }
 }
 
 TEST(InGameMenu, RowsStackUnderTheTitleCentredOnTheScreen)
@@ -180,6 +204,56 @@ TEST(InGameMenu, RestartRowRestartsAtOnce)
     s.open_pause_menu();
     s.press_at(400, 280);
     EXPECT_EQ(s.restarts, 1);
+}
+
+TEST(InGameMenu, RestartRowRebuildsTheLevelFromItsFile)
+{
+    headless_screen screen;
+    testing::internal::CaptureStdout(); // the loader's "loading:" lines
+    level_scene s("20");
+    // What the file gives: where everyone stands, what they carry, the grid.
+    auto snapshot = [&s] {
+        std::vector<long long> state;
+        for (stockchar* ch : s.characters) {
+            state.insert(state.end(), {ch->x, ch->y, static_cast<long long>(ch->color_index)});
+            for (const stock_slot* slot : ch->stock_slots)
+                state.push_back(slot ? slot->type * 1000 + slot->count : -1);
+        }
+        for (const auto& column : s.grid)
+            for (const stockblock* cell : column)
+                state.push_back(cell != nullptr);
+        return state;
+    };
+    const std::vector<long long> from_file = snapshot();
+    ASSERT_GE(s.characters.size(), 2u) << "the level needs two characters";
+
+    // Play a little: the second character walks and draws a block.
+    QKeyEvent c(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier);
+    s.keyPressEvent(&c);
+    ASSERT_EQ(s.focused, 1u);
+    QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
+    s.keyPressEvent(&right);
+    for (int i = 0; i < 20; ++i)
+        s.advance();
+    stockchar* walker = s.characters[1];
+    const long long column = walker->x / cfg::multiplier;
+    const long long row_above = walker->y / cfg::multiplier - 1;
+    ASSERT_TRUE(place_from_stock(&s, 0, column, row_above, cfg::p, true));
+    ASSERT_NE(snapshot(), from_file);
+    s.switch_drawer(cfg::drawer_drawer_type); // the world stops while drawing
+
+    s.open_pause_menu();
+    s.press_at(400, 280); // "RESTART"
+    s.advance();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(snapshot(), from_file);
+    EXPECT_EQ(s.menu, nullptr);
+    EXPECT_NE(dynamic_cast<controlling_drawer*>(s.drawer), nullptr);
+    EXPECT_TRUE(s.running);
+    // The focus is back on the first character, and nobody keeps walking.
+    EXPECT_EQ(s.focused, 0u);
+    for (stockchar* ch : s.characters)
+        EXPECT_FALSE(ch->left_held || ch->right_held || ch->jump_held);
 }
 
 TEST(InGameMenu, HelpRowOpensHelpPagesOverTheOpenMenu)

@@ -235,6 +235,27 @@ TEST_F(loader, UnreadableNumbersSkipTheRecord)
     EXPECT_TRUE(s.exits[1].empty());
 }
 
+TEST_F(loader, GridsPastTheEdgeOrCellLimitAreRefused)
+{
+    // Each side is limited to 10000 cells and the whole grid, grown over
+    // several records, to four million.
+    const struct {
+        const char* records;
+        int width, height;
+    } cases[] = {
+        {"mapsize 10000 400\n", 10000, 400},
+        {"mapsize 10001 1\n", 2, 2},
+        {"mapsize 1 10001\n", 2, 2},
+        {"mapsize 10000 401\n", 2, 2},
+        {"mapsize 4000 1\nmapsize 1 1001\n", 4000, 2},
+    };
+    for (const auto& c : cases) {
+        game_scene& s = load(std::string("mapsize 2 2\n") + c.records);
+        EXPECT_EQ(s.grid_width, c.width) << c.records;
+        EXPECT_EQ(s.grid_height, c.height) << c.records;
+    }
+}
+
 TEST_F(loader, HostileFixturesNeverCrash)
 {
     // Binary noise, huge lines and every keyword with garbage arguments.

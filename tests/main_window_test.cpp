@@ -1,9 +1,13 @@
 // The main window's focus tracking, which gates every repaint.
 
 #include "MainWindow.h"
+#include "menu_scene.h"
+#include "scene_manager.h"
 
+#include <QCoreApplication>
 #include <QScreen>
 #include <QStringList>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace
@@ -75,4 +79,38 @@ TEST(MainWindowShape, FillsTheScreenWithTheView)
     EXPECT_EQ(window.geometry(), window.screen()->geometry());
     EXPECT_TRUE(window.isFullScreen());
     EXPECT_EQ(window.centralWidget(), &window.main_view);
+}
+
+TEST(MainWindowShape, WindowModeOpensAt800x480AndComesBackWhereItWasLeft)
+{
+    MainWindow window;
+    auto* menu = new menu_scene;
+    window.main_view.manager->add_scene(menu);
+    window.toggle_window_mode();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.isFullScreen());
+    EXPECT_EQ(window.size(), QSize(800, 480));
+    // The scenes were laid out for the new viewport.
+    EXPECT_EQ(menu->play.pos(), QPointF(650, 180));
+
+    window.resize(1000, 600);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(menu->play.pos(), QPointF(850, 240));
+    window.toggle_window_mode();
+    EXPECT_TRUE(window.isFullScreen());
+    EXPECT_EQ(window.geometry(), window.screen()->geometry());
+    window.toggle_window_mode();
+    EXPECT_EQ(window.size(), QSize(1000, 600));
+}
+
+TEST(MainWindowShape, ClosingTheWindowEndsTheEventLoop)
+{
+    MainWindow window;
+    window.toggle_window_mode();
+    QTimer::singleShot(0, &window, &QWidget::close);
+    QTimer give_up;
+    give_up.setSingleShot(true);
+    QObject::connect(&give_up, &QTimer::timeout, [] { QCoreApplication::exit(7); });
+    give_up.start(2000);
+    EXPECT_EQ(QCoreApplication::exec(), 0);
 }

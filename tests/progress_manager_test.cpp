@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <sstream>
+#include <unistd.h>
 
 namespace
 {
@@ -162,6 +163,40 @@ TEST_F(ProgressStore, UnsavablePassIsReportedAndKeptForTheRun)
     EXPECT_TRUE(store->check_if_passed("a"));
     EXPECT_EQ(store->passed_count, 1u);
     EXPECT_EQ(pass("a"), "");
+}
+
+TEST_F(ProgressStore, FailedWritesAndSyncsAreReportedAndLoseNothing)
+{
+    // The progress path is a link, turned for a while to a device on which
+    // the append fails: /dev/full refuses the write, /dev/null the sync.
+    const std::string kept = root + "kept_progress";
+    write(kept, "a\n");
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(root + "home/.crumbleford")));
+    auto point_at = [&](const std::string& target) {
+        std::remove(progress.c_str());
+        return ::symlink(target.c_str(), progress.c_str()) == 0;
+    };
+    ASSERT_TRUE(point_at(kept));
+    load();
+    ASSERT_TRUE(store->check_if_passed("a"));
+
+    const struct {
+        const char* device;
+        const char* level;
+    } failures[] = {{"/dev/full", "b"}, {"/dev/null", "c"}};
+    for (const auto& f : failures) {
+        ASSERT_TRUE(point_at(f.device));
+        EXPECT_EQ(pass(f.level), "error saving progress to: " + progress + "\n") << f.device;
+        EXPECT_TRUE(store->check_if_passed(f.level)) << f.device;
+    }
+
+    // The game goes on: what was saved before is intact, the next pass is
+    // saved, and the failed ones still count for this run.
+    ASSERT_TRUE(point_at(kept));
+    EXPECT_EQ(read(kept), "a\n");
+    EXPECT_EQ(pass("d"), "");
+    EXPECT_EQ(read(kept), "a\nd\n");
+    EXPECT_EQ(store->passed_count, 4u);
 }
 
 TEST_F(ProgressStore, UnopenableFilesEmptyTheStore)

@@ -261,6 +261,24 @@ TEST(ScrollingPage, DragMovesThePageWithTheFinger)
     v.release(&page, 400, 400);
 }
 
+TEST(ScreensOffTheWorld, ADoubleClickIsTakenAsAPress)
+{
+    headless_screen screen;
+    auto* m = new menu_scene;
+    scene_manager manager(m, nullptr, nullptr);
+    send_mouse(m, QEvent::GraphicsSceneMouseDoubleClick, QPointF(400, 180)); // help
+    ASSERT_NE(dynamic_cast<tex_scrolling_view*>(manager.top()), nullptr);
+
+    tex_scrolling_view page(spriteman::tex_credits, nullptr);
+    page_view v(&page);
+    page.advance();
+    v.press(&page, 400, 400);
+    v.release(&page, 400, 400);
+    v.deliver(&page, QEvent::GraphicsSceneMouseDoubleClick, 400, 400);
+    v.move(&page, 400, 300);
+    EXPECT_EQ(v.top(), 100); // the second tap started a drag
+}
+
 TEST(ScrollingPage, PointerEventsWithoutADragDoNotScroll)
 {
     headless_screen screen;

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QKeySequence>
 #include <QScreen>
+#include <QShortcut>
 
 bool MainWindow::window_focused = false;
 
@@ -15,6 +17,29 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent, Qt::WindowFlags())
         setGeometry(s->geometry());
     showFullScreen();
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onApplicationFocusChanged);
+    // A shortcut, not a key handler: the view hands every key to the scenes.
+    auto* window_key = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    connect(window_key, &QShortcut::activated, this, &MainWindow::toggle_window_mode);
+    setWindowTitle(QStringLiteral("Crumbleford"));
+    // A window can be dragged tiny; below this the world has no room left
+    // under the 68-pixel HUD band.
+    setMinimumSize(320, 240);
+}
+
+void MainWindow::toggle_window_mode()
+{
+    if (isFullScreen()) {
+        showNormal();
+        if (window_geometry.isEmpty())
+            resize(first_window_width, first_window_height);
+        else
+            setGeometry(window_geometry);
+    } else {
+        window_geometry = geometry();
+        if (QScreen* s = screen())
+            setGeometry(s->geometry());
+        showFullScreen();
+    }
 }
 
 bool MainWindow::holds(const QWidget* w) const

@@ -1,13 +1,15 @@
 #ifndef CRUMBLEFORD_APP_MAINWINDOW_H
 #define CRUMBLEFORD_APP_MAINWINDOW_H
 
-// The one full-screen window. It holds the view and tracks whether the
-// application has the input focus, which gates all repainting. main() creates
-// it and destroys it when the event loop ends.
+// The one window, full screen at start; F11 turns it into a resizable
+// window and back. It holds the view and tracks whether the application has
+// the input focus, which gates all repainting. main() creates it and
+// destroys it when the event loop ends.
 
 #include "view.h"
 
 #include <QMainWindow>
+#include <QRect>
 
 class MainWindow : public QMainWindow
 {
@@ -16,6 +18,13 @@ class MainWindow : public QMainWindow
     explicit MainWindow(QWidget* parent = nullptr);
 
     static bool window_focused;
+    static constexpr int first_window_width = 800; // pixels
+    static constexpr int first_window_height = 480;
+
+    // Full screen to window (where the window last was, 800 x 480 the first
+    // time) or back. Only the viewport's size changes: every scene lays
+    // itself out again through the view's resize.
+    void toggle_window_mode();
 
     view main_view;
 
@@ -24,6 +33,8 @@ class MainWindow : public QMainWindow
 
   private:
     bool holds(const QWidget* w) const;
+
+    QRect window_geometry; // empty until the window mode is first left
 };
 
 #endif

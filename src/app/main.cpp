@@ -10,6 +10,8 @@ int main(int argc, char** argv)
 {
     std::cout << "Crumbleford v1.1.4" << std::endl;
     QApplication app(argc, argv);
+    // Lets the desktop match the window with the installed menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.crumbleford.Crumbleford"));
 
     // Every drawable draws from the atlas: without it there is no game to show.
     std::string reason;

@@ -23,6 +23,11 @@ myscene::~myscene()
     clear();
 }
 
+void myscene::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* e)
+{
+    mousePressEvent(e);
+}
+
 void myscene::add_gl_item(myglitem* item)
 {
     auto it = gl_items.begin();

@@ -8,6 +8,7 @@
 #include <QGraphicsScene>
 #include <list>
 
+class QGraphicsSceneMouseEvent;
 class QTimer;
 class myglitem;
 
@@ -47,6 +48,11 @@ class myscene : public QGraphicsScene
 
   public slots:
     virtual void advance() {}
+
+  protected:
+    // Qt turns the second press of a quick double tap into a double-click;
+    // every screen takes it as the press it is, or every other tap is lost.
+    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* e) override;
 };
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "cfg.h"
 #include "game_scene.h"
+#include "myglwidget.h"
 #include "stockchar.h"
 
 #include <QGraphicsView>
@@ -56,6 +57,11 @@ void moving_drawer::scroll_to(int x, int y)
     const float center_x = static_cast<float>(anchor_x - x);
     const float center_y = static_cast<float>(anchor_y - y);
     // Only the views showing this scene scroll; headless there may be none.
-    for (QGraphicsView* v : world->views())
+    // The next move is measured against the view position, so record where
+    // the view now is instead of waiting for the next frame to do it.
+    for (QGraphicsView* v : world->views()) {
         v->centerOn(center_x, center_y);
+        const QWidget* vp = v->viewport();
+        myglwidget::record_view_position(world, v, vp->width(), vp->height());
+    }
 }

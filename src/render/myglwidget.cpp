@@ -208,7 +208,18 @@ void myglwidget::_applyOrtho(float left, float right, float bottom, float top, f
 
 void myglwidget::public_resize_event(QResizeEvent* event)
 {
-    resizeEvent(event);
+    // The first size sets up the context, the framebuffer and the projection.
+    if (!isValid()) {
+        resizeEvent(event);
+        return;
+    }
+    // Later, Qt itself rebuilds the framebuffer of a view's viewport for the
+    // new size; building it once more here left every later frame off the
+    // screen. Only the projection and the scenes' layouts are ours to update.
+    makeCurrent();
+    resizeGL(width(), height());
+    doneCurrent();
+    update();
 }
 
 void myglwidget::public_paint_event(QPaintEvent* event)

@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary DESTDIR and checks the tree that
+# desktops, software centres and packagers read: every file in its place,
+# icons of their nominal size, an installed simulator that runs, and the
+# entry and metadata passing their own validators.
+#
+# Usage: install_test.sh BUILD_DIR DATA_DIR APP_ID
+set -euo pipefail
+build=$1 data_dir=$2 id=$3
+
+dest=$(mktemp -d)
+trap 'rm -rf "$dest"' EXIT
+DESTDIR=$dest cmake --install "$build" --prefix /usr >/dev/null
+root=$dest/usr
+failed=0
+fail() {
+    echo "FAIL: $*"
+    failed=1
+}
+
+for f in bin/crumbleford bin/crumbleford-sim; do
+    [ -x "$root/$f" ] || fail "$f is not an installed program"
+done
+for f in "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
+    "share/icons/hicolor/scalable/apps/$id.svg" \
+    share/man/man6/crumbleford.6.gz share/man/man6/crumbleford-sim.6.gz; do
+    [ -s "$root/$f" ] || fail "$f is missing or empty"
+done
+for size in 48 64 128 256; do
+    icon=$root/share/icons/hicolor/${size}x${size}/apps/$id.png
+    got=$(identify -format '%wx%h' "$icon" 2>/dev/null || echo missing)
+    [ "$got" = "${size}x${size}" ] || fail "icon ${size}: $got"
+done
+for f in textures/cf_2048.png maps/levels/levels.list maps/menu/menus.list; do
+    [ -s "$dest$data_dir$f" ] || fail "data file $data_dir$f is missing"
+done
+
+# The installed simulator runs an installed level.
+trace=$("$root/bin/crumbleford-sim" "$dest${data_dir}maps/levels/1.level" --ticks 1 | tail -1)
+[ "$trace" = "end 1 running" ] || fail "installed simulator printed '$trace'"
+
+for page in crumbleford crumbleford-sim; do
+    warnings=$(zcat "$root/share/man/man6/$page.6.gz" | groff -man -ww -z 2>&1)
+    [ -z "$warnings" ] || fail "man page $page: $warnings"
+done
+
+echo "== desktop-file-validate"
+desktop-file-validate "$root/share/applications/$id.desktop" || fail "desktop-file-validate"
+echo "== appstreamcli validate --no-net"
+appstreamcli validate --no-net "$root/share/metainfo/$id.metainfo.xml" || fail "appstreamcli"
+
+echo "== installed tree"
+(cd "$dest" && find . -type f | LC_ALL=C sort)
+exit $failed
