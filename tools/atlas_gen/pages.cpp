@@ -169,15 +169,19 @@ void draw_help_controls(QPainter& p)
         {draw_scroll_icon, {"V"}, "scroll around the level"},
         {[](QPainter& q) { draw_zoom_icon(q, true); }, {"Q", "|", "A"}, "zoom in / zoom out"},
         {pause_badge, {"Backspace"}, "pause: resume, restart or leave"},
+        {draw_rewind_icon, {"Z"}, "rewind two seconds of play"},
+        {[](QPainter& q) { draw_sound_icon(q, true); }, {"M"}, "sound off / on"},
+        {draw_pencil_icon, {}, "make your own levels (main menu)"},
     };
-    const double top = 144, height = 70;
+    // Twelve rows fill the page down to its frame.
+    const double top = 140, height = 53;
     for (int i = 0; i < rows.size(); ++i) {
         const double y = top + i * height;
         const double mid = y + height / 2;
         if (i % 2 == 0)
             p.fillPath(rounded(QRectF(34, y + 3, 732, height - 6), 12),
                        QColor(0x8A, 0x6A, 0x30, 22));
-        sprite_at(p, QPointF(48, mid - 29), 58, 60, [&] { rows[i].picture(p); });
+        sprite_at(p, QPointF(52, mid - 23), 46, 60, [&] { rows[i].picture(p); });
         double x = 128;
         for (const QString& key : rows[i].keys) {
             if (key == "|") {
@@ -187,7 +191,7 @@ void draw_help_controls(QPainter& p)
                 x = keycap(p, x, mid, key) + 6;
             }
         }
-        draw_text(p, rows[i].text, 22, 358, mid + cap_height(22) / 2, text_dark, -1, 404);
+        draw_text(p, rows[i].text, 21, 358, mid + cap_height(21) / 2, text_dark, -1, 404);
     }
 }
 
@@ -277,7 +281,7 @@ void draw_help_blocks(QPainter& p)
                   QColor(0xC9, 0xB3, 0x84), 2);
     draw_text(p, "The colour rule", 25, 58, 664, text_dark);
     draw_text(p, "A character only touches blocks", 19, 58, 700, text_soft);
-    draw_text(p, "that share its colour;", 19, 58, 726, text_soft);
+    draw_text(p, "that share its colour and mark;", 19, 58, 726, text_soft);
     draw_text(p, "white touches all.", 19, 58, 752, text_dark);
     struct scene {
         int character, block;
