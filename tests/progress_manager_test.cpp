@@ -5,6 +5,7 @@
 #include "progress_manager.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -210,6 +211,12 @@ TEST_F(ProgressStore, UnopenableFilesEmptyTheStore)
     EXPECT_EQ(pass("a"), "");
     EXPECT_FALSE(store->check_if_passed("a"));
     ASSERT_TRUE(QDir().rmdir(QString::fromStdString(progress)));
+
+    // A device that never ends (a link to /dev/zero) is refused, not read.
+    ASSERT_TRUE(QFile::link("/dev/zero", QString::fromStdString(progress)));
+    EXPECT_EQ(load(), "error opening: " + progress + "\n");
+    EXPECT_TRUE(store->levels.empty());
+    std::remove(progress.c_str());
 
     // Only the first failure in the order progress, map list, level list.
     std::remove(menus.c_str());

@@ -2,6 +2,7 @@
 
 #include "cfg.h"
 #include "data_text.h"
+#include "durable_file.h"
 #include "extra_functions.h"
 
 #include <algorithm>
@@ -23,8 +24,9 @@ open_result open_for_reading(const std::string& path, std::ifstream& in)
     struct stat st;
     if (::stat(path.c_str(), &st) != 0)
         return errno == ENOENT ? open_result::missing : open_result::failed;
-    // A directory opens like a file but yields nothing to read.
-    if (S_ISDIR(st.st_mode))
+    // A directory opens like a file but yields nothing to read, and a device
+    // such as /dev/zero would never end: only a regular file is read.
+    if (!S_ISREG(st.st_mode))
         return open_result::failed;
     in.open(path);
     if (!in.is_open())
@@ -32,44 +34,6 @@ open_result open_for_reading(const std::string& path, std::ifstream& in)
     in.imbue(std::locale::classic());
     data_text::skip_byte_order_mark(in);
     return open_result::opened;
-}
-
-std::string parent_directory(const std::string& path)
-{
-    const std::string::size_type slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
-
-bool write_all(int fd, const std::string& text)
-{
-    const char* data = text.data();
-    std::size_t left = text.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Makes a new directory entry durable; best effort, the data itself is
-// already on disk when this runs.
-void sync_directory(const std::string& dir)
-{
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
 }
 
 void report_open_error(const std::string& path)
@@ -164,7 +128,7 @@ void progress_manager::set_level_passed(const std::string& name)
 
 bool progress_manager::append_line(const std::string& line)
 {
-    const std::string dir = parent_directory(progress_path);
+    const std::string dir = durable_file::directory_of(progress_path);
     bool dir_created = false;
     if (::mkdir(dir.c_str(), 0755) == 0)
         dir_created = true;
@@ -192,13 +156,13 @@ bool progress_manager::append_line(const std::string& line)
         text.insert(text.begin(), '\n');
 
     // The pass must survive a crash or a power cut right after it.
-    bool ok = write_all(fd, text) && ::fsync(fd) == 0;
+    bool ok = durable_file::write_all(fd, text) && ::fsync(fd) == 0;
     if (::close(fd) != 0)
         ok = false;
     if (file_created)
-        sync_directory(dir);
+        durable_file::sync_directory(dir);
     if (dir_created)
-        sync_directory(parent_directory(dir));
+        durable_file::sync_directory(durable_file::directory_of(dir));
     return ok;
 }
 

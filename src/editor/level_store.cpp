@@ -1,6 +1,7 @@
 #include "level_store.h"
 
 #include "cfg.h"
+#include "durable_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,33 +14,6 @@
 
 namespace
 {
-
-bool write_all(int fd, const std::string& text)
-{
-    const char* data = text.data();
-    std::size_t left = text.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Makes the renamed entry durable; best effort, the data is already synced.
-void sync_directory(const std::string& dir)
-{
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return;
-    ::fsync(fd);
-    ::close(fd);
-}
 
 // Creates the directory and its missing parents.
 bool make_directories(const std::string& dir)
@@ -153,19 +127,7 @@ bool level_store::write_file(const std::string& path, const std::string& text)
     const std::string file = slash == std::string::npos ? path : path.substr(slash + 1);
     // The leading dot keeps a leftover temporary out of the level list.
     const std::string temporary = dir + "." + file + ".tmp";
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
-        return false;
-    bool ok = write_all(fd, text) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    if (ok)
-        ok = ::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    sync_directory(dir);
-    return true;
+    return durable_file::replace(path, text, temporary);
 }
 
 bool level_store::remove(const std::string& name) const
@@ -174,6 +136,6 @@ bool level_store::remove(const std::string& name) const
         return false;
     const bool ok = ::unlink(path_of(name).c_str()) == 0;
     if (ok)
-        sync_directory(directory);
+        durable_file::sync_directory(directory);
     return ok;
 }
