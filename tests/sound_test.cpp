@@ -134,6 +134,7 @@ class world_sounds : public world_test
   protected:
     game_scene& play(const std::string& level, int settle)
     {
+        ear.reset(); // it watches the scene that load() replaces
         load(level);
         ear = std::make_unique<world_ear>(*scene, sounds::level_music);
         ticks(settle);
