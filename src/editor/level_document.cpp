@@ -1,13 +1,13 @@
 #include "level_document.h"
 
 #include "cfg.h"
-#include "data_text.h"
 #include "extra_functions.h"
+#include "level_words.h"
 
 #include <algorithm>
-#include <cmath>
 #include <iterator>
 #include <list>
+#include <optional>
 #include <sstream>
 #include <unordered_map>
 
@@ -16,57 +16,23 @@ namespace
 
 const long long m = cfg::multiplier;
 
-// The loader's limits: beyond them it skips a record, so the document does too.
-constexpr double max_coordinate = 1e9;
-constexpr long long max_grid_edge = 10000;
-constexpr long long max_grid_cells = 4000000;
-
-std::vector<std::string> split_words(const std::string& line)
-{
-    std::vector<std::string> words;
-    std::string word;
-    for (char ch : line) {
-        if (ch == ' ' || ch == '\t' || ch == '\r' || ch == '\v' || ch == '\f') {
-            if (!word.empty())
-                words.push_back(word);
-            word.clear();
-        } else {
-            word += ch;
-        }
-    }
-    if (!word.empty())
-        words.push_back(word);
-    return words;
-}
-
+// The loader's own readers: what it skips, the document skips too.
 bool read_coordinate(const std::string& word, long long& units)
 {
-    double blocks = 0;
-    if (!data_text::read_double(word, blocks) || !std::isfinite(blocks) ||
-        std::fabs(blocks) > max_coordinate)
-        return false;
-    units = static_cast<long long>(blocks * static_cast<double>(m));
-    return true;
+    const std::optional<long long> read = level_words::coordinate(word);
+    if (read)
+        units = *read;
+    return read.has_value();
 }
 
-// An unsigned decimal; counts wrap at 256 like the 8-bit store they fill.
 bool read_unsigned(const std::string& word, unsigned long long modulo, unsigned long long limit,
                    unsigned long long& value)
 {
-    size_t i = word.size() > 1 && word[0] == '+' ? 1 : 0;
-    if (i == word.size())
-        return false;
-    value = 0;
-    for (; i < word.size(); ++i) {
-        if (word[i] < '0' || word[i] > '9')
-            return false;
-        value = value * 10 + static_cast<unsigned long long>(word[i] - '0');
-        if (modulo)
-            value %= modulo;
-        else if (value > limit)
-            return false;
-    }
-    return true;
+    const std::optional<unsigned long long> read =
+        level_words::unsigned_number(word, modulo, limit);
+    if (read)
+        value = *read;
+    return read.has_value();
 }
 
 const char* colour_word(unsigned char colour)
@@ -224,7 +190,9 @@ level_document level_document::from_text(const std::string& text)
     // map reads in time proportional to its records.
     std::list<level_record> records;
     std::unordered_map<long long, std::list<level_record>::iterator> grid;
-    auto cell_key = [](long long column, long long row) { return row * max_grid_edge + column; };
+    auto cell_key = [](long long column, long long row) {
+        return row * level_words::max_grid_edge + column;
+    };
     auto remove = [&](std::list<level_record>::iterator it) {
         if (it->is_grid_object())
             grid.erase(cell_key(it->x / m, it->y / m));
@@ -234,7 +202,7 @@ level_document level_document::from_text(const std::string& text)
     std::istringstream in(text);
     std::string line;
     while (std::getline(in, line)) {
-        const std::vector<std::string> words = split_words(line);
+        const std::vector<std::string> words = level_words::split(line);
         if (notes_open && !words.empty() && words[0][0] == '#') {
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
@@ -248,11 +216,15 @@ level_document level_document::from_text(const std::string& text)
         const std::string& key = words[0];
 
         if (key == "mapsize") {
-            long long w = 0, h = 0;
-            if (!data_text::read_integer(word(1), w) || !data_text::read_integer(word(2), h) ||
-                w < 1 || h < 1 || w > max_grid_edge || h > max_grid_edge ||
+            const std::optional<long long> read_w = level_words::size(word(1));
+            const std::optional<long long> read_h = level_words::size(word(2));
+            if (!read_w || !read_h)
+                continue;
+            const long long w = *read_w, h = *read_h;
+            if (w < 1 || h < 1 || w > level_words::max_grid_edge ||
+                h > level_words::max_grid_edge ||
                 std::max<long long>(w, doc.width) * std::max<long long>(h, doc.height) >
-                    max_grid_cells)
+                    level_words::max_grid_cells)
                 continue;
             // A grid grows but never shrinks under a second size.
             doc.width = std::max<int>(doc.width, static_cast<int>(w));
