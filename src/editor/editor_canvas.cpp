@@ -23,15 +23,6 @@ const float swatch_tint[4][4] = {{0.93f, 0.93f, 0.9f, 1},
                                  {0.3f, 0.7f, 0.3f, 1},
                                  {0.25f, 0.45f, 0.85f, 1}};
 
-void rect(float left, float top, float right, float bottom, const float* tint)
-{
-    float quad[8];
-    myglitem::set_quad(quad, left, top, right, bottom);
-    myglitem::set_tint(tint);
-    myglitem::draw_strip(spriteman::tex_blank, quad);
-    myglitem::set_tint(spriteman::color_blank);
-}
-
 void picture(const float* tex, float left, float top, float right, float bottom)
 {
     if (!tex)
@@ -44,16 +35,16 @@ void picture(const float* tex, float left, float top, float right, float bottom)
 void outline(float left, float top, float right, float bottom, const float* tint)
 {
     const float t = 3;
-    rect(left, top, right, top + t, tint);
-    rect(left, bottom - t, right, bottom, tint);
-    rect(left, top, left + t, bottom, tint);
-    rect(right - t, top, right, bottom, tint);
+    myglitem::draw_flat_rect(left, top, right, top + t, tint);
+    myglitem::draw_flat_rect(left, bottom - t, right, bottom, tint);
+    myglitem::draw_flat_rect(left, top, left + t, bottom, tint);
+    myglitem::draw_flat_rect(right - t, top, right, bottom, tint);
 }
 
 // A text button of the top strip.
 void button(int left, int width, const std::string& label, const float* tex = nullptr)
 {
-    rect(left + 2, 2, left + width - 2, bar - 2, badge_tint);
+    myglitem::draw_flat_rect(left + 2, 2, left + width - 2, bar - 2, badge_tint);
     if (tex)
         picture(tex, left + 6, 6, left + width - 6, bar - 6);
     else
@@ -77,11 +68,11 @@ void editor_canvas::draw_map(const editor_scene& e)
     const float top = static_cast<float>(e.origin_y);
     const float right = left + e.doc.width * bs;
     const float bottom = top + e.doc.height * bs;
-    rect(left, top, right, bottom, map_tint);
+    myglitem::draw_flat_rect(left, top, right, bottom, map_tint);
     for (int c = 1; c < e.doc.width; ++c)
-        rect(left + c * bs, top, left + c * bs + 1, bottom, line_tint);
+        myglitem::draw_flat_rect(left + c * bs, top, left + c * bs + 1, bottom, line_tint);
     for (int r = 1; r < e.doc.height; ++r)
-        rect(left, top + r * bs, right, top + r * bs + 1, line_tint);
+        myglitem::draw_flat_rect(left, top + r * bs, right, top + r * bs + 1, line_tint);
 
     const double scale = bs / static_cast<double>(m);
     for (size_t i = 0; i < e.doc.records.size(); ++i) {
@@ -128,7 +119,8 @@ void editor_canvas::draw_bars(const editor_scene& e)
     if (!e.message.empty())
         line = e.message;
     const int size = 16;
-    rect(0, bar, static_cast<float>(line.size() * size + 16), bar + size + 8, badge_tint);
+    myglitem::draw_flat_rect(0, bar, static_cast<float>(line.size() * size + 16), bar + size + 8,
+                             badge_tint);
     extra_functions::print_gl_text(line, static_cast<int>(line.size() * size) / 2 + 8,
                                    bar + size / 2 + 4, size);
     e.palette.draw(h);
@@ -141,13 +133,13 @@ void editor_canvas::draw_stock_panel(const editor_scene& e)
     const level_record& r = e.doc.records[e.selected_char];
     const float left = static_cast<float>(myglitem::viewport_width() - 3 * bar);
     const float top = bar + 40;
-    rect(left, top - 24, left + 3 * bar, top, badge_tint);
+    myglitem::draw_flat_rect(left, top - 24, left + 3 * bar, top, badge_tint);
     extra_functions::print_gl_text("STOCK", static_cast<int>(left) + 3 * bar / 2,
                                    static_cast<int>(top) - 12, 16);
     for (int k = 0; k < 3; ++k) {
         const level_record::slot& s = r.stock_slots[k];
         const float y = top + k * bar;
-        rect(left, y, left + 3 * bar, y + bar, badge_tint);
+        myglitem::draw_flat_rect(left, y, left + 3 * bar, y + bar, badge_tint);
         if (k == e.chosen_slot)
             outline(left, y, left + 3 * bar, y + bar, cursor_tint);
         const float* tex = editor_palette::stock_sprite(s.type, s.colour);
@@ -156,7 +148,8 @@ void editor_canvas::draw_stock_panel(const editor_scene& e)
         else
             extra_functions::print_gl_text("NONE", static_cast<int>(left) + bar / 2,
                                            static_cast<int>(y) + bar / 2, 12);
-        rect(left + bar + 12, y + 12, left + 2 * bar - 12, y + bar - 12, swatch_tint[s.colour & 3]);
+        myglitem::draw_flat_rect(left + bar + 12, y + 12, left + 2 * bar - 12, y + bar - 12,
+                                 swatch_tint[s.colour & 3]);
         extra_functions::print_gl_text(std::to_string(s.count),
                                        static_cast<int>(left) + 5 * bar / 2,
                                        static_cast<int>(y) + bar / 2, 30);
@@ -169,14 +162,14 @@ void editor_canvas::draw_prompt(const editor_scene& e)
         return;
     const int cx = myglitem::viewport_width() / 2;
     const int cy = myglitem::viewport_height() / 2;
-    rect(cx - 220, cy - 90, cx + 220, cy + 80, prompt_tint);
+    myglitem::draw_flat_rect(cx - 220, cy - 90, cx + 220, cy + 80, prompt_tint);
     const bool naming = e.mode == editor_scene::mode_t::naming;
     const std::string title = naming ? "NAME " + e.typed_name : "UNSAVED CHANGES";
     extra_functions::print_gl_text(title, cx, cy - 50, 20);
     if (naming && !e.message.empty())
         extra_functions::print_gl_text(e.message, cx, cy - 20, 14);
-    rect(cx - 180, cy + 10, cx - 20, cy + 70, badge_tint);
-    rect(cx + 20, cy + 10, cx + 180, cy + 70, badge_tint);
+    myglitem::draw_flat_rect(cx - 180, cy + 10, cx - 20, cy + 70, badge_tint);
+    myglitem::draw_flat_rect(cx + 20, cy + 10, cx + 180, cy + 70, badge_tint);
     extra_functions::print_gl_text(naming ? "SAVE" : "LEAVE", cx - 100, cy + 40, 22);
     extra_functions::print_gl_text(naming ? "CANCEL" : "STAY", cx + 100, cy + 40, 22);
 }

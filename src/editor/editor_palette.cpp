@@ -30,11 +30,7 @@ const float swatch_tint[4][4] = {{0.93f, 0.93f, 0.9f, 1},
 
 void fill(float left, float top, float size, const float* tint)
 {
-    float quad[8];
-    myglitem::set_quad(quad, left, top, left + size, top + size);
-    myglitem::set_tint(tint);
-    myglitem::draw_strip(spriteman::tex_blank, quad);
-    myglitem::set_tint(spriteman::color_blank);
+    myglitem::draw_flat_rect(left, top, left + size, top + size, tint);
 }
 
 void picture(const float* tex, float left, float top, float size)

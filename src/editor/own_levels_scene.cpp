@@ -21,15 +21,6 @@ const float badge_tint[4] = {0.05f, 0.05f, 0.08f, 0.6f};
 const float chosen_tint[4] = {0.5f, 0.45f, 0.1f, 0.6f};
 const float warn_tint[4] = {0.45f, 0.08f, 0.05f, 0.8f};
 
-void rect(float left, float top, float right, float bottom, const float* tint)
-{
-    float quad[8];
-    myglitem::set_quad(quad, left, top, right, bottom);
-    myglitem::set_tint(tint);
-    myglitem::draw_strip(spriteman::tex_blank, quad);
-    myglitem::set_tint(spriteman::color_blank);
-}
-
 // Left edges of the three row buttons, each 110 pixels wide.
 int button_left(int i)
 {
@@ -211,10 +202,10 @@ void own_levels_scene::updateGL()
     for (int i = first_row; i < static_cast<int>(names.size()) && i < first_row + rows; ++i) {
         const float top = static_cast<float>(list_top + (i - first_row) * row_height);
         const bool asking = pending != action::none && i == selected;
-        rect(10, top + 4, static_cast<float>(w - 10), top + row_height - 4,
-             asking          ? warn_tint
-             : i == selected ? chosen_tint
-                             : badge_tint);
+        myglitem::draw_flat_rect(10, top + 4, static_cast<float>(w - 10), top + row_height - 4,
+                                 asking          ? warn_tint
+                                 : i == selected ? chosen_tint
+                                                 : badge_tint);
         std::string label = names[i];
         if (asking)
             label = pending == action::remove ? "DELETE " + names[i] : "DROP CHANGES";
@@ -226,8 +217,9 @@ void own_levels_scene::updateGL()
             const char* word = asking ? answers[b] : words[b];
             if (!*word)
                 continue;
-            rect(static_cast<float>(button_left(b)), top + 8,
-                 static_cast<float>(button_left(b) + 110), top + row_height - 8, badge_tint);
+            myglitem::draw_flat_rect(static_cast<float>(button_left(b)), top + 8,
+                                     static_cast<float>(button_left(b) + 110), top + row_height - 8,
+                                     badge_tint);
             extra_functions::print_gl_text(word, button_left(b) + 55,
                                            static_cast<int>(top) + row_height / 2, 18);
         }

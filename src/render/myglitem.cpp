@@ -40,6 +40,15 @@ void myglitem::set_tint(const float* rgba)
     gl_backend::current()->uniform4(gl_backend::color_location, rgba ? rgba : neutral);
 }
 
+void myglitem::draw_flat_rect(float left, float top, float right, float bottom, const float* tint)
+{
+    float quad[8];
+    set_quad(quad, left, top, right, bottom);
+    set_tint(tint);
+    draw_strip(spriteman::tex_blank, quad);
+    set_tint(spriteman::color_blank);
+}
+
 void myglitem::set_quad(float* quad, float left, float top, float right, float bottom)
 {
     quad[0] = left;

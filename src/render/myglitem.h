@@ -35,6 +35,9 @@ class myglitem : public QGraphicsItem
     static void set_tint(const float* rgba);
     // Writes a quad from (left, top) to (right, bottom) into 8 floats.
     static void set_quad(float* quad, float left, float top, float right, float bottom);
+    // A flat rectangle of the tint's colour (the atlas's blank texel tinted),
+    // with the tint reset afterwards.
+    static void draw_flat_rect(float left, float top, float right, float bottom, const float* tint);
 
     myscene* scene = nullptr;
     int width = 0;
