@@ -92,14 +92,15 @@ ensure_locale() {
 
 XVFB_PID=""
 
-# Starts Xvfb at 800x480x24, without a window manager, on the first free
-# display from the one given; sets XVFB_DISPLAY.
+# Starts Xvfb without a window manager on the first free display from the
+# one given, with a screen of the size given (800x480 by default); sets
+# XVFB_DISPLAY.
 start_xvfb() {
-    local n=${1:-99}
+    local n=${1:-99} size=${2:-800x480}
     while [ -e "/tmp/.X${n}-lock" ] || [ -e "/tmp/.X11-unix/X${n}" ]; do
         n=$((n + 1))
     done
-    Xvfb ":${n}" -screen 0 800x480x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    Xvfb ":${n}" -screen 0 "${size}x24" -nolisten tcp -noreset >/dev/null 2>&1 &
     XVFB_PID=$!
     XVFB_DISPLAY=":${n}"
     local i

@@ -42,12 +42,8 @@ QT_QPA_PLATFORM=offscreen "$bench" --benchmark_format=csv 2>/dev/null |
     }'
 
 # One virtual screen large enough for every size measured.
-n=70
-while [ -e "/tmp/.X${n}-lock" ]; do n=$((n + 1)); done
-Xvfb ":${n}" -screen 0 1920x1080x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":${n}"
-for i in $(seq 1 100); do [ -S "/tmp/.X11-unix/X${n}" ] && break; sleep 0.1; done
+start_xvfb 70 1920x1080
+export DISPLAY=$XVFB_DISPLAY
 
 frame() { # scene size block frames [out script]
     "$frames" "$@" 2>/dev/null | tail -1

@@ -3,27 +3,33 @@
 //
 //   crumbleford-frame-bench SCENE WIDTHxHEIGHT BLOCK_SIZE FRAMES [OUT.png|-] [SCRIPT]
 //
-// SCENE is "menu", "map" (every page the player's progress unlocks) or
-// "level:NAME". Prints the time from the process's start to its first drawn
+// SCENE is "menu", "map" (every page the player's progress unlocks),
+// "level:NAME", "help", "credits", "editor" or "own" (the editor's list of
+// the player's levels). Prints the time from the process's start to its first drawn
 // frame, the process CPU time per frame (all threads, so the software
 // rasteriser's too), the frames per second drawn back to back and the peak
-// memory. OUT.png keeps the last frame, for comparing pictures before and
-// after a change to the drawing code. With a simulator SCRIPT the level is
+// memory. OUT.png keeps the last frame as the X server shows it, for
+// comparing pictures before and after a change to the drawing code. With a simulator SCRIPT the level is
 // played, one tick a frame.
 
+#include "cfg.h"
+#include "editor_scene.h"
 #include "game_scene.h"
 #include "level_scene.h"
 #include "map_select_scene.h"
 #include "menu_scene.h"
 #include "myglwidget.h"
+#include "own_levels_scene.h"
 #include "replay.h"
 #include "scene_manager.h"
 #include "spriteman.h"
+#include "tex_scrolling_view.h"
 #include "view.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 #include <cstdio>
@@ -72,8 +78,8 @@ bool wait_for(const std::function<bool()>& done, int ms)
 
 int usage()
 {
-    std::cerr << "usage: crumbleford-frame-bench menu|map|level:NAME WIDTHxHEIGHT BLOCK_SIZE "
-                 "FRAMES [OUT.png]\n";
+    std::cerr << "usage: crumbleford-frame-bench menu|map|level:NAME|help|credits|editor|own "
+                 "WIDTHxHEIGHT BLOCK_SIZE FRAMES [OUT.png|-] [SCRIPT]\n";
     return 2;
 }
 
@@ -115,9 +121,20 @@ int main(int argc, char** argv)
         scene = new map_select_scene();
     else if (what.rfind("level:", 0) == 0)
         scene = new level_scene(what.substr(6));
+    else if (what == "help")
+        scene = new tex_scrolling_view(spriteman::tex_help_first, spriteman::tex_help_second);
+    else if (what == "credits")
+        scene = new tex_scrolling_view(spriteman::tex_credits, nullptr);
+    else if (what == "editor" || what == "own")
+        scene = new editor_scene(cfg::own_levels_directory);
     else
         return usage();
     scene_manager::current()->add_scene(scene);
+    if (what == "own") {
+        scene->timer->stop();
+        scene = new own_levels_scene(static_cast<editor_scene*>(scene));
+        scene_manager::current()->add_scene(scene);
+    }
     if (auto* world = dynamic_cast<game_scene*>(scene)) {
         world->block_size = static_cast<unsigned int>(block_size);
         world->calculate_sizes();
@@ -171,7 +188,11 @@ int main(int argc, char** argv)
                 "peak memory %.0f MB\n",
                 what.c_str(), width, height, block_size, first_frame, cpu_ms, fps,
                 static_cast<double>(usage.ru_maxrss) / 1024.0);
-    if (argc > 5 && std::string(argv[5]) != "-" && !gl->grabFramebuffer().save(argv[5])) {
+    // What the X server shows, not what the GL surface holds: the window's
+    // composition is part of what a change to the drawing must keep.
+    const QPoint corner = gl->mapToGlobal(QPoint(0, 0));
+    if (argc > 5 && std::string(argv[5]) != "-" &&
+        !v.screen()->grabWindow(0, corner.x(), corner.y(), width, height).save(argv[5])) {
         std::cerr << "crumbleford-frame-bench: cannot write " << argv[5] << "\n";
         return 1;
     }
