@@ -12,7 +12,11 @@
 
 #include <QCoreApplication>
 #include <QImageReader>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QPlatformSurfaceEvent>
 #include <QResizeEvent>
+#include <QWindow>
 #include <iostream>
 #include <vector>
 
@@ -69,15 +73,189 @@ bool myglwidget::atlas_loadable(const std::string& path, std::string* reason)
     return true;
 }
 
-myglwidget::myglwidget(QWidget* parent) : QOpenGLWidget(parent) {}
+// The native window the frames are drawn into. It takes no input: the
+// pointer falls through to the widget beneath it and the keys stay with the
+// view. A platform that delivers input to it anyway has it handed on.
+class myglwidget::surface_window : public QWindow
+{
+  public:
+    explicit surface_window(myglwidget* owner) : owner(owner)
+    {
+        setSurfaceType(QSurface::OpenGLSurface);
+        setFlag(Qt::WindowTransparentForInput);
+        setFlag(Qt::WindowDoesNotAcceptFocus);
+    }
+
+  protected:
+    void exposeEvent(QExposeEvent*) override
+    {
+        if (isExposed())
+            owner->render();
+    }
+
+    bool event(QEvent* e) override
+    {
+        if (e->isInputEvent())
+            return QCoreApplication::sendEvent(owner, e);
+        const bool handled = QWindow::event(e);
+        // Scenes made right after the view is shown draw from the atlas's
+        // tables: build them as soon as the window exists, not at its first
+        // exposure.
+        if (e->type() == QEvent::PlatformSurface &&
+            static_cast<QPlatformSurfaceEvent*>(e)->surfaceEventType() ==
+                QPlatformSurfaceEvent::SurfaceCreated)
+            owner->ready_context();
+        return handled;
+    }
+
+  private:
+    myglwidget* owner;
+};
+
+myglwidget::myglwidget(QWidget* parent) : QWidget(parent)
+{
+    // Every pixel is the GL window's: nothing of the widget is painted.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    surface = new surface_window(this);
+    container = QWidget::createWindowContainer(surface, this);
+    container->setAttribute(Qt::WA_TransparentForMouseEvents);
+    container->setFocusPolicy(Qt::NoFocus);
+}
 
 myglwidget::~myglwidget()
 {
+    if (!gl_context)
+        return;
     makeCurrent();
     if (backend && gl_backend::current() == backend.get())
         gl_backend::install(nullptr);
     extra_functions::unmake_texture(&atlas_texture);
+    frame.reset();
     doneCurrent();
+}
+
+bool myglwidget::isValid() const
+{
+    return initialized;
+}
+
+void myglwidget::makeCurrent()
+{
+    if (gl_context)
+        gl_context->makeCurrent(surface);
+}
+
+void myglwidget::doneCurrent()
+{
+    if (gl_context)
+        gl_context->doneCurrent();
+}
+
+QOpenGLContext* myglwidget::context() const
+{
+    return gl_context.get();
+}
+
+bool myglwidget::ready_context()
+{
+    if (initialized) {
+        makeCurrent();
+        return true;
+    }
+    if (!surface->handle())
+        return false; // the container has not been shown yet
+    if (!gl_context) {
+        gl_context = std::make_unique<QOpenGLContext>();
+        gl_context->setFormat(surface->requestedFormat());
+        if (!gl_context->create()) {
+            gl_context.reset();
+            std::cerr << "Crumbleford: cannot start: no OpenGL context could be made" << std::endl;
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(), [] { QCoreApplication::exit(1); },
+                Qt::QueuedConnection);
+            return false;
+        }
+    }
+    if (!gl_context->makeCurrent(surface))
+        return false;
+    initializeGL();
+    initialized = true;
+    resizeGL(width(), height());
+    return true;
+}
+
+void myglwidget::paint_frame()
+{
+    const qreal ratio = surface->devicePixelRatio();
+    const QSize device(qRound(width() * ratio), qRound(height() * ratio));
+    if (!frame || frame->size() != device) {
+        frame.reset();
+        frame = std::make_unique<QOpenGLFramebufferObject>(device);
+        glBindTexture(GL_TEXTURE_2D, frame->texture());
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    }
+    frame->bind();
+    glViewport(0, 0, device.width(), device.height());
+    paintGL();
+}
+
+void myglwidget::present_frame()
+{
+    frame->release();
+    // A copy texel for pixel with the one shader: no blending, no tint, a
+    // projection that maps the unit square onto the window.
+    GLfloat tint[4] = {0, 0, 0, 0};
+    glGetUniformfv(program, color_location, tint);
+    static const float no_tint[4] = {0, 0, 0, 0};
+    static const float unit_square[8] = {0, 0, 1, 0, 0, 1, 1, 1};
+    glUniform4fv(color_location, 1, no_tint);
+    _applyOrtho(0, 1, 0, 1, 0, 1);
+    glDisable(GL_BLEND);
+    glBindTexture(GL_TEXTURE_2D, frame->texture());
+    glVertexAttribPointer(position_attrib, 2, GL_FLOAT, GL_FALSE, 0, unit_square);
+    glVertexAttribPointer(texcoord_attrib, 2, GL_FLOAT, GL_FALSE, 0, unit_square);
+    glDrawArrays(GL_TRIANGLE_STRIP, 0, 4);
+    glEnable(GL_BLEND);
+    glUniform4fv(color_location, 1, tint);
+    _applyOrtho(0, width(), height(), 0, 0, 1);
+}
+
+void myglwidget::render()
+{
+    if (!surface->isExposed() || !ready_context() || program == 0)
+        return;
+    paint_frame();
+    present_frame();
+    gl_context->swapBuffers(surface);
+    emit frameSwapped();
+}
+
+QImage myglwidget::grabFramebuffer()
+{
+    if (!ready_context() || program == 0)
+        return QImage();
+    paint_frame();
+    frame->release();
+    // The window shows the stored colours and ignores their alpha: so does
+    // the picture.
+    QImage image = frame->toImage();
+    image.reinterpretAsFormat(QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            line[x] |= 0xff000000u;
+    }
+    image.setDevicePixelRatio(surface->devicePixelRatio());
+    return image;
+}
+
+void myglwidget::resizeEvent(QResizeEvent* event)
+{
+    // Reached only when the widget is no view's viewport; a view hands the
+    // event on through public_resize_event.
+    public_resize_event(event);
 }
 
 void myglwidget::initializeGL()
@@ -206,25 +384,21 @@ void myglwidget::_applyOrtho(float left, float right, float bottom, float top, f
     gl->glUniformMatrix4fv(gl->glGetUniformLocation(program, "Projection"), 1, GL_FALSE, m);
 }
 
-void myglwidget::public_resize_event(QResizeEvent* event)
+void myglwidget::public_resize_event(QResizeEvent*)
 {
-    // The first size sets up the context, the framebuffer and the projection.
-    if (!isValid()) {
-        resizeEvent(event);
+    // The view hands on its own resizes as well as this widget's: the
+    // widget's size is the one that counts.
+    container->setGeometry(rect());
+    // Before the first frame initializeGL lays the scenes out itself.
+    if (!initialized)
         return;
-    }
-    // Later, Qt itself rebuilds the framebuffer of a view's viewport for the
-    // new size; building it once more here left every later frame off the
-    // screen. Only the projection and the scenes' layouts are ours to update.
     makeCurrent();
     resizeGL(width(), height());
-    doneCurrent();
-    update();
 }
 
-void myglwidget::public_paint_event(QPaintEvent* event)
+void myglwidget::public_paint_event(QPaintEvent*)
 {
-    paintEvent(event);
+    render();
 }
 
 void myglwidget::resize_scenes()
@@ -257,8 +431,8 @@ void myglwidget::paintGL()
 {
     glClear(GL_COLOR_BUFFER_BIT);
     glActiveTexture(GL_TEXTURE0);
-    // The widget's own framebuffer handling binds textures in this context
-    // between frames (for instance after a resize): bind the atlas again.
+    // A grab's framebuffer object binds a texture of its own in this
+    // context: bind the atlas again.
     glBindTexture(GL_TEXTURE_2D, atlas_texture);
 
     scene_manager* manager = scene_manager::current();

@@ -5,24 +5,45 @@
 // viewport. It owns the shader program, the atlas texture and the projection;
 // each repaint hands the top scene's view position to the scene and lets it
 // draw its items through the GL seam.
+//
+// Frames go straight into a native GL window that fills the widget. A GL
+// widget drawing into its own framebuffer object would have Qt copy every
+// frame into the window with further full-screen passes, which without a GPU
+// cost more than the drawing itself. The GL window lets input through, so
+// the mouse still reaches this widget and the keys the view.
 
+#include <QImage>
 #include <QOpenGLFunctions>
-#include <QOpenGLWidget>
+#include <QWidget>
 #include <memory>
 #include <string>
 
 class QGraphicsView;
+class QOpenGLContext;
+class QOpenGLFramebufferObject;
 class QPaintEvent;
 class myscene;
 class QResizeEvent;
 class qt_gl_backend;
 
-class myglwidget : public QOpenGLWidget, protected QOpenGLFunctions
+class myglwidget : public QWidget, protected QOpenGLFunctions
 {
     Q_OBJECT
   public:
     explicit myglwidget(QWidget* parent = nullptr);
     ~myglwidget() override;
+
+    // Whether the context exists and initializeGL has run.
+    bool isValid() const;
+    // Make the context current on the GL window, or release it.
+    void makeCurrent();
+    void doneCurrent();
+    QOpenGLContext* context() const;
+    // Draws one frame now and shows it; nothing while the window is hidden.
+    void render();
+    // One frame drawn into an image of the widget's size, as render would
+    // show it; a null image before the context exists.
+    QImage grabFramebuffer();
 
     void _applyOrtho(float left, float right, float bottom, float top, float near, float far) const;
     GLuint LoadShader(unsigned int type, const char* source);
@@ -61,12 +82,33 @@ class myglwidget : public QOpenGLWidget, protected QOpenGLFunctions
     GLuint position_attrib = 0;
     GLuint texcoord_attrib = 1;
 
+  signals:
+    void frameSwapped();
+
   protected:
-    void initializeGL() override;
-    void resizeGL(int width, int height) override;
-    void paintGL() override;
+    void initializeGL();
+    void resizeGL(int width, int height);
+    void paintGL();
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
+    class surface_window;
+    // Creates the context and runs initializeGL once the window exists;
+    // false while it cannot yet.
+    bool ready_context();
+    // Draws the frame into `frame`, made or remade for the widget's size in
+    // device pixels. Frames are drawn into a framebuffer of their own and
+    // then copied into the window: drawn straight into the window some
+    // drivers round blended pixels differently.
+    void paint_frame();
+    // Copies `frame` into the window, leaving the GL state as paintGL has it.
+    void present_frame();
+
+    surface_window* surface = nullptr; // owned by the container
+    QWidget* container = nullptr;
+    std::unique_ptr<QOpenGLContext> gl_context;
+    std::unique_ptr<QOpenGLFramebufferObject> frame;
+    bool initialized = false;
     std::unique_ptr<qt_gl_backend> backend;
 };
 

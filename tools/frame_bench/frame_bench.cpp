@@ -9,8 +9,8 @@
 // frame, the process CPU time per frame (all threads, so the software
 // rasteriser's too), the frames per second drawn back to back and the peak
 // memory. OUT.png keeps the last frame as the X server shows it, for
-// comparing pictures before and after a change to the drawing code. With a simulator SCRIPT the level is
-// played, one tick a frame.
+// comparing pictures before and after a change to the drawing code. With a simulator SCRIPT the
+// level is played, one tick a frame.
 
 #include "cfg.h"
 #include "editor_scene.h"
@@ -35,12 +35,12 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
-#include <sstream>
-#include <sys/resource.h>
-#include <unistd.h>
 #include <functional>
 #include <iostream>
+#include <sstream>
 #include <string>
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace
 {
@@ -159,7 +159,7 @@ int main(int argc, char** argv)
     std::ostream no_trace(nullptr);
 
     int swapped = 0;
-    QObject::connect(gl, &QOpenGLWidget::frameSwapped, [&] { ++swapped; });
+    QObject::connect(gl, &myglwidget::frameSwapped, [&] { ++swapped; });
     auto one_frame = [&] {
         if (world && !script.events.empty()) {
             ++tick;
@@ -168,7 +168,7 @@ int main(int argc, char** argv)
             world->advance();
         }
         const int before = swapped;
-        gl->update();
+        view::repaint_viewport();
         wait_for([&] { return swapped > before; }, 5000);
     };
     one_frame();
