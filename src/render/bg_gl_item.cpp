@@ -1,6 +1,12 @@
 #include "bg_gl_item.h"
 
+#include "gl_backend.h"
 #include "myscene.h"
+
+namespace
+{
+const float no_cell[8] = {};
+}
 
 bg_gl_item::bg_gl_item(myscene* scene, float* tex, float* tex_up, float* tex_down)
     : tex(tex), tex_up(tex_up), tex_down(tex_down)
@@ -43,12 +49,24 @@ void bg_gl_item::resizeGL()
 
 void bg_gl_item::updateGL()
 {
-    if (tex)
-        draw_strip(tex, vertices);
-    if (has_strips()) {
-        draw_strip(tex_up, up_vertices);
-        draw_strip(tex_down, down_vertices);
-    }
+    // What the pixels follow from: which cells, stretched over which corners.
+    std::vector<float> key;
+    const float* const parts[] = {tex ? tex : no_cell,
+                                  vertices,
+                                  has_strips() ? tex_up : no_cell,
+                                  up_vertices,
+                                  has_strips() ? tex_down : no_cell,
+                                  down_vertices};
+    for (const float* values : parts)
+        key.insert(key.end(), values, values + 8);
+    gl_backend::current()->draw_backdrop(key, [this] {
+        if (tex)
+            draw_strip(tex, vertices);
+        if (has_strips()) {
+            draw_strip(tex_up, up_vertices);
+            draw_strip(tex_down, down_vertices);
+        }
+    });
 }
 
 QRectF bg_gl_item::boundingRect() const

@@ -6,6 +6,9 @@
 // context (tests, the simulator) draw calls go to a backend that does
 // nothing, or to a recorder a test installs.
 
+#include <functional>
+#include <vector>
+
 class gl_backend
 {
   public:
@@ -21,6 +24,15 @@ class gl_backend
     virtual void finish() = 0;
     // Filtering of the bound atlas texture: linear, or nearest texel.
     virtual void texture_filter(bool linear) = 0;
+    // A backdrop is a picture that stays the same from frame to frame:
+    // `draw` makes its draw calls, and `key` holds what its pixels follow
+    // from that only the caller knows (texture cells, corners). A backend
+    // may keep the pixels drawn and copy them into later frames instead.
+    virtual void draw_backdrop(const std::vector<float>& key, const std::function<void()>& draw)
+    {
+        (void)key;
+        draw();
+    }
 
     static gl_backend* current();
     // Installs b (not owned); nullptr restores the backend that does nothing.

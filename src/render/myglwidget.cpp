@@ -131,6 +131,7 @@ myglwidget::~myglwidget()
     if (backend && gl_backend::current() == backend.get())
         gl_backend::install(nullptr);
     extra_functions::unmake_texture(&atlas_texture);
+    backend.reset();
     frame.reset();
     doneCurrent();
 }
@@ -198,12 +199,18 @@ void myglwidget::paint_frame()
     }
     frame->bind();
     glViewport(0, 0, device.width(), device.height());
+    if (backend)
+        backend->begin_frame(frame.get());
     paintGL();
 }
 
 void myglwidget::present_frame()
 {
     frame->release();
+    if (QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
+        QOpenGLFramebufferObject::blitFramebuffer(nullptr, frame.get());
+        return;
+    }
     // A copy texel for pixel with the one shader: no blending, no tint, a
     // projection that maps the unit square onto the window.
     GLfloat tint[4] = {0, 0, 0, 0};

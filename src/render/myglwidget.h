@@ -101,7 +101,9 @@ class myglwidget : public QWidget, protected QOpenGLFunctions
     // then copied into the window: drawn straight into the window some
     // drivers round blended pixels differently.
     void paint_frame();
-    // Copies `frame` into the window, leaving the GL state as paintGL has it.
+    // Copies `frame` into the window, leaving the GL state as paintGL has
+    // it: a framebuffer blit, or where there is none a quad drawn texel for
+    // texel with the one shader.
     void present_frame();
 
     surface_window* surface = nullptr; // owned by the container
