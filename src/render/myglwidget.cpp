@@ -200,14 +200,14 @@ void myglwidget::paint_frame()
     frame->bind();
     glViewport(0, 0, device.width(), device.height());
     if (backend)
-        backend->begin_frame(frame.get());
+        backend->begin_frame(frame.get(), shortcuts.keep_backdrops);
     paintGL();
 }
 
 void myglwidget::present_frame()
 {
     frame->release();
-    if (QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
+    if (shortcuts.blit_to_window && QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
         QOpenGLFramebufferObject::blitFramebuffer(nullptr, frame.get());
         return;
     }

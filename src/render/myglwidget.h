@@ -73,6 +73,15 @@ class myglwidget : public QWidget, protected QOpenGLFunctions
     static const char* const vertex_source;
     static const char* const fragment_source;
 
+    // The cheaper ways to a frame, each of which must leave every pixel as
+    // the plain way draws it; switched off to compare with the plain way,
+    // or where a driver misbehaves.
+    struct frame_shortcuts {
+        bool keep_backdrops = true; // copy an unchanged background
+        bool blit_to_window = true; // else copy with the one shader
+    };
+    frame_shortcuts shortcuts;
+
     GLuint program = 0;
     GLuint vertex_shader = 0;
     GLuint fragment_shader = 0;

@@ -7,9 +7,10 @@ qt_gl_backend::qt_gl_backend(QOpenGLFunctions* gl) : gl(gl) {}
 
 qt_gl_backend::~qt_gl_backend() = default;
 
-void qt_gl_backend::begin_frame(QOpenGLFramebufferObject* target)
+void qt_gl_backend::begin_frame(QOpenGLFramebufferObject* target, bool keep)
 {
     frame = target;
+    keep_backdrops = keep;
     draws_in_frame = 0;
 }
 
@@ -65,7 +66,8 @@ void qt_gl_backend::draw_backdrop(const std::vector<float>& key, const std::func
 {
     // Only a backdrop drawn first, over the cleared frame, is the same
     // picture from frame to frame.
-    if (!frame || draws_in_frame != 0 || !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
+    if (!frame || !keep_backdrops || draws_in_frame != 0 ||
+        !QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
         draw();
         return;
     }

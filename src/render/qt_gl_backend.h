@@ -20,8 +20,8 @@ class qt_gl_backend : public gl_backend
     ~qt_gl_backend() override;
 
     // The framebuffer the next frame is drawn into, cleared and nothing
-    // drawn yet.
-    void begin_frame(QOpenGLFramebufferObject* frame);
+    // drawn yet; whether backdrops may be kept and copied in it.
+    void begin_frame(QOpenGLFramebufferObject* frame, bool keep_backdrops);
 
     void attrib_pointer(unsigned int index, const float* data) override;
     void draw_strip(int count) override;
@@ -42,6 +42,7 @@ class qt_gl_backend : public gl_backend
 
     QOpenGLFunctions* gl;
     QOpenGLFramebufferObject* frame = nullptr;
+    bool keep_backdrops = false;
     int draws_in_frame = 0;
     std::unique_ptr<QOpenGLFramebufferObject> backdrop;
     std::vector<float> backdrop_key;

@@ -1,0 +1,136 @@
+// The cheap ways to a frame against the plain one, in the game's own GL
+// widget: a kept background copied into later frames, and the frame copied
+// into the window by a blit or with the one shader. Not one pixel may differ
+// from the frame drawn the plain way, on the first frame that keeps a
+// background, on the frames that copy it, after a zoom that changes the
+// atlas filter, and after the window changes size.
+
+#include "game_scene.h"
+#include "level_scene.h"
+#include "map_select_scene.h"
+#include "menu_scene.h"
+#include "myglwidget.h"
+#include "scene_manager.h"
+#include "spriteman.h"
+#include "view.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPixmap>
+#include <QScreen>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+bool wait_for(const std::function<bool()>& done, int ms = 10000)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return done();
+}
+
+void settle(int ms)
+{
+    QElapsedTimer clock;
+    clock.start();
+    wait_for([&] { return clock.elapsed() >= ms; }, ms + 100);
+}
+
+QImage plain_frame(myglwidget* gl)
+{
+    const myglwidget::frame_shortcuts kept = gl->shortcuts;
+    gl->shortcuts.keep_backdrops = false;
+    QImage frame = gl->grabFramebuffer();
+    gl->shortcuts = kept;
+    return frame;
+}
+
+// The frame drawn into the window, as the X server shows it.
+QImage shown_frame(myglwidget* gl)
+{
+    gl->render();
+    settle(100); // the software renderer hands its picture to X on its own connection
+    const QPoint corner = gl->mapToGlobal(QPoint(0, 0));
+    return gl->screen()
+        ->grabWindow(0, corner.x(), corner.y(), gl->width(), gl->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+// Pixels that differ, so that a failure says how badly.
+long long differing(const QImage& a, const QImage& b)
+{
+    if (a.size() != b.size())
+        return -1;
+    long long n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += (a.pixel(x, y) & 0xffffff) != (b.pixel(x, y) & 0xffffff);
+    return n;
+}
+
+struct frame_case {
+    const char* name;
+    std::function<myscene*()> make;
+    unsigned int block_size; // for world scenes; 0 keeps the scene's own
+};
+
+} // namespace
+
+TEST(frame_shortcuts, EveryCheapFrameHasThePlainFramesPixels)
+{
+    if (qEnvironmentVariableIsEmpty("DISPLAY"))
+        GTEST_SKIP() << "no X display";
+    view v;
+    v.resize(800, 480);
+    v.show();
+    auto* gl = qobject_cast<myglwidget*>(v.viewport());
+    ASSERT_NE(gl, nullptr);
+    ASSERT_TRUE(wait_for([&] {
+        return spriteman::ready() && gl->atlas_texture != 0 && v.windowHandle() &&
+               v.windowHandle()->isExposed();
+    }));
+
+    const frame_case cases[] = {
+        {"menu", [] { return new menu_scene(nullptr); }, 0},
+        {"map", [] { return new map_select_scene(); }, 60},
+        {"level 40", [] { return new level_scene("40"); }, 60},
+        // Zoomed in: the atlas is sampled texel by texel, so a background
+        // kept while it was smoothed may not be copied.
+        {"level 40 zoomed in", [] { return new level_scene("40"); }, 70},
+    };
+    const QSize sizes[] = {QSize(800, 480), QSize(640, 400)};
+    for (const QSize size : sizes) {
+        v.resize(size);
+        ASSERT_TRUE(wait_for([&] { return gl->size() == size; }));
+        for (const frame_case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(size.width()) + "x" +
+                         std::to_string(size.height()));
+            myscene* scene = c.make();
+            scene_manager::current()->add_scene(scene);
+            scene->timer->stop(); // the world stands still between frames
+            scene->self_drawing = false;
+            if (auto* world = dynamic_cast<game_scene*>(scene)) {
+                world->block_size = c.block_size;
+                world->calculate_sizes();
+            }
+
+            const QImage plain = plain_frame(gl);
+            ASSERT_FALSE(plain.isNull());
+            EXPECT_EQ(differing(gl->grabFramebuffer(), plain), 0) << "the frame that keeps";
+            EXPECT_EQ(differing(gl->grabFramebuffer(), plain), 0) << "a frame that copies";
+            gl->shortcuts.blit_to_window = true;
+            EXPECT_EQ(differing(shown_frame(gl), plain), 0) << "blitted to the window";
+            gl->shortcuts.blit_to_window = false;
+            EXPECT_EQ(differing(shown_frame(gl), plain), 0) << "copied with the shader";
+            gl->shortcuts.blit_to_window = true;
+        }
+    }
+}
