@@ -12,6 +12,7 @@
 // comparing pictures before and after a change to the drawing code. With a simulator SCRIPT the
 // level is played, one tick a frame.
 
+#include "MainWindow.h"
 #include "cfg.h"
 #include "editor_scene.h"
 #include "game_scene.h"
@@ -28,6 +29,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QImage>
 #include <QScreen>
 #include <QTimer>
@@ -76,10 +78,40 @@ bool wait_for(const std::function<bool()>& done, int ms)
     return done();
 }
 
+// Lets the scene's own timer tick and ask for frames for `seconds`.
+int run_paced(myscene& scene, myglwidget& gl, int seconds)
+{
+    QElapsedTimer wall;
+    qint64 last = -1, longest = 0;
+    int frames = 0;
+    QObject::connect(&gl, &myglwidget::frameSwapped, [&] {
+        const qint64 now = wall.nsecsElapsed();
+        if (last >= 0)
+            longest = std::max(longest, now - last);
+        last = now;
+        ++frames;
+    });
+    scene.self_drawing = true;
+    MainWindow::window_focused = true; // the game draws only a focused window
+    QEventLoop loop;
+    const double cpu_start = cpu_seconds();
+    wall.start();
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    scene.timer->start(scene.tick_period());
+    loop.exec();
+    scene.timer->stop();
+    const double elapsed = static_cast<double>(wall.elapsed()) / 1000.0;
+    std::printf("paced: %d frames in %.1f s, %.1f frames/s, longest gap %.1f ms, %.2f ms CPU per "
+                "frame\n",
+                frames, elapsed, frames / elapsed, static_cast<double>(longest) / 1e6,
+                (cpu_seconds() - cpu_start) * 1000.0 / std::max(frames, 1));
+    return 0;
+}
+
 int usage()
 {
     std::cerr << "usage: crumbleford-frame-bench menu|map|level:NAME|help|credits|editor|own "
-                 "WIDTHxHEIGHT BLOCK_SIZE FRAMES [OUT.png|-] [SCRIPT]\n";
+                 "WIDTHxHEIGHT BLOCK_SIZE FRAMES|SECONDSs [OUT.png|-] [SCRIPT]\n";
     return 2;
 }
 
@@ -95,6 +127,7 @@ int main(int argc, char** argv)
         return usage();
     const int block_size = std::atoi(argv[3]);
     const int frames = std::atoi(argv[4]);
+    const bool paced = std::string(argv[4]).back() == 's';
     if (block_size < 10 || frames < 1)
         return usage();
 
@@ -175,6 +208,8 @@ int main(int argc, char** argv)
     const double first_frame = seconds_since_start();
     for (int i = 0; i < 10; ++i) // warm-up: shaders, caches, first uploads
         one_frame();
+    if (paced)
+        return run_paced(*scene, *gl, frames);
     const double cpu_start = cpu_seconds();
     QElapsedTimer wall;
     wall.start();
