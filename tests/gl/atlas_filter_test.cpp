@@ -1,6 +1,7 @@
 // The atlas filter as the game's own GL context holds it: smooth at the
 // default zoom, texel by texel once zoomed in, smooth again zoomed out.
 
+#include "in_process.h"
 #include "level_scene.h"
 #include "myglwidget.h"
 #include "scene_manager.h"
@@ -8,26 +9,14 @@
 #include "view.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
-#include <QWindow>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace
 {
-
-bool wait_for(const std::function<bool()>& done, int ms = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
 
 // The filter of the atlas texture, read in the widget's context after it
 // has drawn a frame.
@@ -61,14 +50,8 @@ TEST(atlas_filter, ZoomedInSpritesAreSampledTexelByTexel)
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         GTEST_SKIP() << "no X display";
     view v;
-    v.resize(800, 480);
-    v.show();
-    auto* gl = qobject_cast<myglwidget*>(v.viewport());
+    myglwidget* gl = in_process::shown_gl(v, QSize(800, 480));
     ASSERT_NE(gl, nullptr);
-    ASSERT_TRUE(wait_for([&] {
-        return spriteman::ready() && gl->atlas_texture != 0 && v.windowHandle() &&
-               v.windowHandle()->isExposed();
-    }));
 
     auto* level = new level_scene("1");
     scene_manager::current()->add_scene(level);

@@ -6,6 +6,7 @@
 // atlas filter, and after the window changes size.
 
 #include "game_scene.h"
+#include "in_process.h"
 #include "level_scene.h"
 #include "map_select_scene.h"
 #include "menu_scene.h"
@@ -14,33 +15,22 @@
 #include "spriteman.h"
 #include "view.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPixmap>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace
 {
 
-bool wait_for(const std::function<bool()>& done, int ms = 10000)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
-}
-
 void settle(int ms)
 {
     QElapsedTimer clock;
     clock.start();
-    wait_for([&] { return clock.elapsed() >= ms; }, ms + 100);
+    in_process::wait_for([&] { return clock.elapsed() >= ms; }, ms + 100);
 }
 
 QImage plain_frame(myglwidget* gl)
@@ -89,14 +79,8 @@ TEST(frame_shortcuts, EveryCheapFrameHasThePlainFramesPixels)
     if (qEnvironmentVariableIsEmpty("DISPLAY"))
         GTEST_SKIP() << "no X display";
     view v;
-    v.resize(800, 480);
-    v.show();
-    auto* gl = qobject_cast<myglwidget*>(v.viewport());
+    myglwidget* gl = in_process::shown_gl(v, QSize(800, 480));
     ASSERT_NE(gl, nullptr);
-    ASSERT_TRUE(wait_for([&] {
-        return spriteman::ready() && gl->atlas_texture != 0 && v.windowHandle() &&
-               v.windowHandle()->isExposed();
-    }));
 
     const frame_case cases[] = {
         {"menu", [] { return new menu_scene(nullptr); }, 0},
@@ -109,7 +93,7 @@ TEST(frame_shortcuts, EveryCheapFrameHasThePlainFramesPixels)
     const QSize sizes[] = {QSize(800, 480), QSize(640, 400)};
     for (const QSize size : sizes) {
         v.resize(size);
-        ASSERT_TRUE(wait_for([&] { return gl->size() == size; }));
+        ASSERT_TRUE(in_process::wait_for([&] { return gl->size() == size; }));
         for (const frame_case& c : cases) {
             SCOPED_TRACE(std::string(c.name) + " at " + std::to_string(size.width()) + "x" +
                          std::to_string(size.height()));
