@@ -197,15 +197,22 @@ void myglwidget::paint_frame()
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     }
-    frame->bind();
+    // A window larger than any texture the driver makes is drawn into
+    // straight: a picture, even rounded a little differently, beats none.
+    if (frame->isValid())
+        frame->bind();
+    else
+        glBindFramebuffer(GL_FRAMEBUFFER, gl_context->defaultFramebufferObject());
     glViewport(0, 0, device.width(), device.height());
     if (backend)
-        backend->begin_frame(frame.get(), shortcuts.keep_backdrops);
+        backend->begin_frame(frame->isValid() ? frame.get() : nullptr, shortcuts.keep_backdrops);
     paintGL();
 }
 
 void myglwidget::present_frame()
 {
+    if (!frame->isValid())
+        return; // drawn in the window already
     frame->release();
     if (shortcuts.blit_to_window && QOpenGLFramebufferObject::hasOpenGLFramebufferBlit()) {
         QOpenGLFramebufferObject::blitFramebuffer(nullptr, frame.get());
@@ -244,6 +251,8 @@ QImage myglwidget::grabFramebuffer()
     if (!ready_context() || program == 0)
         return QImage();
     paint_frame();
+    if (!frame->isValid())
+        return QImage();
     frame->release();
     // The window shows the stored colours and ignores their alpha: so does
     // the picture.
