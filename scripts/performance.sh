@@ -65,7 +65,7 @@ done
 for scene in map "level:${largest}"; do
     line=$(frame "$scene" 1920x1080 60 20s)
     echo "| at the game's pace for 20 s, ${scene/level:/level }, 1920x1080, block 60 px | $(echo "$line" |
-        sed -E 's/.*, ([0-9.]+ frames\/s), longest gap ([0-9.]+ ms).*/\1, longest gap between frames \2/') |"
+        sed -E 's/.*, ([0-9.]+ frames\/s), gaps between frames ([0-9.]+ ms) median, ([0-9.]+ ms) at the 99th percentile, longest gap ([0-9.]+ ms).*/\1; gap between frames: median \2, 99th percentile \3, longest \4/') |"
 done
 menu=$(frame menu 800x480 60 1)
 echo "| start to the first main-menu frame, 800x480 | $(echo "$menu" | field "first frame") |"

@@ -34,6 +34,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -41,6 +42,7 @@
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <vector>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -82,14 +84,13 @@ bool wait_for(const std::function<bool()>& done, int ms)
 int run_paced(myscene& scene, myglwidget& gl, int seconds)
 {
     QElapsedTimer wall;
-    qint64 last = -1, longest = 0;
-    int frames = 0;
+    qint64 last = -1;
+    std::vector<double> gaps_ms;
     QObject::connect(&gl, &myglwidget::frameSwapped, [&] {
         const qint64 now = wall.nsecsElapsed();
         if (last >= 0)
-            longest = std::max(longest, now - last);
+            gaps_ms.push_back(static_cast<double>(now - last) / 1e6);
         last = now;
-        ++frames;
     });
     scene.self_drawing = true;
     MainWindow::window_focused = true; // the game draws only a focused window
@@ -101,9 +102,15 @@ int run_paced(myscene& scene, myglwidget& gl, int seconds)
     loop.exec();
     scene.timer->stop();
     const double elapsed = static_cast<double>(wall.elapsed()) / 1000.0;
-    std::printf("paced: %d frames in %.1f s, %.1f frames/s, longest gap %.1f ms, %.2f ms CPU per "
-                "frame\n",
-                frames, elapsed, frames / elapsed, static_cast<double>(longest) / 1e6,
+    const int frames = static_cast<int>(gaps_ms.size()) + (last >= 0 ? 1 : 0);
+    std::sort(gaps_ms.begin(), gaps_ms.end());
+    auto gap_at = [&](double share) {
+        return gaps_ms.empty() ? 0.0
+                               : gaps_ms[static_cast<size_t>(share * (gaps_ms.size() - 1))];
+    };
+    std::printf("paced: %d frames in %.1f s, %.1f frames/s, gaps between frames %.1f ms median, "
+                "%.1f ms at the 99th percentile, longest gap %.1f ms, %.2f ms CPU per frame\n",
+                frames, elapsed, frames / elapsed, gap_at(0.5), gap_at(0.99), gap_at(1.0),
                 (cpu_seconds() - cpu_start) * 1000.0 / std::max(frames, 1));
     return 0;
 }
