@@ -447,8 +447,8 @@ void myglwidget::paintGL()
 {
     glClear(GL_COLOR_BUFFER_BIT);
     glActiveTexture(GL_TEXTURE0);
-    // A grab's framebuffer object binds a texture of its own in this
-    // context: bind the atlas again.
+    // Making the frame's framebuffer and copying it bind textures of their
+    // own in this context: bind the atlas again.
     glBindTexture(GL_TEXTURE_2D, atlas_texture);
 
     scene_manager* manager = scene_manager::current();

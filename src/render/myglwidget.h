@@ -6,11 +6,11 @@
 // each repaint hands the top scene's view position to the scene and lets it
 // draw its items through the GL seam.
 //
-// Frames go straight into a native GL window that fills the widget. A GL
-// widget drawing into its own framebuffer object would have Qt copy every
-// frame into the window with further full-screen passes, which without a GPU
-// cost more than the drawing itself. The GL window lets input through, so
-// the mouse still reaches this widget and the keys the view.
+// Frames are drawn into a framebuffer of their own and copied into a native
+// GL window that fills the widget. Qt's GL widget would bring every frame
+// into the window with further full-screen passes of Qt's, which without a
+// GPU cost more than the drawing itself. The GL window lets input through,
+// so the mouse still reaches this widget and the keys the view.
 
 #include <QImage>
 #include <QOpenGLFunctions>
