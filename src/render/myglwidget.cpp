@@ -125,15 +125,17 @@ myglwidget::myglwidget(QWidget* parent) : QWidget(parent)
 
 myglwidget::~myglwidget()
 {
-    if (!gl_context)
-        return;
-    makeCurrent();
+    // Nothing may draw through a backend that is gone.
     if (backend && gl_backend::current() == backend.get())
         gl_backend::install(nullptr);
-    extra_functions::unmake_texture(&atlas_texture);
-    backend.reset();
-    frame.reset();
-    doneCurrent();
+    // GL objects are freed in their context while it can still be made
+    // current; otherwise they go with it.
+    if (initialized && ready_context()) {
+        extra_functions::unmake_texture(&atlas_texture);
+        backend.reset();
+        frame.reset();
+        doneCurrent();
+    }
 }
 
 bool myglwidget::isValid() const
@@ -160,17 +162,14 @@ QOpenGLContext* myglwidget::context() const
 
 bool myglwidget::ready_context()
 {
-    if (initialized) {
-        makeCurrent();
-        return true;
-    }
     if (!surface->handle())
-        return false; // the container has not been shown yet
+        return false; // the container has not been shown yet, or is gone
+    if (initialized)
+        return gl_context->makeCurrent(surface);
     if (!gl_context) {
         gl_context = std::make_unique<QOpenGLContext>();
         gl_context->setFormat(surface->requestedFormat());
         if (!gl_context->create()) {
-            gl_context.reset();
             std::cerr << "Crumbleford: cannot start: no OpenGL context could be made" << std::endl;
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(), [] { QCoreApplication::exit(1); },
