@@ -57,7 +57,10 @@ run_game() {
             echo "FAIL: killed by signal $((code - 128))"
             true
         else
-            echo "exits $code: \"$(head -1 "$work/err")\""
+            # The game's own reason, before whatever Qt or the sound said.
+            local said
+            said=$(grep -h "cannot start" "$work/err" | head -1)
+            echo "exits $code: \"${said:-$(head -1 "$work/err")}\""
         fi
     fi
 }
@@ -120,6 +123,10 @@ row "atlas truncated to 4 KB" "$(case_game eval 'head -c 4096 $stage/textures/cf
 row "atlas of the wrong size (64 x 64)" \
     "$(case_game eval 'convert -size 64x64 xc:red PNG32:$data/textures/cf_2048.png')" "not read"
 row "atlas replaced by junk" "$(case_game eval 'junk 8192 >$data/textures/cf_2048.png')" "not read"
+
+# A display without OpenGL: Qt's X platform with no GL integration at all.
+row "a display without OpenGL (QT_XCB_GL_INTEGRATION=none)" \
+    "$(QT_XCB_GL_INTEGRATION=none case_game true)" "not read"
 
 # Lists.
 row "map list missing" "$(case_game rm "$data/maps/menu/menus.list")" "not read"
