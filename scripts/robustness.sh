@@ -82,7 +82,9 @@ run_sim() { # level [script]
 }
 
 table=$work/table
-row() { echo "| $1 | $2 | $3 |" | tee -a "$table"; }
+# Junk that a program echoes back could break the table: every byte that is
+# not printable ASCII becomes "?".
+row() { echo "| $1 | $2 | $3 |" | LC_ALL=C tr -c '[:print:]\n' '?' | tee -a "$table"; }
 
 echo "| Input | Game | Simulator |"
 echo "|---|---|---|"
