@@ -145,3 +145,24 @@ TEST(FirstScreen, RefusesToOpenAWindowWithoutTheAtlas)
     // It stopped before creating any GL context.
     EXPECT_FALSE(QString::fromLocal8Bit(game.out).contains("Max texture units"));
 }
+
+TEST(FirstScreen, RefusesToStartOnADisplayWithoutOpenGL)
+{
+    if (!have_display())
+        GTEST_SKIP() << "no X display";
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    QProcessEnvironment env = game_environment(home.path());
+    // Qt's X platform with no GL integration at all: no context can be made.
+    env.insert("QT_XCB_GL_INTEGRATION", "none");
+    running_game game(QStringLiteral(CF_GAME_BINARY), env);
+    ASSERT_TRUE(game.process.waitForStarted(10000));
+    const bool finished = game.process.waitForFinished(20000);
+    game.stop();
+    ASSERT_TRUE(finished) << "the game kept running without OpenGL";
+    EXPECT_EQ(game.process.exitStatus(), QProcess::NormalExit) << "it crashed";
+    EXPECT_EQ(game.process.exitCode(), 1);
+    EXPECT_TRUE(QString::fromLocal8Bit(game.err).contains(
+        "Crumbleford: cannot start: no OpenGL context could be made"))
+        << game.err.toStdString();
+}
