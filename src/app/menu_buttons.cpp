@@ -12,19 +12,6 @@
 #include <QCoreApplication>
 #include <QGraphicsSceneMouseEvent>
 
-namespace
-{
-
-void push(myscene* s)
-{
-    if (scene_manager* manager = scene_manager::current())
-        manager->add_scene(s);
-    else
-        delete s;
-}
-
-} // namespace
-
 menu_button::menu_button(myscene* scene, int size, float** picture) : picture(picture)
 {
     this->scene = scene;
@@ -69,14 +56,15 @@ play_button::play_button(myscene* scene) : menu_button(scene, 120, &spriteman::t
 
 void play_button::act()
 {
-    push(new map_select_scene());
+    scene_manager::push(new map_select_scene());
 }
 
 help_button::help_button(myscene* scene) : menu_button(scene, 120, &spriteman::tex_help_icon) {}
 
 void help_button::act()
 {
-    push(new tex_scrolling_view(spriteman::tex_help_first, spriteman::tex_help_second, nullptr));
+    scene_manager::push(
+        new tex_scrolling_view(spriteman::tex_help_first, spriteman::tex_help_second, nullptr));
 }
 
 credits_button::credits_button(myscene* scene)
@@ -86,14 +74,14 @@ credits_button::credits_button(myscene* scene)
 
 void credits_button::act()
 {
-    push(new tex_scrolling_view(spriteman::tex_credits, nullptr, nullptr));
+    scene_manager::push(new tex_scrolling_view(spriteman::tex_credits, nullptr, nullptr));
 }
 
 editor_button::editor_button(myscene* scene) : menu_button(scene, 60, &spriteman::tex_pencil) {}
 
 void editor_button::act()
 {
-    push(new editor_scene(cfg::own_levels_directory));
+    scene_manager::push(new editor_scene(cfg::own_levels_directory));
 }
 
 quit_button::quit_button(myscene* scene) : menu_button(scene, 120, &spriteman::tex_quit) {}

@@ -15,6 +15,14 @@ scene_manager* scene_manager::current()
     return instance;
 }
 
+void scene_manager::push(myscene* s)
+{
+    if (instance)
+        instance->add_scene(s);
+    else
+        delete s;
+}
+
 scene_manager::scene_manager(myscene* first, view* v, progress_manager* pm)
 {
     _view_static_ptr = v;

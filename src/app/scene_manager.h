@@ -32,6 +32,9 @@ class scene_manager
     static progress_manager* _progress_manager_static_ptr;
     // The manager in charge, reached by scenes that push or pop screens.
     static scene_manager* current();
+    // Pushes s onto the current manager's stack; with no manager (a scene
+    // made outside the game) s is deleted, since nothing would own it.
+    static void push(myscene* s);
 
   private:
     void show(myscene* s);

@@ -29,14 +29,6 @@ constexpr int drag_slop = 10;
 const unsigned int stock_types[] = {0,          cfg::static0, cfg::spike,
                                     cfg::cloud, cfg::falling, cfg::destroyer};
 
-void push(myscene* s)
-{
-    if (scene_manager* manager = scene_manager::current())
-        manager->add_scene(s);
-    else
-        delete s;
-}
-
 } // namespace
 
 editor_scene::editor_scene(const std::string& store_directory, QObject* parent)
@@ -239,7 +231,8 @@ bool editor_scene::try_level()
         show_message("CANNOT WRITE TRY FILE");
         return false;
     }
-    push(new level_scene(name.empty() ? "TRYOUT" : name, store.tryout_path(), false));
+    scene_manager::push(
+        new level_scene(name.empty() ? "TRYOUT" : name, store.tryout_path(), false));
     return true;
 }
 
@@ -396,7 +389,7 @@ void editor_scene::keyPressEvent(QKeyEvent* e)
         mode = mode_t::naming;
         return;
     case Qt::Key_O:
-        push(new own_levels_scene(this));
+        scene_manager::push(new own_levels_scene(this));
         return;
     case Qt::Key_Plus:
     case Qt::Key_Equal:
@@ -462,7 +455,7 @@ bool editor_scene::top_bar_press(int x)
         save();
         return true;
     case 5:
-        push(new own_levels_scene(this));
+        scene_manager::push(new own_levels_scene(this));
         return true;
     case 6:
         zoom(1);
