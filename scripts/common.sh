@@ -14,14 +14,24 @@ TEST_PACKAGES=(
     desktop-file-utils appstream
 )
 XVFB_PACKAGES=(xvfb xauth)
-FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The sanitizer and libFuzzer runtimes: see ensure_fuzz_packages.
+FUZZ_PACKAGES=(clang)
 
 # Installs those of the named packages that are not installed yet; asks apt
 # for its package lists only when something is missing.
 ensure_packages() {
-    local missing=() p
+    local missing=() p have
+    # Installed packages and the names they provide: a release may fold a
+    # package into another that provides its name (Debian 13's qt6-base-dev
+    # provides libqt6opengl6-dev), and apt installs such a name through it.
+    have=$(dpkg-query -W -f='${db:Status-Abbrev}|${Package}|${Provides}\n' 2>/dev/null |
+        awk -F'|' '$1 ~ /^.i/ {
+            print $2
+            n = split($3, provided, ", ")
+            for (i = 1; i <= n; i++) { sub(/ .*/, "", provided[i]); print provided[i] }
+        }')
     for p in "$@"; do
-        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        if ! grep -qxF "$p" <<<"$have"; then
             missing+=("$p")
         fi
     done
@@ -36,6 +46,16 @@ ensure_packages() {
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
     "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive \
         apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Installs clang and the runtime package of the same major version, which
+# each release names after its own default clang (libclang-rt-14-dev on
+# Debian 12, libclang-rt-19-dev on Debian 13).
+ensure_fuzz_packages() {
+    ensure_packages "$@" "${FUZZ_PACKAGES[@]}"
+    local major
+    major=$(clang -dumpversion | cut -d. -f1)
+    ensure_packages "libclang-rt-${major}-dev"
 }
 
 # Compiler cache, when ccache is installed and its directory is writable:

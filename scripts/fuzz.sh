@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 . scripts/common.sh
 
 seconds=${1:-60}
-ensure_packages "${BUILD_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+ensure_fuzz_packages "${BUILD_PACKAGES[@]}"
 use_ccache
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCF_FUZZ=ON -DCF_BUILD_TESTS=OFF \
