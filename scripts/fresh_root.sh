@@ -52,19 +52,29 @@ if [ ! -s "$tarball" ]; then
 fi
 
 root=$(mktemp -d "$cache/run-$release.XXXXXX")
-# mktemp makes it 0700, which would lock apt's own user out of the root.
-chmod 755 "$root"
 mounts=()
 
-cleanup() {
-    local status=$? pid i
-    # Whatever the command left running inside (a virtual X server, say)
-    # would keep the mounts busy.
+# The processes running inside the root, and only those.
+inside() {
+    local pid
     for pid in $(ls /proc | grep -E '^[0-9]+$'); do
         if [ "$(readlink "/proc/$pid/root" 2>/dev/null)" = "$root" ]; then
-            kill "$pid" 2>/dev/null || true
+            echo "$pid"
         fi
     done
+}
+
+cleanup() {
+    local status=$? pids i
+    # Whatever the command left running inside (a virtual X server, say)
+    # would keep the mounts busy.
+    pids=$(inside)
+    if [ -n "$pids" ]; then
+        kill $pids 2>/dev/null || true
+        sleep 2
+        pids=$(inside)
+        [ -z "$pids" ] || kill -KILL $pids 2>/dev/null || true
+    fi
     for ((i = ${#mounts[@]} - 1; i >= 0; i--)); do
         umount "${mounts[i]}" 2>/dev/null || umount -l "${mounts[i]}" || true
     done
@@ -82,6 +92,8 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 tar --numeric-owner -C "$root" -xzf "$tarball"
+# mktemp made it 0700, which would lock apt's own user out of the root.
+chmod 755 "$root"
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 # The committed state, not the build directories or unsaved edits.
 mkdir -p "$root/root/crumbleford"
@@ -103,14 +115,24 @@ mount --make-private "$root/dev"
 mount_in devpts devpts dev/pts newinstance,ptmxmode=0666
 mount_in tmpfs tmpfs dev/shm mode=1777
 mount_in tmpfs tmpfs tmp mode=1777
+# X servers also listen on abstract sockets, which a chroot shares with the
+# host: a virtual X server started inside must see the host's displays to
+# pick a free number, and the host's must see it.
+if [ ! -d /tmp/.X11-unix ]; then
+    mkdir -m 1777 /tmp/.X11-unix
+fi
+mkdir -p "$root/tmp/.X11-unix"
+mount --bind /tmp/.X11-unix "$root/tmp/.X11-unix"
+mounts+=("$root/tmp/.X11-unix")
 
 echo "== Running in $release: $command"
-set +e
+# Waited for in the background, so that Ctrl+C or a kill reaches the trap
+# at once and the trap ends what runs inside.
 chroot "$root" /usr/bin/env -i HOME=/root USER=root LOGNAME=root SHELL=/bin/bash \
     PATH=/usr/local/sbin:/usr/local/bin:/usr/sbin:/usr/bin:/sbin:/bin \
     TERM="${TERM:-dumb}" \
-    /bin/bash -c 'cd /root/crumbleford && eval "$1"' fresh_root "$command"
-status=$?
-set -e
+    /bin/bash -c 'cd /root/crumbleford && eval "$1"' fresh_root "$command" <&0 &
+status=0
+wait $! || status=$?
 echo "== $release: exit status $status"
 exit $status
