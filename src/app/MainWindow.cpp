@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 
+#include "input_table.h"
+
 #include <QApplication>
 #include <QDebug>
 #include <QKeySequence>
@@ -18,8 +20,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent, Qt::WindowFlags())
     showFullScreen();
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onApplicationFocusChanged);
     // A shortcut, not a key handler: the view hands every key to the scenes.
-    auto* window_key = new QShortcut(QKeySequence(Qt::Key_F11), this);
-    connect(window_key, &QShortcut::activated, this, &MainWindow::toggle_window_mode);
+    for (int key : input::keys_for(input::intent::full_screen)) {
+        auto* window_key = new QShortcut(QKeySequence(key), this);
+        connect(window_key, &QShortcut::activated, this, &MainWindow::toggle_window_mode);
+    }
     setWindowTitle(QStringLiteral("Crumbleford"));
     // A window can be dragged tiny; below this the world has no room left
     // under the 68-pixel HUD band.

@@ -8,8 +8,6 @@
 #include "scene_manager.h"
 #include "sound_sink.h"
 
-#include <QKeyEvent>
-
 level_scene::level_scene(const std::string& name)
     : level_scene(name, cfg::levels_directory + name + cfg::level_suffix, true)
 {
@@ -86,51 +84,27 @@ void level_scene::open_failed_menu()
     new igm_rewind(this, menu, true);
 }
 
-namespace
+bool level_scene::intent_event(const input::meaning& m, bool pressed, bool repeat)
 {
-
-// Which held-key flag a movement key drives, as the character reads them.
-bool* held_flag(int key, bool& left, bool& right, bool& jump, bool& down)
-{
-    switch (key) {
-    case Qt::Key_Left:
-    case Qt::Key_D:
-        return &left;
-    case Qt::Key_Right:
-    case Qt::Key_L:
-        return &right;
-    case Qt::Key_Up:
-    case Qt::Key_O:
-    case Qt::Key_E:
-        return &jump;
-    case Qt::Key_Down:
-        return &down;
-    default:
-        return nullptr;
+    // The player's hands, whatever the world does with them: a rewind
+    // restores exactly these.
+    if (!repeat) {
+        switch (m.play) {
+        case input::intent::walk_left:
+            left_down = pressed;
+            break;
+        case input::intent::walk_right:
+            right_down = pressed;
+            break;
+        case input::intent::jump:
+            jump_down = pressed;
+            break;
+        case input::intent::hold_down:
+            down_down = pressed;
+            break;
+        default:
+            break;
+        }
     }
-}
-
-} // namespace
-
-void level_scene::keyPressEvent(QKeyEvent* e)
-{
-    if (e->isAutoRepeat()) {
-        game_scene::keyPressEvent(e);
-        return;
-    }
-    if (bool* flag = held_flag(e->key(), left_down, right_down, jump_down, down_down))
-        *flag = true;
-    if (e->key() == Qt::Key_Z && !menu) {
-        rewind();
-        return;
-    }
-    game_scene::keyPressEvent(e);
-}
-
-void level_scene::keyReleaseEvent(QKeyEvent* e)
-{
-    if (!e->isAutoRepeat())
-        if (bool* flag = held_flag(e->key(), left_down, right_down, jump_down, down_down))
-            *flag = false;
-    game_scene::keyReleaseEvent(e);
+    return game_scene::intent_event(m, pressed, repeat);
 }

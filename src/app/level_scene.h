@@ -30,8 +30,7 @@ class level_scene : public game_scene
     void open_pause_menu() override;
     void open_failed_menu() override;
 
-    void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
+    bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
 
     // Two seconds of play.
     static constexpr long long rewind_ticks = 60;

@@ -2,6 +2,7 @@
 
 #include "myglitem.h"
 
+#include <QKeyEvent>
 #include <QTimer>
 
 myscene::myscene(QObject* parent) : QGraphicsScene(parent), timer(new QTimer(this))
@@ -26,6 +27,16 @@ myscene::~myscene()
 void myscene::mouseDoubleClickEvent(QGraphicsSceneMouseEvent* e)
 {
     mousePressEvent(e);
+}
+
+void myscene::keyPressEvent(QKeyEvent* e)
+{
+    e->setAccepted(intent_event(input::key_meaning(e->key()), true, e->isAutoRepeat()));
+}
+
+void myscene::keyReleaseEvent(QKeyEvent* e)
+{
+    e->setAccepted(intent_event(input::key_meaning(e->key()), false, e->isAutoRepeat()));
 }
 
 void myscene::add_gl_item(myglitem* item)

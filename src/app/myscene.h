@@ -5,10 +5,13 @@
 // drawing list of GL items sorted by depth. The scene manager owns scenes and
 // runs only the top one's timer.
 
+#include "input_table.h"
+
 #include <QGraphicsScene>
 #include <list>
 
 class QGraphicsSceneMouseEvent;
+class QKeyEvent;
 class QTimer;
 class myglitem;
 
@@ -30,6 +33,16 @@ class myscene : public QGraphicsScene
     // While a scene takes typed text (a name being entered), every letter
     // key is its own, the sound toggle's M included.
     virtual bool takes_text() const { return false; }
+    // What a key or pad button means reaches the screen here, pressed or
+    // let go; a held key's automatic repeats come with `repeat` set. True
+    // when the screen acted on it.
+    virtual bool intent_event(const input::meaning&, bool /*pressed*/, bool /*repeat*/)
+    {
+        return false;
+    }
+    // Keys reach a screen only as what they mean.
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
 
     // Milliseconds between ticks: 1000 / ticks_per_second, truncated.
     int tick_period() const { return static_cast<int>(1000 / ticks_per_second); }

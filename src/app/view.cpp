@@ -78,7 +78,8 @@ void view::keyPressEvent(QKeyEvent* e)
     myscene* top = manager ? manager->top() : nullptr;
     if (!top)
         return;
-    if (e->key() == Qt::Key_M && !e->isAutoRepeat() && !top->takes_text()) {
+    if (input::key_meaning(e->key()).play == input::intent::mute && !e->isAutoRepeat() &&
+        !top->takes_text()) {
         sound_sink::toggle_mute();
         return;
     }

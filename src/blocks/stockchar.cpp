@@ -117,27 +117,33 @@ void stockchar::activate_doors()
 
 void stockchar::keyPressEvent(QKeyEvent* e)
 {
-    switch (e->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_O:
-    case Qt::Key_E:
+    press(input::key_meaning(e->key()).play);
+}
+
+void stockchar::keyReleaseEvent(QKeyEvent* e)
+{
+    release(input::key_meaning(e->key()).play);
+}
+
+void stockchar::press(input::intent i)
+{
+    switch (i) {
+    case input::intent::jump:
         jump_held = true;
         break;
-    case Qt::Key_Down:
+    case input::intent::hold_down:
         down_held = true;
         break;
-    case Qt::Key_Left:
-    case Qt::Key_D:
+    case input::intent::walk_left:
         left_held = true;
         break;
-    case Qt::Key_Right:
-    case Qt::Key_L:
+    case input::intent::walk_right:
         right_held = true;
         break;
-    case Qt::Key_C:
+    case input::intent::switch_character:
         left_held = right_held = jump_held = down_held = false;
         break;
-    case Qt::Key_Space:
+    case input::intent::door:
         activate_doors();
         break;
     default:
@@ -145,23 +151,19 @@ void stockchar::keyPressEvent(QKeyEvent* e)
     }
 }
 
-void stockchar::keyReleaseEvent(QKeyEvent* e)
+void stockchar::release(input::intent i)
 {
-    switch (e->key()) {
-    case Qt::Key_Up:
-    case Qt::Key_O:
-    case Qt::Key_E:
+    switch (i) {
+    case input::intent::jump:
         jump_held = false;
         break;
-    case Qt::Key_Down:
+    case input::intent::hold_down:
         down_held = false;
         break;
-    case Qt::Key_Left:
-    case Qt::Key_D:
+    case input::intent::walk_left:
         left_held = false;
         break;
-    case Qt::Key_Right:
-    case Qt::Key_L:
+    case input::intent::walk_right:
         right_held = false;
         break;
     default:

@@ -5,6 +5,7 @@
 // slides along what it meets without pushing, is pushed by clouds and
 // falling blocks, opens doors and carries a three-slot drawing stock.
 
+#include "input_table.h"
 #include "stockblock.h"
 
 class QKeyEvent;
@@ -27,6 +28,9 @@ class stockchar : public stockblock
     void push(unsigned char dir, long long pos, int force, stockblock* pusher) override;
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+    // What a pressed or released key means for a character.
+    void press(input::intent i);
+    void release(input::intent i);
 
     // Triggers every door (exit of our colour, or entrance) we overlap.
     void activate_doors();

@@ -7,9 +7,6 @@
 #include "spriteman.h"
 #include "stockchar.h"
 
-#include <QCoreApplication>
-#include <QKeyEvent>
-
 hud_button::hud_button(game_scene* scene, hud* owner, bool right_packed)
     : owner(owner), world(scene), right_packed(right_packed)
 {
@@ -56,12 +53,13 @@ void hud_button::resizeGL()
     set_quad(vertices, left, top, left + edge, top + edge);
 }
 
-void hud_button::send_key(int key, const char* text)
+void hud_button::send(input::intent play)
 {
-    // Sent, not posted, so it is handled before the press returns, and
-    // exactly like a typed key (not spontaneous).
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString::fromLatin1(text));
-    QCoreApplication::sendEvent(world, &press);
+    // Only the playing half: the door button never places a block in
+    // drawing mode as Space does.
+    input::meaning m;
+    m.play = play;
+    world->intent_event(m, true, false);
 }
 
 go_back::go_back(game_scene* scene, hud* owner) : hud_button(scene, owner, false) {}
@@ -142,7 +140,7 @@ open_the_door::open_the_door(game_scene* scene, hud* owner) : hud_button(scene, 
 
 void open_the_door::clicked(int, int)
 {
-    send_key(Qt::Key_Space, "space");
+    send(input::intent::door);
 }
 
 const float* open_the_door::texture()
@@ -154,7 +152,7 @@ rewind_button::rewind_button(game_scene* scene, hud* owner) : hud_button(scene, 
 
 void rewind_button::clicked(int, int)
 {
-    send_key(Qt::Key_Z, "z");
+    send(input::intent::rewind);
 }
 
 const float* rewind_button::texture()
@@ -193,7 +191,7 @@ character_switch::character_switch(game_scene* scene, hud* owner) : hud_button(s
 
 void character_switch::clicked(int, int)
 {
-    send_key(Qt::Key_C, "c");
+    send(input::intent::switch_character);
 }
 
 const float* character_switch::texture()

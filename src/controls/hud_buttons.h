@@ -30,8 +30,8 @@ class hud_button : public myglitem
     hud_button(game_scene* scene, hud* owner, bool right_packed);
     // Read at draw time: the atlas tables appear once the GL context exists.
     virtual const float* texture() = 0;
-    // Delivers a key press as if typed, through the scene's key handling.
-    void send_key(int key, const char* text);
+    // Hands the scene a playing intent, as the key bound to it would.
+    void send(input::intent play);
 };
 
 class go_back : public hud_button

@@ -6,6 +6,8 @@
 // the item emits textured quads through the GL seam. Controls also receive
 // presses, drags and releases in viewport pixels.
 
+#include "input_table.h"
+
 #include <QGraphicsItem>
 
 class myscene;
@@ -24,6 +26,9 @@ class myglitem : public QGraphicsItem
     virtual void moved(int, int) {}
     virtual void released(int, int) {}
     virtual void calculate_size() {}
+    // A menu intent from a key or pad button (arrows, confirm, back...);
+    // true when the control took it. Held keys repeat with `repeat` set.
+    virtual bool navigate(input::intent, bool /*repeat*/) { return false; }
 
     // Size of the GL viewport in pixels, read afresh at every layout.
     static int viewport_width();

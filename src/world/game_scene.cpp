@@ -272,7 +272,7 @@ void game_scene::set_held_keys(bool left, bool right, bool jump, bool down)
     }
 }
 
-void game_scene::switch_character(QKeyEvent* e)
+void game_scene::switch_character()
 {
     stockchar* old = focused_char();
     if (!old)
@@ -280,17 +280,17 @@ void game_scene::switch_character(QKeyEvent* e)
     // Held movement keys carry over to the newly selected character.
     const bool left = old->left_held, right = old->right_held;
     const bool jump = old->jump_held, down = old->down_held;
-    old->keyPressEvent(e);
+    old->press(input::intent::switch_character);
     focused = focused + 1;
     if (focused >= characters.size())
         focused = 0;
     stockchar* now = characters[focused];
-    now->keyPressEvent(e);
+    now->press(input::intent::switch_character);
     now->left_held = left;
     now->right_held = right;
     now->jump_held = jump;
     now->down_held = down;
-    tell_listener(replay_event::press, Qt::Key_C);
+    tell_listener(replay_event::press, input::script_key(input::intent::switch_character));
 }
 
 void game_scene::tell_listener(replay_event::kind_t kind, int key)
@@ -421,55 +421,74 @@ void game_scene::process_deletion_queue()
 
 // ---- input routing ----
 
-void game_scene::keyPressEvent(QKeyEvent* e)
+namespace
 {
-    if (e->isAutoRepeat() || menu) {
-        e->ignore();
-        return;
-    }
-    switch (e->key()) {
-    case Qt::Key_P:
-        toggle_drawing();
-        break;
-    case Qt::Key_R:
-        switch_drawer(cfg::drawer_ctrl_type);
-        break;
-    case Qt::Key_V:
-        switch_drawer(cfg::drawer_mv_type);
-        break;
-    case Qt::Key_Q:
-        zoom_in();
-        break;
-    case Qt::Key_A:
-        zoom_out();
-        break;
-    case Qt::Key_Backspace:
-        open_pause_menu();
-        break;
-    case Qt::Key_C:
-        switch_character(e);
-        break;
-    default:
-        if (running) {
-            if (stockchar* ch = focused_char()) {
-                ch->keyPressEvent(e);
-                tell_listener(replay_event::press, e->key());
-            }
-        }
-        break;
-    }
+
+// The intents a character acts on; the rest belong to the scene.
+bool moves_character(input::intent i)
+{
+    using input::intent;
+    return i == intent::walk_left || i == intent::walk_right || i == intent::jump ||
+           i == intent::hold_down || i == intent::door;
 }
 
-void game_scene::keyReleaseEvent(QKeyEvent* e)
+} // namespace
+
+bool game_scene::intent_event(const input::meaning& m, bool pressed, bool repeat)
 {
-    if (!e->isAutoRepeat() && running && !menu) {
+    using input::intent;
+    // The open menu takes every key, and nothing of it reaches the world.
+    if (menu)
+        return pressed && menu->navigate(m.menu, repeat);
+    if (pressed && (drawer_kind & cfg::drawer_drawer_type) && drawer &&
+        drawer->navigate(m.menu, repeat))
+        return true;
+    if (repeat)
+        return false;
+    if (!pressed) {
+        if (!running || !moves_character(m.play))
+            return false;
         if (stockchar* ch = focused_char()) {
-            ch->keyReleaseEvent(e);
-            tell_listener(replay_event::release, e->key());
+            ch->release(m.play);
+            tell_listener(replay_event::release, input::script_key(m.play));
         }
-        return;
+        return true;
     }
-    e->ignore();
+    switch (m.play) {
+    case intent::drawing_mode:
+        toggle_drawing();
+        return true;
+    case intent::steer:
+        switch_drawer(cfg::drawer_ctrl_type);
+        return true;
+    case intent::scroll:
+        switch_drawer(cfg::drawer_mv_type);
+        return true;
+    case intent::zoom_in:
+        zoom_in();
+        return true;
+    case intent::zoom_out:
+        zoom_out();
+        return true;
+    case intent::pause:
+        open_pause_menu();
+        return true;
+    case intent::switch_character:
+        switch_character();
+        return true;
+    case intent::rewind:
+        rewind();
+        return true;
+    default:
+        break;
+    }
+    if (!running || !moves_character(m.play))
+        return false;
+    if (stockchar* ch = focused_char()) {
+        ch->press(m.play);
+        tell_listener(replay_event::press, input::script_key(m.play));
+    }
+    return true;
 }
 
 myglitem* game_scene::captured() const

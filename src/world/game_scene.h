@@ -72,7 +72,7 @@ class game_scene : public myscene
     // the listener which keys that pressed or released.
     void set_held_keys(bool left, bool right, bool jump, bool down);
     // C: the focus moves on and the held keys go with it.
-    void switch_character(QKeyEvent* e);
+    void switch_character();
 
     // The two halves of a tick that change the world: the movers (only
     // while it runs), then the exits and deletions queued meanwhile.
@@ -83,8 +83,9 @@ class game_scene : public myscene
     // P key and the brush button: drawing toggles back to steering.
     void toggle_drawing();
 
-    void keyPressEvent(QKeyEvent* e) override;
-    void keyReleaseEvent(QKeyEvent* e) override;
+    // Keys and pad buttons: the open menu takes them all, the drawing
+    // cursor its own, the rest act on the scene or the focused character.
+    bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
 
     // Pointer routing in view pixels; the graphics-scene mouse handlers
     // convert and call these.

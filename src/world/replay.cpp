@@ -146,12 +146,7 @@ void apply_replay_event(game_scene& scene, const replay_event& e, std::ostream& 
             << (ok ? "ok" : "refused") << '\n';
         return;
     }
-    QKeyEvent key(e.kind == replay_event::press ? QEvent::KeyPress : QEvent::KeyRelease, e.key,
-                  Qt::NoModifier, QString::fromStdString(e.key_text));
-    if (e.kind == replay_event::press)
-        scene.keyPressEvent(&key);
-    else
-        scene.keyReleaseEvent(&key);
+    scene.intent_event(input::key_meaning(e.key), e.kind == replay_event::press, false);
 }
 
 replay_script parse_replay_script(std::istream& in)

@@ -4,7 +4,6 @@
 #include "placement.h"
 #include "stockchar.h"
 
-#include <QKeyEvent>
 #include <algorithm>
 #include <iostream>
 #include <sstream>
@@ -43,18 +42,18 @@ void replay_input(game_scene& scene, const replay_event& e)
         return;
     }
     const bool press = e.kind == replay_event::press;
-    QKeyEvent key(press ? QEvent::KeyPress : QEvent::KeyRelease, e.key, Qt::NoModifier);
-    if (press && e.key == Qt::Key_C) {
-        scene.switch_character(&key);
+    const input::intent play = input::key_meaning(e.key).play;
+    if (press && play == input::intent::switch_character) {
+        scene.switch_character();
         return;
     }
     stockchar* ch = scene.focused_char();
     if (!ch)
         return;
     if (press)
-        ch->keyPressEvent(&key);
+        ch->press(play);
     else
-        ch->keyReleaseEvent(&key);
+        ch->release(play);
 }
 
 void rewind_log::restore(game_scene& scene, const std::string& level_path, long long world_tick)
