@@ -25,6 +25,16 @@ export XDG_RUNTIME_DIR=$work/run
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 export DISPLAY=$XVFB_DISPLAY
 
+# ImageMagick 7 (Debian 13) converts with magick and keeps convert only as
+# a deprecated alias; ImageMagick 6 (Debian 12) has convert alone.
+im_convert() {
+    if command -v magick >/dev/null 2>&1; then
+        magick "$@"
+    else
+        convert "$@"
+    fi
+}
+
 fresh_data() {
     rm -rf "$data"
     mkdir -p "$data"
@@ -123,7 +133,7 @@ row "grid of 10000 x 400 cells and 5000 objects" \
 row "atlas missing" "$(case_game rm "$data/textures/cf_2048.png")" "not read"
 row "atlas truncated to 4 KB" "$(case_game eval 'head -c 4096 $stage/textures/cf_2048.png >$data/textures/cf_2048.png')" "not read"
 row "atlas of the wrong size (64 x 64)" \
-    "$(case_game eval 'convert -size 64x64 xc:red PNG32:$data/textures/cf_2048.png')" "not read"
+    "$(case_game eval 'im_convert -size 64x64 xc:red PNG32:$data/textures/cf_2048.png')" "not read"
 row "atlas replaced by junk" "$(case_game eval 'junk 8192 >$data/textures/cf_2048.png')" "not read"
 
 # A display without OpenGL: Qt's X platform with no GL integration at all.
