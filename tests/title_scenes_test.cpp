@@ -214,7 +214,7 @@ TEST(ScrollingPage, HelpPagesFillTheWidthAndChainThroughTheirArrows)
     ASSERT_NE(second, nullptr);
     ASSERT_NE(second, first);
     EXPECT_EQ(second->page, spriteman::tex_help_second);
-    EXPECT_EQ(second->next_page, nullptr);
+    EXPECT_EQ(second->next_page, spriteman::tex_help_third);
 
     // The back arrow closes the page at its next tick.
     v.view.setScene(second);

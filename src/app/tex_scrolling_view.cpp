@@ -17,6 +17,17 @@ namespace
 
 constexpr int arrow_size = 60; // pixels
 
+// The help pages follow one another; the page after the last is none.
+float* page_after(const float* page)
+{
+    float* const chain[] = {spriteman::tex_help_first, spriteman::tex_help_second,
+                            spriteman::tex_help_third};
+    for (int i = 0; i + 1 < 3; ++i)
+        if (page && page == chain[i])
+            return chain[i + 1];
+    return nullptr;
+}
+
 } // namespace
 
 tex_scrolling_view::tex_scrolling_view(float* page, float* next_page, QObject* parent)
@@ -129,7 +140,8 @@ void tex_scrolling_view::mousePressEvent(QGraphicsSceneMouseEvent* e)
     if (py < arrow_size && px > w - arrow_size) {
         if (next_page)
             if (scene_manager* manager = scene_manager::current())
-                manager->add_scene(new tex_scrolling_view(next_page, nullptr, nullptr));
+                manager->add_scene(
+                    new tex_scrolling_view(next_page, page_after(next_page), nullptr));
         return;
     }
     busy = false;

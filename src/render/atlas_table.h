@@ -78,6 +78,12 @@ constexpr rect switch_ctrl{248, 496, 60, 60};
 constexpr rect open_the_door{372, 496, 60, 60};
 constexpr rect brush{434, 496, 60, 60};
 constexpr rect rewind{248, 434, 60, 60};
+// Keyboard and pad play: the focus frame is stretched by its corners around
+// whatever has the focus; the drawing cursor and its cloud-direction arrow
+// (drawn pointing right, turned by the texture coordinates).
+constexpr rect focus_frame{310, 434, 60, 60};
+constexpr rect cursor{372, 434, 60, 60};
+constexpr rect cursor_arrow{434, 434, 60, 60};
 constexpr rect sound_on{372, 620, 60, 60};
 constexpr rect sound_off{434, 620, 60, 60};
 constexpr rect pencil{1302, 992, 60, 60};
@@ -88,6 +94,7 @@ constexpr rect level_passed{0, 1178, 620, 60};
 constexpr rect credits{1426, 0, 622, 1240};
 constexpr rect help_first{0, 1248, 800, 800};
 constexpr rect help_second{800, 1248, 800, 800};
+constexpr rect help_third{1600, 1248, 448, 800}; // the pad and the menu keys
 constexpr rect bg_non_grassy{620, 496, 800, 480};
 constexpr rect grassy_up{620, 0, 800, 193};
 constexpr rect grassy_center{620, 193, 800, 42};

@@ -33,6 +33,9 @@ float* spriteman::tex_switch_ctrl = nullptr;
 float* spriteman::tex_open_the_door = nullptr;
 float* spriteman::tex_brush = nullptr;
 float* spriteman::tex_rewind = nullptr;
+float* spriteman::tex_focus_frame = nullptr;
+float* spriteman::tex_cursor = nullptr;
+float* spriteman::tex_cursor_arrow = nullptr;
 float* spriteman::tex_sound_on = nullptr;
 float* spriteman::tex_sound_off = nullptr;
 float* spriteman::tex_pencil = nullptr;
@@ -43,6 +46,7 @@ float* spriteman::tex_level_passed = nullptr;
 float* spriteman::tex_credits = nullptr;
 float* spriteman::tex_help_first = nullptr;
 float* spriteman::tex_help_second = nullptr;
+float* spriteman::tex_help_third = nullptr;
 float* spriteman::tex_bg_non_grassy = nullptr;
 float* spriteman::tex_grassy_up = nullptr;
 float* spriteman::tex_grassy_center = nullptr;
@@ -81,6 +85,9 @@ const single_cell single_cells[] = {
     {&spriteman::tex_open_the_door, atlas::open_the_door},
     {&spriteman::tex_brush, atlas::brush},
     {&spriteman::tex_rewind, atlas::rewind},
+    {&spriteman::tex_focus_frame, atlas::focus_frame},
+    {&spriteman::tex_cursor, atlas::cursor},
+    {&spriteman::tex_cursor_arrow, atlas::cursor_arrow},
     {&spriteman::tex_sound_on, atlas::sound_on},
     {&spriteman::tex_sound_off, atlas::sound_off},
     {&spriteman::tex_pencil, atlas::pencil},
@@ -91,6 +98,7 @@ const single_cell single_cells[] = {
     {&spriteman::tex_credits, atlas::credits},
     {&spriteman::tex_help_first, atlas::help_first},
     {&spriteman::tex_help_second, atlas::help_second},
+    {&spriteman::tex_help_third, atlas::help_third},
     {&spriteman::tex_bg_non_grassy, atlas::bg_non_grassy},
     {&spriteman::tex_grassy_up, atlas::grassy_up},
     {&spriteman::tex_grassy_center, atlas::grassy_center},

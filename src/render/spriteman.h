@@ -38,6 +38,9 @@ class spriteman
     static float* tex_open_the_door;
     static float* tex_brush;
     static float* tex_rewind;
+    static float* tex_focus_frame;
+    static float* tex_cursor;
+    static float* tex_cursor_arrow;
     static float* tex_sound_on;
     static float* tex_sound_off;
     static float* tex_pencil;
@@ -48,6 +51,7 @@ class spriteman
     static float* tex_credits;
     static float* tex_help_first;
     static float* tex_help_second;
+    static float* tex_help_third;
     static float* tex_bg_non_grassy;
     static float* tex_grassy_up;
     static float* tex_grassy_center;

@@ -9,6 +9,7 @@
 
 #include "atlas_table.h"
 #include "backgrounds.h"
+#include "focus_sprites.h"
 #include "pages.h"
 #include "paint_kit.h"
 #include "ui_sprites.h"
@@ -66,6 +67,9 @@ void draw_interface(QPainter& p)
     in_cell(p, atlas::open_the_door, [&] { art::draw_open_door_icon(p); });
     in_cell(p, atlas::brush, [&] { art::draw_brush_icon(p); });
     in_cell(p, atlas::rewind, [&] { art::draw_rewind_icon(p); });
+    in_cell(p, atlas::focus_frame, [&] { art::draw_focus_frame(p); });
+    in_cell(p, atlas::cursor, [&] { art::draw_cursor(p); });
+    in_cell(p, atlas::cursor_arrow, [&] { art::draw_cursor_arrow(p); });
     in_cell(p, atlas::sound_on, [&] { art::draw_sound_icon(p, true); });
     in_cell(p, atlas::sound_off, [&] { art::draw_sound_icon(p, false); });
     for (int c = 0; c < 4; ++c)
@@ -91,6 +95,7 @@ void draw_pictures(QPainter& p)
     in_cell(p, atlas::grassy_down, [&] { art::draw_menu_ground(p); });
     in_cell(p, atlas::help_first, [&] { art::draw_help_controls(p); });
     in_cell(p, atlas::help_second, [&] { art::draw_help_blocks(p); });
+    in_cell(p, atlas::help_third, [&] { art::draw_help_pad(p); });
     in_cell(p, atlas::credits, [&] { art::draw_credits_page(p); });
 }
 

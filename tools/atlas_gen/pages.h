@@ -13,6 +13,7 @@ namespace art
 
 void draw_help_controls(QPainter& p); // 800 x 800, first help page
 void draw_help_blocks(QPainter& p);   // 800 x 800, second help page
+void draw_help_pad(QPainter& p);      // 448 x 800, third: the pad and the menu keys
 void draw_credits_page(QPainter& p);  // 622 x 1240
 
 } // namespace art
