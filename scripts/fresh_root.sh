@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a command as root in a fresh, minimal Debian root of the named release
-# with a copy of this checkout's committed files, as a new user would meet
+# with a copy of this checkout's committed files (and of ../shared, the
+# reference cases beside it, when there is one), as a new user would meet
 # them: nothing installed beyond debootstrap's minbase, no display.
 #   bash scripts/fresh_root.sh RELEASE "COMMAND"
 #   bash scripts/fresh_root.sh trixie "bash scripts/test.sh"
@@ -98,6 +99,10 @@ cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 # The committed state, not the build directories or unsaved edits.
 mkdir -p "$root/root/crumbleford"
 git -C "$checkout" archive --format=tar HEAD | tar -C "$root/root/crumbleford" -xf -
+# The simulator's reference cases live beside the checkout, as in CI.
+if [ -d "$checkout/../shared" ]; then
+    cp -r "$checkout/../shared" "$root/root/shared"
+fi
 echo "== $release root in $root with $(git -C "$checkout" log -1 --format='%h %s')"
 
 mount_in() { # type source target [options]
