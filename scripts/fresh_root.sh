@@ -11,6 +11,9 @@
 # runs in the copy of the checkout (/root/crumbleford) and its exit status is
 # this script's. Needs root, for debootstrap, mount and chroot.
 set -euo pipefail
+# Read whole before anything runs: a run takes long, and bash reads a script
+# as it goes, so editing this file meanwhile would change what the run does.
+{
 cd "$(dirname "$0")/.."
 . scripts/common.sh
 
@@ -117,7 +120,8 @@ mount --bind /dev "$root/dev"
 mounts+=("$root/dev")
 # What is mounted below the copy's /dev must never show up in the host's.
 mount --make-private "$root/dev"
-mount_in devpts devpts dev/pts newinstance,ptmxmode=0666
+mount --bind /dev/pts "$root/dev/pts"
+mounts+=("$root/dev/pts")
 mount_in tmpfs tmpfs dev/shm mode=1777
 mount_in tmpfs tmpfs tmp mode=1777
 # X servers also listen on abstract sockets, which a chroot shares with the
@@ -141,3 +145,4 @@ status=0
 wait $! || status=$?
 echo "== $release: exit status $status"
 exit $status
+}
