@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QTimer>
 
+bool myscene::keys_in_use = false;
+
 myscene::myscene(QObject* parent) : QGraphicsScene(parent), timer(new QTimer(this))
 {
     // The scene timers drive the game clock; a coarse timer runs fast.

@@ -58,6 +58,10 @@ class myscene : public QGraphicsScene
     double view_center_y = 0;
     bool running = false;
     bool self_drawing = false; // the scene repaints from its own tick
+    // Set by a key or pad button, cleared by a press of the pointer: focus
+    // frames and the drawing cursor show only while the player uses keys,
+    // so a mouse or touch player sees the screens as they always were.
+    static bool keys_in_use;
 
   public slots:
     virtual void advance() {}

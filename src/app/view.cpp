@@ -83,6 +83,8 @@ void view::keyPressEvent(QKeyEvent* e)
         sound_sink::toggle_mute();
         return;
     }
+    if (input::key_meaning(e->key()).menu != input::intent::full_screen)
+        myscene::keys_in_use = true;
     const QPointF corner = mapToScene(0, 0);
     top->view_left = corner.x();
     top->view_top = corner.y();
@@ -93,6 +95,12 @@ void view::keyReleaseEvent(QKeyEvent* e)
 {
     if (myscene* top = manager ? manager->top() : nullptr)
         QCoreApplication::sendEvent(top, e);
+}
+
+void view::mousePressEvent(QMouseEvent* e)
+{
+    myscene::keys_in_use = false;
+    QGraphicsView::mousePressEvent(e);
 }
 
 void view::paintEvent(QPaintEvent* e)

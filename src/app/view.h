@@ -32,6 +32,9 @@ class view : public QGraphicsView
   protected:
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    // Tab and Shift+Tab move the focus inside the screens, not between widgets.
+    bool focusNextPrevChild(bool) override { return false; }
     void paintEvent(QPaintEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
