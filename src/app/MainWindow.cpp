@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
+#include <cstdio>
 
 bool MainWindow::window_focused = false;
 
@@ -32,6 +33,11 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent, Qt::WindowFlags())
 
 void MainWindow::toggle_window_mode()
 {
+    // Named under CF_INPUT_TRACE like the keys, for tests to wait on.
+    if (qEnvironmentVariableIsSet("CF_INPUT_TRACE")) {
+        std::fprintf(stderr, "window: %s\n", isFullScreen() ? "windowed" : "full screen");
+        std::fflush(stderr);
+    }
     if (isFullScreen()) {
         showNormal();
         if (window_geometry.isEmpty())

@@ -1,9 +1,11 @@
 #include "view.h"
 
 #include "cfg.h"
+#include "game_scene.h"
 #include "intro_scene.h"
 #include "myglwidget.h"
 #include "myscene.h"
+#include "pad_reader.h"
 #include "progress_manager.h"
 #include "scene_manager.h"
 #include "sound_board.h"
@@ -11,7 +13,9 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QTimer>
+#include <cstdio>
 
 QWidget* view::_static_viewport_ptr = nullptr;
 bool view::drawing_requested = false;
@@ -44,10 +48,15 @@ view::view(QWidget* parent) : QGraphicsView(parent)
     sound_sink::install(sound_player);
     sound_player->play_music(sounds::menu_music);
     manager = new scene_manager(new intro_scene(nullptr), this, progress);
+    pads = new input::pad_reader(this);
+    connect(pads, &input::pad_reader::button, this, &view::pad_button_event);
+    connect(pads, &input::pad_reader::pad_lost, this, &view::pad_unplugged);
 }
 
 view::~view()
 {
+    delete pads; // no pad may reach the scenes while they go
+    pads = nullptr;
     delete progress;
     progress = nullptr;
     delete manager;
@@ -73,9 +82,28 @@ void view::repaint_viewport()
     drawing_requested = false;
 }
 
+namespace
+{
+
+// With CF_INPUT_TRACE set, every key the game receives is named on standard
+// error: tests wait for these lines instead of sleeping, and a player can
+// see what reaches the game.
+void trace_key(const char* what, const QKeyEvent* e)
+{
+    static const bool tracing = qEnvironmentVariableIsSet("CF_INPUT_TRACE");
+    if (!tracing || e->isAutoRepeat())
+        return;
+    const QByteArray name = QKeySequence(e->key()).toString(QKeySequence::PortableText).toUtf8();
+    std::fprintf(stderr, "input: %s %s\n", what, name.constData());
+    std::fflush(stderr);
+}
+
+} // namespace
+
 void view::keyPressEvent(QKeyEvent* e)
 {
     myscene* top = manager ? manager->top() : nullptr;
+    trace_key("press", e);
     if (!top)
         return;
     if (input::key_meaning(e->key()).play == input::intent::mute && !e->isAutoRepeat() &&
@@ -93,8 +121,32 @@ void view::keyPressEvent(QKeyEvent* e)
 
 void view::keyReleaseEvent(QKeyEvent* e)
 {
+    trace_key("release", e);
     if (myscene* top = manager ? manager->top() : nullptr)
         QCoreApplication::sendEvent(top, e);
+}
+
+void view::pad_button_event(input::pad_button b, bool pressed, bool repeat)
+{
+    myscene* top = manager ? manager->top() : nullptr;
+    if (!top)
+        return;
+    if (pressed)
+        myscene::keys_in_use = true;
+    const QPointF corner = mapToScene(0, 0);
+    top->view_left = corner.x();
+    top->view_top = corner.y();
+    top->intent_event(input::pad_meaning(b), pressed, repeat);
+}
+
+void view::pad_unplugged()
+{
+    auto* world = dynamic_cast<game_scene*>(manager ? manager->top() : nullptr);
+    if (!world || world->menu)
+        return;
+    const input::meaning pause{input::intent::pause, input::intent::none, input::intent::none};
+    world->intent_event(pause, true, false);
+    world->intent_event(pause, false, false);
 }
 
 void view::mousePressEvent(QMouseEvent* e)

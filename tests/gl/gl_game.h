@@ -162,6 +162,21 @@ class running_game
         return false;
     }
 
+    // Waits (collecting output) until `done` holds; false on a timeout.
+    bool wait_for(const std::function<bool()>& done, int timeout_ms)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        for (;;) {
+            drain();
+            if (done())
+                return true;
+            if (clock.elapsed() > timeout_ms || !running())
+                return false;
+            process.waitForReadyRead(20);
+        }
+    }
+
     void pause(int ms)
     {
         QElapsedTimer clock;

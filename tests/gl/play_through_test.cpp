@@ -161,14 +161,55 @@ class PlayThrough : public ::testing::Test
     bool key_down(const QString& key) { return xdotool({"keydown", key}); }
     bool key_up(const QString& key) { return xdotool({"keyup", key}); }
 
-    // A deliberate press: the game ignores automatic repeats, so a short
-    // hold is one press.
-    bool tap(const QString& key)
+    // A deliberate press: held until the game reports that it took it (the
+    // game names every key on standard error under CF_INPUT_TRACE), so it is
+    // one press however busy the machine is. `traced` is the game's name of
+    // the key where it differs from xdotool's.
+    bool tap(const QString& key, const QString& traced = QString())
     {
+        const QString name = traced.isEmpty() ? key : traced;
+        const int before = presses_seen(name);
         if (!key_down(key))
             return false;
-        game->pause(80);
-        return key_up(key);
+        const bool taken = game->wait_for([&] { return presses_seen(name) > before; }, 5000);
+        return key_up(key) && taken;
+    }
+
+    int presses_seen(const QString& name) const
+    {
+        return int(QString::fromLocal8Bit(game->err).count("input: press " + name + "\n"));
+    }
+
+    void start_game()
+    {
+        QProcessEnvironment env = game_environment(home.path());
+        env.insert("CF_INPUT_TRACE", "1");
+        game = std::make_unique<running_game>(QStringLiteral(CF_TEST_DATA_GAME_BINARY), env);
+        ASSERT_TRUE(game->process.waitForStarted(10000));
+    }
+
+    // The main menu on screen, and the window with the keyboard focus: no
+    // window manager gives it.
+    void reach_main_menu()
+    {
+        ASSERT_TRUE(reach(
+            "main-menu",
+            [&](const QImage& s) {
+                return look(s, atlas::play, play_button) >= 0.9 &&
+                       look(s, atlas::quit, quit_button) >= 0.9;
+            },
+            20000))
+            << failure();
+        ASSERT_EQ(shot.size(), QSize(800, 480)) << "the X screen must be 800 x 480";
+        QByteArray ids;
+        ASSERT_TRUE(xdotool({"search", "--name", "^crumbleford-test-data$"}, &ids)) << failure();
+        const QString window = QString::fromLatin1(ids).split('\n', Qt::SkipEmptyParts).value(0);
+        ASSERT_FALSE(window.isEmpty());
+        if (!focused())
+            xdotool({"windowfocus", window});
+        ASSERT_TRUE(game->wait_for([&] { return focused(); }, 5000))
+            << "the game window never got the focus\n"
+            << failure();
     }
 
     bool focused() const
@@ -194,32 +235,10 @@ class PlayThrough : public ::testing::Test
 
 TEST_F(PlayThrough, FromTheMenuThroughALevelWonByDrawingBackToThePassedDoor)
 {
-    game = std::make_unique<running_game>(QStringLiteral(CF_TEST_DATA_GAME_BINARY),
-                                          game_environment(home.path()));
-    ASSERT_TRUE(game->process.waitForStarted(10000));
-
-    // Main menu.
-    ASSERT_TRUE(reach(
-        "main-menu",
-        [&](const QImage& s) {
-            return look(s, atlas::play, play_button) >= 0.9 &&
-                   look(s, atlas::quit, quit_button) >= 0.9;
-        },
-        20000))
-        << failure();
-    ASSERT_EQ(shot.size(), QSize(800, 480)) << "the X screen must be 800 x 480";
-
-    // No window manager gives focus: make sure the window has it, since
-    // game scenes repaint only while it does.
-    QByteArray ids;
-    ASSERT_TRUE(xdotool({"search", "--name", "^crumbleford-test-data$"}, &ids)) << failure();
-    const QString window = QString::fromLatin1(ids).split('\n', Qt::SkipEmptyParts).value(0);
-    ASSERT_FALSE(window.isEmpty());
-    if (!focused())
-        xdotool({"windowfocus", window});
-    for (int i = 0; i < 50 && !focused(); ++i)
-        game->pause(100);
-    ASSERT_TRUE(focused()) << "the game window never got the focus\n" << failure();
+    start_game();
+    reach_main_menu();
+    if (HasFatalFailure())
+        return;
 
     // Play: the map, its door not passed yet.
     ASSERT_TRUE(click(play_button.center()));
@@ -230,7 +249,7 @@ TEST_F(PlayThrough, FromTheMenuThroughALevelWonByDrawingBackToThePassedDoor)
     EXPECT_LT(door_look(shot, atlas::door_in_p), 0.7) << failure();
 
     // The map character stands in the door: Space enters the level.
-    ASSERT_TRUE(tap("space"));
+    ASSERT_TRUE(tap("space", "Space"));
     ASSERT_TRUE(reach(
         "level",
         [&](const QImage& s) {
@@ -243,7 +262,7 @@ TEST_F(PlayThrough, FromTheMenuThroughALevelWonByDrawingBackToThePassedDoor)
     EXPECT_LT(look(shot, atlas::stock(1), step_cell), 0.5) << failure();
 
     // P opens the drawing surface; its column shows the character's stock.
-    ASSERT_TRUE(tap("p"));
+    ASSERT_TRUE(tap("p", "P"));
     ASSERT_TRUE(reach(
         "drawing",
         [&](const QImage& s) {
@@ -257,7 +276,7 @@ TEST_F(PlayThrough, FromTheMenuThroughALevelWonByDrawingBackToThePassedDoor)
     // the red block stands there and the column is gone.
     ASSERT_TRUE(click(step_cell.center()));
     ASSERT_TRUE(click(apply_button.center()));
-    ASSERT_TRUE(tap("p"));
+    ASSERT_TRUE(tap("p", "P"));
     ASSERT_TRUE(reach(
         "block-drawn",
         [&](const QImage& s) {
@@ -277,8 +296,7 @@ TEST_F(PlayThrough, FromTheMenuThroughALevelWonByDrawingBackToThePassedDoor)
         [&](const QImage& s) {
             if (look(s, atlas::level_passed, passed_banner) >= 0.9)
                 return true;
-            tap("space");
-            game->pause(250);
+            tap("space", "Space");
             return false;
         },
         20000);
@@ -313,4 +331,101 @@ TEST_F(PlayThrough, FromTheMenuThroughALevelWonByDrawingBackToThePassedDoor)
     EXPECT_EQ(out.count("ledge.level SUCCES"), 1) << game->output();
     EXPECT_FALSE(out.contains("error ")) << game->output();
     EXPECT_EQ(read_file(progress_path), QByteArray("ledge\n"));
+}
+
+// The same way with the keyboard alone, not one pointer event: Enter on the
+// title's focused play button, Space into the door, the block drawn with the
+// drawing cursor, Enter on the passed menu's first row, Escape back to the
+// title, Escape to the quit button and Enter.
+TEST_F(PlayThrough, KeyboardAloneFromTheTitleThroughALevelAndOut)
+{
+    start_game();
+    reach_main_menu();
+    if (HasFatalFailure())
+        return;
+
+    ASSERT_TRUE(tap("Return"));
+    ASSERT_TRUE(reach(
+        "keys-map", [&](const QImage& s) { return door_look(s, atlas::door_in_np) >= 0.9; }, 10000))
+        << failure();
+
+    ASSERT_TRUE(tap("space", "Space"));
+    ASSERT_TRUE(reach(
+        "keys-level",
+        [&](const QImage& s) {
+            return look(s, atlas::door_out(1), exit_door) >= 0.9 &&
+                   look(s, atlas::brush, brush_button, 6) >= 0.85;
+        },
+        10000))
+        << failure();
+
+    // The drawing cursor shows beside the character; the arrows take it to
+    // the cell in front of the ledge.
+    ASSERT_TRUE(tap("p", "P"));
+    int cursor_column = -1;
+    ASSERT_TRUE(reach(
+        "keys-drawing",
+        [&](const QImage& s) {
+            if (look(s, atlas::apply, apply_button, 8) < 0.9)
+                return false;
+            double best = 0.5;
+            for (int c = 1; c <= 6; ++c) {
+                const double seen = look(s, atlas::cursor, blocks(c, 4, 1, 1), 2);
+                if (seen > best) {
+                    best = seen;
+                    cursor_column = c;
+                }
+            }
+            return cursor_column >= 0;
+        },
+        10000))
+        << failure();
+    for (; cursor_column < 5; ++cursor_column)
+        ASSERT_TRUE(tap("Right"));
+    for (; cursor_column > 5; --cursor_column)
+        ASSERT_TRUE(tap("Left"));
+    ASSERT_TRUE(tap("Return"));
+    ASSERT_TRUE(tap("p", "P"));
+    ASSERT_TRUE(reach(
+        "keys-block-drawn",
+        [&](const QImage& s) {
+            return look(s, atlas::stock(1), step_cell) >= 0.9 &&
+                   look(s, atlas::apply, apply_button, 8) < 0.5;
+        },
+        10000))
+        << failure();
+
+    ASSERT_TRUE(key_down("Right"));
+    ASSERT_TRUE(key_down("Up"));
+    const bool passed = reach(
+        "keys-level-passed",
+        [&](const QImage& s) {
+            if (look(s, atlas::level_passed, passed_banner) >= 0.9)
+                return true;
+            tap("space", "Space");
+            return false;
+        },
+        20000);
+    key_up("Up");
+    key_up("Right");
+    ASSERT_TRUE(passed) << failure();
+
+    ASSERT_TRUE(tap("Return"));
+    ASSERT_TRUE(reach(
+        "keys-map-door-passed",
+        [&](const QImage& s) { return door_look(s, atlas::door_in_p) >= 0.9; }, 10000))
+        << failure();
+    EXPECT_EQ(read_file(progress_path), QByteArray("ledge\n"));
+
+    ASSERT_TRUE(tap("Escape", "Esc"));
+    ASSERT_TRUE(reach(
+        "keys-main-menu-again",
+        [&](const QImage& s) { return look(s, atlas::play, play_button) >= 0.9; }, 10000))
+        << failure();
+    ASSERT_TRUE(tap("Escape", "Esc"));
+    ASSERT_TRUE(tap("Return"));
+    ASSERT_TRUE(game->process.waitForFinished(10000)) << "quit did not end the game";
+    game->drain();
+    EXPECT_EQ(game->process.exitStatus(), QProcess::NormalExit) << game->output();
+    EXPECT_EQ(game->process.exitCode(), 0) << game->output();
 }

@@ -19,7 +19,9 @@ TEST(WindowMode, F11GivesAWindowThatRedrawsAtEverySize)
     ASSERT_FALSE(atlas_image.isNull());
     QTemporaryDir home;
     ASSERT_TRUE(home.isValid());
-    running_game game(QStringLiteral(CF_GAME_BINARY), game_environment(home.path()));
+    QProcessEnvironment env = game_environment(home.path());
+    env.insert("CF_INPUT_TRACE", "1");
+    running_game game(QStringLiteral(CF_GAME_BINARY), env);
     ASSERT_TRUE(game.process.waitForStarted(10000));
 
     // The play button sits 150 pixels from the right edge, centred in height.
@@ -34,7 +36,9 @@ TEST(WindowMode, F11GivesAWindowThatRedrawsAtEverySize)
         << game.output();
 
     ASSERT_TRUE(xdotool({"key", "F11"}));
-    game.pause(500);
+    ASSERT_TRUE(game.wait_for(
+        [&] { return QString::fromLocal8Bit(game.err).contains("window: windowed"); }, 5000))
+        << game.output();
     QByteArray id;
     ASSERT_TRUE(xdotool({"search", "--onlyvisible", "--class", "crumbleford"}, &id));
     const QString window = QString::fromLatin1(id).split('\n', Qt::SkipEmptyParts).value(0);
