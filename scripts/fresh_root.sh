@@ -9,7 +9,8 @@
 # $CF_ROOT_CACHE (default /var/cache/crumbleford-roots); every run unpacks a
 # pristine copy, and removes it afterwards unless CF_KEEP_ROOT=1. The command
 # runs in the copy of the checkout (/root/crumbleford) and its exit status is
-# this script's. Needs root, for debootstrap, mount and chroot.
+# this script's. CF_ROOT_REV copies another commit than HEAD. Needs root, for
+# debootstrap, mount and chroot.
 set -euo pipefail
 # Read whole before anything runs: a run takes long, and bash reads a script
 # as it goes, so editing this file meanwhile would change what the run does.
@@ -34,6 +35,7 @@ mirror=${CF_DEBIAN_MIRROR:-http://deb.debian.org/debian}
 cache=${CF_ROOT_CACHE:-/var/cache/crumbleford-roots}
 tarball=$cache/$release-minbase.tar.gz
 checkout=$(pwd)
+rev=$(git rev-parse --verify "${CF_ROOT_REV:-HEAD}^{commit}")
 
 ensure_packages debootstrap
 mkdir -p "$cache"
@@ -101,12 +103,12 @@ chmod 755 "$root"
 cp /etc/resolv.conf "$root/etc/resolv.conf" 2>/dev/null || true
 # The committed state, not the build directories or unsaved edits.
 mkdir -p "$root/root/crumbleford"
-git -C "$checkout" archive --format=tar HEAD | tar -C "$root/root/crumbleford" -xf -
+git -C "$checkout" archive --format=tar "$rev" | tar -C "$root/root/crumbleford" -xf -
 # The simulator's reference cases live beside the checkout, as in CI.
 if [ -d "$checkout/../shared" ]; then
     cp -r "$checkout/../shared" "$root/root/shared"
 fi
-echo "== $release root in $root with $(git -C "$checkout" log -1 --format='%h %s')"
+echo "== $release root in $root with $(git -C "$checkout" log -1 --format='%h %s' "$rev")"
 
 mount_in() { # type source target [options]
     local target=$root/$3
