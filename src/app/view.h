@@ -2,15 +2,21 @@
 #define CRUMBLEFORD_APP_VIEW_H
 
 // The one graphics view. Its viewport is the GL widget on a real display, a
-// plain widget headless; it forwards keys to the top scene and owns the
-// progress store, the sound player and the scene manager. M, the mute key,
-// works on every screen and is the one key it keeps for itself.
+// plain widget headless; it forwards keys and pad buttons to the top scene
+// and owns the progress store, the sound player, the pad reader and the
+// scene manager. M, the mute key, works on every screen and is the one key
+// it keeps for itself.
 
 #include <QGraphicsView>
 
 class scene_manager;
 class progress_manager;
 class sound_board;
+namespace input
+{
+class pad_reader;
+enum class pad_button : unsigned char;
+} // namespace input
 
 class view : public QGraphicsView
 {
@@ -22,6 +28,7 @@ class view : public QGraphicsView
     scene_manager* manager = nullptr;
     progress_manager* progress = nullptr;
     sound_board* sound_player = nullptr;
+    input::pad_reader* pads = nullptr; // child of the view
 
     static QWidget* _static_viewport_ptr;
 
@@ -39,6 +46,11 @@ class view : public QGraphicsView
     void resizeEvent(QResizeEvent* e) override;
 
   private:
+    // Pad buttons reach the top scene as keys do.
+    void pad_button_event(input::pad_button b, bool pressed, bool repeat);
+    // The pad in use was unplugged: a level must not play on without it.
+    void pad_unplugged();
+
     static bool drawing_requested;
 };
 
