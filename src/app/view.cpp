@@ -116,7 +116,12 @@ void view::keyPressEvent(QKeyEvent* e)
     const QPointF corner = mapToScene(0, 0);
     top->view_left = corner.x();
     top->view_top = corner.y();
-    QCoreApplication::sendEvent(top, e);
+    // A graphics scene keeps Tab and Shift+Tab for moving between its own
+    // items and never passes them to keyPressEvent: the screen gets them.
+    if (e->key() == Qt::Key_Tab || e->key() == Qt::Key_Backtab)
+        top->keyPressEvent(e);
+    else
+        QCoreApplication::sendEvent(top, e);
 }
 
 void view::keyReleaseEvent(QKeyEvent* e)
