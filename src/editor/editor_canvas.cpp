@@ -4,7 +4,10 @@
 #include "editor_scene.h"
 #include "extra_functions.h"
 #include "myglitem.h"
+#include "myscene.h"
 #include "spriteman.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -59,6 +62,34 @@ void editor_canvas::draw(const editor_scene& e)
     draw_stock_panel(e);
     draw_bars(e);
     draw_prompt(e);
+    e.menu.draw(e);
+}
+
+void editor_canvas::focus_frame(float left, float top, float right, float bottom)
+{
+    const float* tex = spriteman::tex_focus_frame;
+    if (!tex)
+        return;
+    // A third of the cell is corner: the ring's bend stays round at any size.
+    const float corner = std::min({20.0f, (right - left) / 2, (bottom - top) / 2});
+    const float xs[4] = {left, left + corner, right - corner, right};
+    const float ys[4] = {top, top + corner, bottom - corner, bottom};
+    const float u0 = tex[0], u1 = tex[2], v0 = tex[1], v1 = tex[5];
+    const float us[4] = {u0, u0 + (u1 - u0) / 3, u1 - (u1 - u0) / 3, u1};
+    const float vs[4] = {v0, v0 + (v1 - v0) / 3, v1 - (v1 - v0) / 3, v1};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column) {
+            if (row == 1 && column == 1)
+                continue; // the middle stays clear
+            float cell[8];
+            cell[0] = cell[4] = us[column];
+            cell[2] = cell[6] = us[column + 1];
+            cell[1] = cell[3] = vs[row];
+            cell[5] = cell[7] = vs[row + 1];
+            float quad[8];
+            myglitem::set_quad(quad, xs[column], ys[row], xs[column + 1], ys[row + 1]);
+            myglitem::draw_strip(cell, quad);
+        }
 }
 
 void editor_canvas::draw_map(const editor_scene& e)
@@ -170,6 +201,10 @@ void editor_canvas::draw_prompt(const editor_scene& e)
         extra_functions::print_gl_text(e.message, cx, cy - 20, 14);
     myglitem::draw_flat_rect(cx - 180, cy + 10, cx - 20, cy + 70, badge_tint);
     myglitem::draw_flat_rect(cx + 20, cy + 10, cx + 180, cy + 70, badge_tint);
+    if (myscene::keys_in_use) {
+        const float left = e.prompt_choice == 0 ? cx - 180 : cx + 20;
+        focus_frame(left - 6, cy + 4, left + 166, cy + 76);
+    }
     extra_functions::print_gl_text(naming ? "SAVE" : "LEAVE", cx - 100, cy + 40, 22);
     extra_functions::print_gl_text(naming ? "CANCEL" : "STAY", cx + 100, cy + 40, 22);
 }

@@ -11,6 +11,9 @@ class editor_canvas
 {
   public:
     static void draw(const editor_scene& e);
+    // The keyboard focus around a rectangle: the atlas's frame with its
+    // corners kept and its edges stretched.
+    static void focus_frame(float left, float top, float right, float bottom);
 
   private:
     static void draw_map(const editor_scene& e);

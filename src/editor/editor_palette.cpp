@@ -103,12 +103,36 @@ const char* editor_palette::direction_letter(unsigned char direction)
     }
 }
 
-void editor_palette::next_direction()
+namespace
+{
+
+// Index `delta` steps on from `i` in a ring of n entries.
+int ring_step(int i, int delta, int n)
+{
+    return ((i + delta) % n + n) % n;
+}
+
+} // namespace
+
+void editor_palette::step_kind(int delta)
+{
+    int i = 0;
+    while (i < kind_count && kinds[i] != kind)
+        ++i;
+    kind = kinds[ring_step(i % kind_count, delta, kind_count)];
+}
+
+void editor_palette::step_colour(int delta)
+{
+    colour = static_cast<unsigned char>(ring_step(colour & 3, delta, 4));
+}
+
+void editor_palette::step_direction(int delta)
 {
     const int n = sizeof directions;
     for (int i = 0; i < n; ++i)
         if (directions[i] == direction) {
-            direction = directions[(i + 1) % n];
+            direction = directions[ring_step(i, delta, n)];
             return;
         }
     direction = directions[0];

@@ -19,8 +19,13 @@ class editor_palette
     // Number keys: 1 to 7 a kind (again: its next colour), 8 the next
     // colour, 9 the next direction.
     bool number_key(int digit);
-    void next_colour() { colour = static_cast<unsigned char>((colour + 1) % 4); }
-    void next_direction();
+    void next_colour() { step_colour(1); }
+    void next_direction() { step_direction(1); }
+    // Steps through the kinds, colours or directions, round at either end;
+    // a pad steps where a keyboard names the entry by its number.
+    void step_kind(int delta);
+    void step_colour(int delta);
+    void step_direction(int delta);
 
     // The record the chosen object makes in cell (column, row).
     level_record record_for(int column, int row) const;

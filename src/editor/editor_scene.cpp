@@ -4,6 +4,7 @@
 #include "bg_gl_item.h"
 #include "cfg.h"
 #include "editor_canvas.h"
+#include "editor_keys.h"
 #include "level_scene.h"
 #include "myglitem.h"
 #include "own_levels_scene.h"
@@ -13,7 +14,6 @@
 
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
-#include <QKeyEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -180,7 +180,7 @@ bool editor_scene::save()
         while (std::find(taken.begin(), taken.end(), "LEVEL" + std::to_string(n)) != taken.end())
             ++n;
         typed_name = "LEVEL" + std::to_string(n);
-        mode = mode_t::naming;
+        ask(mode_t::naming);
         return false;
     }
     return save_as(name);
@@ -236,10 +236,30 @@ bool editor_scene::try_level()
     return true;
 }
 
+void editor_scene::rename()
+{
+    typed_name = name;
+    ask(mode_t::naming);
+}
+
+void editor_scene::open_list()
+{
+    scene_manager::push(new own_levels_scene(this));
+}
+
+void editor_scene::ask(mode_t question)
+{
+    mode = question;
+    // Enter on a question about leaving keeps the work: the safe answer is
+    // the default. A name is asked for to be saved.
+    prompt_choice = question == mode_t::confirm_leave ? 1 : 0;
+    menu.open = false;
+}
+
 void editor_scene::leave()
 {
     if (has_unsaved_changes() && mode != mode_t::confirm_leave) {
-        mode = mode_t::confirm_leave;
+        ask(mode_t::confirm_leave);
         return;
     }
     mode = mode_t::editing;
@@ -308,105 +328,22 @@ void editor_scene::select_character_at(int column, int row)
     selected_char = here >= 0 && doc.records[here].kind == level_record::character ? here : -1;
 }
 
+void editor_scene::move_cursor(int columns, int rows)
+{
+    cursor_column = std::clamp(cursor_column + columns, 0, doc.width - 1);
+    cursor_row = std::clamp(cursor_row + rows, 0, doc.height - 1);
+    keep_cursor_visible();
+    select_character_at(cursor_column, cursor_row);
+}
+
 void editor_scene::keyPressEvent(QKeyEvent* e)
 {
-    const int key = e->key();
-    if (mode == mode_t::naming) {
-        const std::string text = e->text().toStdString();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            if (save_as(typed_name))
-                mode = mode_t::editing;
-        } else if (key == Qt::Key_Escape) {
-            mode = mode_t::editing;
-        } else if (key == Qt::Key_Backspace) {
-            if (!typed_name.empty())
-                typed_name.pop_back();
-        } else if (text.size() == 1 && typed_name.size() < level_store::max_name_length &&
-                   level_store::name_is_safe("a" + text)) {
-            typed_name += text;
-        }
-        return;
-    }
-    if (mode == mode_t::confirm_leave) {
-        if (key == Qt::Key_Y || key == Qt::Key_Return || key == Qt::Key_Enter)
-            leave();
-        else if (key == Qt::Key_N || key == Qt::Key_Escape || key == Qt::Key_Backspace)
-            mode = mode_t::editing;
-        return;
-    }
+    editor_keys::key_press(*this, e);
+}
 
-    const bool ctrl = e->modifiers() & Qt::ControlModifier;
-    if (ctrl && key == Qt::Key_Z) {
-        if (e->modifiers() & Qt::ShiftModifier)
-            redo();
-        else
-            undo();
-        return;
-    }
-    if (ctrl && key == Qt::Key_Y) {
-        redo();
-        return;
-    }
-    switch (key) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-        cursor_column += key == Qt::Key_Left ? -1 : key == Qt::Key_Right ? 1 : 0;
-        cursor_row += key == Qt::Key_Up ? -1 : key == Qt::Key_Down ? 1 : 0;
-        cursor_column = std::clamp(cursor_column, 0, doc.width - 1);
-        cursor_row = std::clamp(cursor_row, 0, doc.height - 1);
-        keep_cursor_visible();
-        select_character_at(cursor_column, cursor_row);
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        place_at(cursor_column, cursor_row);
-        return;
-    case Qt::Key_Delete:
-        erase_at(cursor_column, cursor_row);
-        return;
-    case Qt::Key_T:
-        try_level();
-        return;
-    case Qt::Key_Tab:
-        chosen_slot = (chosen_slot + 1) % 3;
-        return;
-    case Qt::Key_X:
-        change_slot(chosen_slot, slot_part::type);
-        return;
-    case Qt::Key_C:
-        change_slot(chosen_slot, slot_part::colour);
-        return;
-    case Qt::Key_V:
-        change_slot(chosen_slot, slot_part::count);
-        return;
-    case Qt::Key_S:
-        save();
-        return;
-    case Qt::Key_N:
-        typed_name = name;
-        mode = mode_t::naming;
-        return;
-    case Qt::Key_O:
-        scene_manager::push(new own_levels_scene(this));
-        return;
-    case Qt::Key_Plus:
-    case Qt::Key_Equal:
-        zoom(1);
-        return;
-    case Qt::Key_Minus:
-        zoom(-1);
-        return;
-    case Qt::Key_Backspace:
-    case Qt::Key_Escape:
-        leave();
-        return;
-    default:
-        if (key >= Qt::Key_1 && key <= Qt::Key_9)
-            palette.number_key(key - Qt::Key_0);
-        return;
-    }
+bool editor_scene::intent_event(const input::meaning& m, bool pressed, bool repeat)
+{
+    return pressed && editor_keys::intent(*this, m.edit, repeat);
 }
 
 namespace
@@ -455,7 +392,7 @@ bool editor_scene::top_bar_press(int x)
         save();
         return true;
     case 5:
-        scene_manager::push(new own_levels_scene(this));
+        open_list();
         return true;
     case 6:
         zoom(1);
@@ -486,6 +423,10 @@ bool editor_scene::stock_panel_press(int x, int y)
 void editor_scene::press_at(int x, int y, bool erase_button)
 {
     pressing = false;
+    if (menu.open) {
+        menu.press(*this, x, y);
+        return;
+    }
     if (mode == mode_t::naming) {
         if (in_prompt_button(x, y, true)) {
             if (save_as(typed_name))

@@ -6,6 +6,7 @@
 // saves to the player's own levels. Opened from the main menu; a test-play
 // pushes a real level scene above it, read from the written text.
 
+#include "editor_menu.h"
 #include "editor_palette.h"
 #include "level_document.h"
 #include "level_store.h"
@@ -41,11 +42,19 @@ class editor_scene : public myscene
     void new_level();
     // Writes the document and pushes a level scene that plays it.
     bool try_level();
+    // Asks for a new name for the level, the current one offered.
+    void rename();
+    // Pushes the list of own levels above the editor.
+    void open_list();
     // Leaves the editor, asking first when there are unsaved changes.
     void leave();
     bool has_unsaved_changes() const;
 
+    // Letters, Ctrl and Shift shortcuts and typed names; every other key
+    // goes through the key table to intent_event, as a pad's buttons do.
     void keyPressEvent(QKeyEvent* e) override;
+    bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
+    void move_cursor(int columns, int rows);
     // Pointer handling in viewport pixels; the mouse handlers call these.
     void press_at(int x, int y, bool erase_button);
     void move_to(int x, int y);
@@ -61,6 +70,8 @@ class editor_scene : public myscene
     void zoom(int step);
 
     enum class mode_t { editing, naming, confirm_leave };
+    // Opens the name prompt or the question about leaving, with its default.
+    void ask(mode_t question);
 
     level_document doc;
     std::string name; // empty until the level is first saved or opened
@@ -69,6 +80,10 @@ class editor_scene : public myscene
     std::vector<level_document> undo_steps;
     std::vector<level_document> redo_steps;
     mode_t mode = mode_t::editing;
+    // The prompt's highlighted answer: 0 the left one (SAVE, LEAVE), 1 the
+    // right one (CANCEL, STAY), which is where a question about leaving starts.
+    int prompt_choice = 0;
+    editor_menu menu;
     std::string typed_name;
     std::string message;
     int message_ticks = 0;

@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "bg_gl_item.h"
+#include "editor_canvas.h"
 #include "editor_scene.h"
 #include "extra_functions.h"
 #include "level_scene.h"
@@ -42,6 +43,8 @@ own_levels_scene::own_levels_scene(editor_scene* editor, QObject* parent)
 void own_levels_scene::refresh()
 {
     names = editor->store.names();
+    if (names.empty())
+        on_back = true;
     selected = std::clamp(selected, 0, std::max(0, static_cast<int>(names.size()) - 1));
 }
 
@@ -55,10 +58,13 @@ void own_levels_scene::request(action a, int index)
     if (index < 0 || index >= static_cast<int>(names.size()) || a == action::none)
         return;
     selected = index;
+    on_back = false;
     const bool ask = a == action::remove || (a == action::open && editor->has_unsaved_changes());
-    if (ask)
+    if (ask) {
         pending = a;
-    else
+        // Enter on the question keeps the level and the work: NO is the default.
+        yes_chosen = false;
+    } else
         run(a);
 }
 
@@ -96,40 +102,94 @@ void own_levels_scene::run(action a)
 void own_levels_scene::keyPressEvent(QKeyEvent* e)
 {
     const int key = e->key();
+    if (pending != action::none && (key == Qt::Key_Y || key == Qt::Key_N))
+        answer(key == Qt::Key_Y);
+    else if (pending == action::none && (key == Qt::Key_P || key == Qt::Key_T))
+        request(action::play, selected);
+    else
+        intent_event(input::key_meaning(key), true, e->isAutoRepeat());
+    keep_chosen_row_visible();
+}
+
+bool own_levels_scene::intent_event(const input::meaning& m, bool pressed, bool repeat)
+{
+    using i = input::intent;
+    const i in = m.edit;
+    if (!pressed || in == i::none)
+        return false;
+    const bool move = in == i::up || in == i::down || in == i::left || in == i::right;
+    if (repeat && !move)
+        return true;
     if (pending != action::none) {
-        if (key == Qt::Key_Y || key == Qt::Key_Return || key == Qt::Key_Enter)
-            answer(true);
-        else if (key == Qt::Key_N || key == Qt::Key_Escape || key == Qt::Key_Backspace)
+        switch (in) {
+        case i::left:
+        case i::right:
+        case i::next:
+        case i::previous:
+            yes_chosen = in == i::left || (in != i::right && !yes_chosen);
+            return true;
+        case i::confirm:
+            answer(yes_chosen);
+            return true;
+        case i::back:
+        case i::erase:
+        case i::menu:
             answer(false);
-        return;
+            return true;
+        default:
+            return true; // the question stays until it is answered
+        }
     }
-    switch (key) {
-    case Qt::Key_Up:
+    const int last = static_cast<int>(names.size()) - 1;
+    // With no levels the back button is all there is.
+    if (last < 0)
+        on_back = true;
+    switch (in) {
+    case i::up:
+        if (selected == 0)
+            on_back = true;
         selected = std::max(0, selected - 1);
         break;
-    case Qt::Key_Down:
-        selected = std::min(static_cast<int>(names.size()) - 1, selected + 1);
-        selected = std::max(0, selected);
+    case i::down:
+        if (on_back && last >= 0)
+            on_back = false;
+        else
+            selected = std::clamp(selected + 1, 0, std::max(0, last));
         break;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        request(action::open, selected);
+    case i::left:
+    case i::right:
+        chosen_button = std::clamp(chosen_button + (in == i::left ? -1 : 1), 0, 2);
         break;
-    case Qt::Key_P:
-    case Qt::Key_T:
-        request(action::play, selected);
+    case i::next:
+    case i::previous:
+        chosen_button = (chosen_button + (in == i::previous ? 2 : 1)) % 3;
         break;
-    case Qt::Key_Delete:
+    case i::confirm:
+        if (on_back)
+            leave_request = true;
+        else
+            request(chosen_button == 0   ? action::open
+                    : chosen_button == 1 ? action::play
+                                         : action::remove,
+                    selected);
+        break;
+    case i::erase:
         request(action::remove, selected);
         break;
-    case Qt::Key_Backspace:
-    case Qt::Key_Escape:
+    // A pad's Start leaves too: its B erases here, as in the editor.
+    case i::back:
+    case i::menu:
         leave_request = true;
         break;
     default:
-        break;
+        return false;
     }
-    // The chosen row stays on screen.
+    keep_chosen_row_visible();
+    return true;
+}
+
+void own_levels_scene::keep_chosen_row_visible()
+{
     if (selected < first_row)
         first_row = selected;
     if (selected >= first_row + visible_rows())
@@ -157,6 +217,7 @@ void own_levels_scene::press_at(int x, int y)
             answer(button == 1);
         return;
     }
+    on_back = false;
     if (button < 0) {
         selected = index;
         return;
@@ -223,5 +284,12 @@ void own_levels_scene::updateGL()
             extra_functions::print_gl_text(word, button_left(b) + 55,
                                            static_cast<int>(top) + row_height / 2, 18);
         }
+        const int focused = asking ? (yes_chosen ? 1 : 2) : chosen_button;
+        if (myscene::keys_in_use && i == selected && !on_back)
+            editor_canvas::focus_frame(static_cast<float>(button_left(focused) - 6), top + 2,
+                                       static_cast<float>(button_left(focused) + 116),
+                                       top + row_height - 2);
     }
+    if (myscene::keys_in_use && (on_back || names.empty()))
+        editor_canvas::focus_frame(0, 0, 60, 60);
 }

@@ -27,7 +27,10 @@ class own_levels_scene : public myscene
     void answer(bool yes);
     void refresh();
 
+    // Y, N and P (or T) as letters; every other key as the table's editor
+    // intent, the way a pad's buttons arrive.
     void keyPressEvent(QKeyEvent* e) override;
+    bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
     void press_at(int x, int y);
     void updateGL() override;
     void resizeGL() override;
@@ -37,6 +40,11 @@ class own_levels_scene : public myscene
     int selected = 0;
     int first_row = 0;
     action pending = action::none; // waiting for a yes or no
+    // The keyboard focus: a button of the chosen row (0 OPEN, 1 PLAY, 2 DEL)
+    // or the back button; while a question waits, its YES or its NO.
+    int chosen_button = 0;
+    bool on_back = false;
+    bool yes_chosen = false;
     bool leave_request = false;
 
     static constexpr int row_height = 60;
@@ -51,6 +59,7 @@ class own_levels_scene : public myscene
   private:
     void run(action a);
     int visible_rows() const;
+    void keep_chosen_row_visible();
 };
 
 #endif
