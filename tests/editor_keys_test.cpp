@@ -165,6 +165,10 @@ TEST_F(editor_keys_fixture, PadPlacesErasesStepsThePaletteAndOpensTheMenu)
     EXPECT_FALSE(editor->menu.open) << "B closes the menu";
     buttons(*editor, {pad::start, pad::start});
     EXPECT_FALSE(editor->menu.open) << "Start closes it again";
+    keys(*editor, {{Qt::Key_F10}});
+    EXPECT_TRUE(editor->menu.open) << "F10 opens it from the keyboard";
+    keys(*editor, {{Qt::Key_Escape}});
+    EXPECT_FALSE(editor->menu.open);
     EXPECT_EQ(editor->doc.records.size(), records) << "nothing reached the map while it was open";
 }
 

@@ -47,6 +47,8 @@ const key_row key_rows[] = {
     {Qt::Key_2, {i::none, i::slot_2, i::none}},
     {Qt::Key_3, {i::none, i::slot_3, i::none}},
     {Qt::Key_Delete, {i::none, i::erase, i::erase}},
+    // The editor's menu, which a pad opens with Start.
+    {Qt::Key_F10, {i::none, i::none, i::menu}},
 };
 
 // Indexed by pad_button. In the editor B erases and X and Y step through
