@@ -98,6 +98,12 @@ pad_reader::~pad_reader()
     SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
+int pad_reader::pad_count() const
+{
+    return static_cast<int>(
+        std::count_if(pads.begin(), pads.end(), [](const pad& p) { return p.read; }));
+}
+
 void pad_reader::poll(long long now_ms)
 {
     // A scene that runs a nested event loop must not see a poll inside one.
@@ -184,6 +190,7 @@ void pad_reader::read_pad(pad& p, long long now_ms, std::vector<change>& out)
     // Every source of a pad starts blocked: opened after the last poll's
     // pump, the pad is read first after this poll's, and what it holds then
     // was held before it came.
+    p.read = true;
     for (std::size_t s = 0; s < source_count; ++s) {
         source_state& state = p.states[s];
         const bool now_pushed = pushed(p.handle, sources[s], state != source_state::idle);

@@ -31,7 +31,9 @@ class pad_reader : public QObject
 
     // False when SDL could not start; the game then runs without pads.
     bool available() const { return sdl_ready; }
-    int pad_count() const { return static_cast<int>(pads.size()); }
+    // Pads being read. A pad counts from its first reading, the poll after
+    // the one that found it; what it holds then waits to be let go.
+    int pad_count() const;
 
     // Reads every pad once; `now_ms` times the automatic repeats. The
     // reader's timer calls it; tests call it with a clock of their own.
@@ -63,6 +65,7 @@ class pad_reader : public QObject
     struct pad {
         _SDL_GameController* handle = nullptr;
         int id = -1; // SDL's instance id
+        bool read = false;
         std::vector<source_state> states;
     };
     struct change {
