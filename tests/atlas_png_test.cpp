@@ -100,11 +100,12 @@ std::vector<cell> tile_cells()
 std::vector<cell> opaque_cells()
 {
     return {
-        {"level_paused", atlas::level_paused},   {"level_failed", atlas::level_failed},
-        {"level_passed", atlas::level_passed},   {"credits", atlas::credits},
-        {"help_first", atlas::help_first},       {"help_second", atlas::help_second},
-        {"bg_non_grassy", atlas::bg_non_grassy}, {"grassy_up", atlas::grassy_up},
-        {"grassy_center", atlas::grassy_center}, {"grassy_down", atlas::grassy_down},
+        {"level_paused", atlas::level_paused}, {"level_failed", atlas::level_failed},
+        {"level_passed", atlas::level_passed}, {"credits", atlas::credits},
+        {"help_first", atlas::help_first},     {"help_second", atlas::help_second},
+        {"help_third", atlas::help_third},     {"bg_non_grassy", atlas::bg_non_grassy},
+        {"grassy_up", atlas::grassy_up},       {"grassy_center", atlas::grassy_center},
+        {"grassy_down", atlas::grassy_down},
     };
 }
 
@@ -217,6 +218,37 @@ TEST(AtlasPng, BackgroundsBannersAndPagesAreFullyOpaque)
             for (int x = c.r.x; x < c.r.x + c.r.w; ++x)
                 see_through += qAlpha(image.pixel(x, y)) != 255;
         EXPECT_EQ(see_through, 0) << c.name << " has texels that are not opaque";
+    }
+}
+
+TEST(AtlasPng, HelpPagesAreFilledAndStayInsideTheirFrame)
+{
+    // Dark texels are text and outlines. Every band of a help page holds
+    // some (no half-empty page, no rows lost below the last one), and the
+    // margin outside the frame line holds none (no text or picture running
+    // off the page).
+    const QImage& image = atlas_image();
+    ASSERT_FALSE(image.isNull());
+    auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 110; };
+    const std::vector<cell> pages = {{"help_first", atlas::help_first},
+                                     {"help_second", atlas::help_second},
+                                     {"help_third", atlas::help_third}};
+    for (const cell& c : pages) {
+        const int band = 100, inner = 24;
+        for (int top = inner; top < c.r.h - inner; top += band) {
+            int count = 0;
+            for (int y = top; y < std::min(top + band, c.r.h - inner); ++y)
+                for (int x = inner; x < c.r.w - inner; ++x)
+                    count += dark(c.r.x + x, c.r.y + y);
+            EXPECT_GE(count, 400) << c.name << ": little or nothing drawn from y " << top;
+        }
+        int in_margin = 0;
+        for (int y = 0; y < c.r.h; ++y)
+            for (int x = 0; x < c.r.w; ++x) {
+                const bool margin = x < 10 || y < 10 || x >= c.r.w - 10 || y >= c.r.h - 10;
+                in_margin += margin && dark(c.r.x + x, c.r.y + y);
+            }
+        EXPECT_EQ(in_margin, 0) << c.name << " draws outside its frame";
     }
 }
 

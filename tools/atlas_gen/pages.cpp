@@ -1,6 +1,7 @@
 #include "pages.h"
 
 #include "backgrounds.h"
+#include "page_parts.h"
 #include "paint_kit.h"
 #include "ui_sprites.h"
 #include "world_sprites.h"
@@ -14,14 +15,13 @@ using namespace kit;
 namespace art
 {
 
-namespace
+namespace page
 {
 
 const QColor text_dark(0x3D, 0x33, 0x26);
 const QColor text_soft(0x6E, 0x60, 0x4A);
+const QColor rule(0xC9, 0xB3, 0x84);
 
-// Draws a sprite drawn for a cell of cell_size texels into a square of size
-// pixels with its top-left corner at top_left.
 void sprite_at(QPainter& p, QPointF top_left, double size, double cell_size,
                const std::function<void()>& draw)
 {
@@ -32,32 +32,23 @@ void sprite_at(QPainter& p, QPointF top_left, double size, double cell_size,
     p.restore();
 }
 
-// The parchment every help page is printed on, with a double frame line.
 void paper(QPainter& p, const QRectF& page)
 {
     p.fillRect(page, vgrad(page, QColor(0xFB, 0xF6, 0xE6), QColor(0xEF, 0xE2, 0xC2)));
-    const QColor line(0xC9, 0xB3, 0x84);
-    p.strokePath(rounded(page.adjusted(12, 12, -12, -12), 14), QPen(line, 3));
-    p.strokePath(rounded(page.adjusted(19, 19, -19, -19), 9), QPen(with_alpha(line, 150), 1.3));
+    p.strokePath(rounded(page.adjusted(12, 12, -12, -12), 14), QPen(rule, 3));
+    p.strokePath(rounded(page.adjusted(19, 19, -19, -19), 9), QPen(with_alpha(rule, 150), 1.3));
 }
 
-void page_title(QPainter& p, double centre_y, const QString& text)
+double keycap(QPainter& p, double x, double centre_y, const QString& label, double px)
 {
-    const QRectF area(80, centre_y - 30, 640, 60);
-    outlined_text(p, area, text, 46,
-                  vgrad(area, QColor(0xFF, 0xEC, 0x8A), QColor(0xF0, 0xA8, 0x2A)), ink, 7);
-}
-
-// A keyboard key with its label; returns the x just right of the key.
-// Arrow keys ("<", ">", "^") get a drawn arrow, bolder than the font's.
-double keycap(QPainter& p, double x, double centre_y, const QString& label)
-{
-    const double px = 17;
-    const bool arrow = label == "<" || label == ">" || label == "^";
-    const double w = arrow ? 36.0 : std::max(36.0, text_width(label, px) + 20);
-    const QRectF key(x, centre_y - 18, w, 34);
-    p.fillPath(rounded(key.translated(0, 3), 7), QColor(0x8C, 0x84, 0x74));
-    fill_outlined(p, rounded(key, 7), vgrad(key, Qt::white, QColor(0xDD, 0xD8, 0xCC)),
+    // Everything is measured at 17 px text and scaled, so every size of key
+    // has the same shape.
+    const double s = px / 17;
+    const bool arrow = label == "<" || label == ">" || label == "^" || label == "v";
+    const double w = arrow ? 36.0 * s : std::max(36.0 * s, text_width(label, px) + 20 * s);
+    const QRectF key(x, centre_y - 18 * s, w, 34 * s);
+    p.fillPath(rounded(key.translated(0, 3 * s), 7 * s), QColor(0x8C, 0x84, 0x74));
+    fill_outlined(p, rounded(key, 7 * s), vgrad(key, Qt::white, QColor(0xDD, 0xD8, 0xCC)),
                   QColor(0x5C, 0x55, 0x48), 1.5);
     if (arrow) {
         QPainterPath shape; // points right
@@ -66,13 +57,28 @@ double keycap(QPainter& p, double x, double centre_y, const QString& label)
         shape.closeSubpath();
         QTransform turn;
         turn.translate(key.center().x(), key.center().y());
-        turn.rotate(label == ">" ? 0 : (label == "<" ? 180 : -90));
+        turn.rotate(label == ">" ? 0 : (label == "<" ? 180 : (label == "^" ? -90 : 90)));
+        turn.scale(s, s);
         p.fillPath(turn.map(shape.united(stroke_of(shape, 1.5))), text_dark);
     } else {
         draw_text(p, label, px, key.center().x(), key.center().y() + cap_height(px) / 2, text_dark,
                   0);
     }
     return x + w;
+}
+
+} // namespace page
+
+using namespace page;
+
+namespace
+{
+
+void page_title(QPainter& p, double centre_y, const QString& text)
+{
+    const QRectF area(80, centre_y - 30, 640, 60);
+    outlined_text(p, area, text, 46,
+                  vgrad(area, QColor(0xFF, 0xEC, 0x8A), QColor(0xF0, 0xA8, 0x2A)), ink, 7);
 }
 
 // A pause sign on a badge, for the pause key.
@@ -168,7 +174,7 @@ void draw_help_controls(QPainter& p)
         {draw_steer_icon, {"R"}, "steer with the on-screen pad"},
         {draw_scroll_icon, {"V"}, "scroll around the level"},
         {[](QPainter& q) { draw_zoom_icon(q, true); }, {"Q", "|", "A"}, "zoom in / zoom out"},
-        {pause_badge, {"Backspace"}, "pause: resume, restart or leave"},
+        {pause_badge, {"Backspace", "|", "Esc"}, "pause: resume, restart or leave"},
         {draw_rewind_icon, {"Z"}, "rewind two seconds of play"},
         {[](QPainter& q) { draw_sound_icon(q, true); }, {"M"}, "sound off / on"},
         {draw_pencil_icon, {}, "make your own levels (main menu)"},
