@@ -6,6 +6,7 @@
 #include "spriteman.h"
 
 #include <QWidget>
+#include <algorithm>
 
 myglitem::myglitem() : vertices(new float[8]()), color(cfg::white) {}
 
@@ -47,6 +48,30 @@ void myglitem::draw_flat_rect(float left, float top, float right, float bottom, 
     set_tint(tint);
     draw_strip(spriteman::tex_blank, quad);
     set_tint(spriteman::color_blank);
+}
+
+void myglitem::draw_focus_frame(float left, float top, float right, float bottom)
+{
+    const float* t = spriteman::tex_focus_frame;
+    if (!t || right <= left || bottom <= top)
+        return;
+    // Corners are a third of the 60-texel cell; a frame too small for two
+    // whole corners shares its size between them.
+    const float corner = std::min({20.0f, (right - left) / 2, (bottom - top) / 2});
+    const float xs[4] = {left, left + corner, right - corner, right};
+    const float ys[4] = {top, top + corner, bottom - corner, bottom};
+    const float du = (t[2] - t[0]) * corner / 60;
+    const float dv = (t[1] - t[5]) * corner / 60;
+    const float us[4] = {t[0], t[0] + du, t[2] - du, t[2]};
+    const float vs[4] = {t[1], t[1] - dv, t[5] + dv, t[5]};
+    float quad[8];
+    float tex[8];
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 3; ++col) {
+            set_quad(quad, xs[col], ys[row], xs[col + 1], ys[row + 1]);
+            set_quad(tex, us[col], vs[row], us[col + 1], vs[row + 1]);
+            draw_strip(tex, quad);
+        }
 }
 
 void myglitem::set_quad(float* quad, float left, float top, float right, float bottom)

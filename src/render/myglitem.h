@@ -43,6 +43,9 @@ class myglitem : public QGraphicsItem
     // A flat rectangle of the tint's colour (the atlas's blank texel tinted),
     // with the tint reset afterwards.
     static void draw_flat_rect(float left, float top, float right, float bottom, const float* tint);
+    // The keyboard focus frame around a rectangle, in viewport pixels: the
+    // atlas frame's corners kept at their size, its edges stretched.
+    static void draw_focus_frame(float left, float top, float right, float bottom);
 
     myscene* scene = nullptr;
     int width = 0;
