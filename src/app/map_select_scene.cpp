@@ -1,5 +1,6 @@
 #include "map_select_scene.h"
 
+#include "cfg.h"
 #include "hud_buttons.h"
 #include "level_entrance.h"
 #include "progress_manager.h"
@@ -27,4 +28,18 @@ void map_select_scene::reactivated()
             load_from_file(path);
     for (stockblock* door : entrances)
         static_cast<level_entrance*>(door)->check_if_passed();
+}
+
+bool map_select_scene::intent_event(const input::meaning& m, bool pressed, bool repeat)
+{
+    // Escape means back in menus and pause while playing, Backspace only
+    // pause: the menu half tells them apart. An open menu and the drawing
+    // cursor take back themselves.
+    const bool drawing = (drawer_kind & cfg::drawer_drawer_type) != 0;
+    if (m.menu == input::intent::back && pressed && !menu && !drawing) {
+        if (!repeat)
+            leave_request = true;
+        return true;
+    }
+    return game_scene::intent_event(m, pressed, repeat);
 }

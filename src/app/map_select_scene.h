@@ -15,6 +15,9 @@ class map_select_scene : public game_scene
 
     // Back from a level: add the pages unlocked meanwhile, re-read the doors.
     void reactivated() override;
+    // Escape leaves for the title as the back button does; Backspace still
+    // opens the map's menu.
+    bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
 
     world_ear ear{*this, sounds::menu_music};
 };

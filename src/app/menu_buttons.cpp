@@ -46,10 +46,14 @@ void menu_button::mousePressEvent(QGraphicsSceneMouseEvent* e)
     e->ignore();
     const double x = e->pos().x();
     const double y = e->pos().y();
-    if (0 < x && x < width && 0 < y && y < height) {
-        sound_sink::cue(sounds::button);
-        act();
-    }
+    if (0 < x && x < width && 0 < y && y < height)
+        press();
+}
+
+void menu_button::press()
+{
+    sound_sink::cue(sounds::button);
+    act();
 }
 
 play_button::play_button(myscene* scene) : menu_button(scene, 120, &spriteman::tex_play) {}

@@ -19,6 +19,8 @@ class menu_button : public myglitem
     void updateGL() override;
     // Acts only on a press strictly inside the button.
     void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
+    // What a press inside does, sound included; keys press buttons here.
+    void press();
 
   protected:
     // picture names a spriteman table entry, read when drawing, so a button

@@ -1,7 +1,25 @@
 #include "menu_scene.h"
 
 #include "bg_gl_item.h"
+#include "scene_manager.h"
 #include "spriteman.h"
+
+#include <QWidget>
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+
+// How far outside a button its focus frame sits, pixels.
+constexpr float frame_margin = 8;
+
+QRectF rect_of(const menu_button& b)
+{
+    return QRectF(b.pos(), QSizeF(b.width, b.height));
+}
+
+} // namespace
 
 menu_scene::menu_scene(QObject* parent)
     : myscene(parent), quit(this), play(this), help(this), credits(this), editor(this)
@@ -47,4 +65,108 @@ void menu_scene::updateGL()
         relayout_counter = 0;
     }
     myscene::updateGL();
+    if (keys_in_use) {
+        const QRectF r = rect_of(*focused);
+        myglitem::draw_focus_frame(
+            r.left() - view_left - frame_margin, r.top() - view_top - frame_margin,
+            r.right() - view_left + frame_margin, r.bottom() - view_top + frame_margin);
+    }
+}
+
+std::array<menu_button*, 5> menu_scene::buttons()
+{
+    // Play first: it is what most players came for.
+    return {&play, &help, &credits, &editor, &quit};
+}
+
+menu_button* menu_scene::in_turn(int step)
+{
+    const std::array<menu_button*, 5> order = buttons();
+    const int count = static_cast<int>(order.size());
+    int at = 0;
+    while (order[at] != focused)
+        ++at;
+    return order[((at + step) % count + count) % count];
+}
+
+menu_button* menu_scene::neighbour(input::intent arrow)
+{
+    using input::intent;
+    const QRectF from = rect_of(*focused);
+    menu_button* best = nullptr;
+    double best_score = 0;
+    for (menu_button* b : buttons()) {
+        if (b == focused)
+            continue;
+        const QRectF to = rect_of(*b);
+        const bool across = arrow == intent::left || arrow == intent::right;
+        const double sign = (arrow == intent::left || arrow == intent::up) ? -1 : 1;
+        // Centre offsets along the arrow and across it.
+        const double along = sign * (across ? to.center().x() - from.center().x()
+                                            : to.center().y() - from.center().y());
+        const double aside =
+            across ? to.center().y() - from.center().y() : to.center().x() - from.center().x();
+        // Only buttons within 45 degrees of the arrow count as that way.
+        if (along <= 0 || std::abs(aside) > along)
+            continue;
+        // The gap between the facing edges, and a sideways step costs twice
+        // as much, so the button straight ahead wins over a nearer one aside.
+        const double gap = across
+                               ? (sign > 0 ? to.left() - from.right() : from.left() - to.right())
+                               : (sign > 0 ? to.top() - from.bottom() : from.top() - to.bottom());
+        const double score = std::max(0.0, gap) + 2 * std::abs(aside);
+        if (!best || score < best_score) {
+            best = b;
+            best_score = score;
+        }
+    }
+    return best;
+}
+
+void menu_scene::redraw_soon()
+{
+    // The title has no tick that draws it: the view repaints when asked.
+    if (QWidget* vp = scene_manager::_viewport_static_ptr)
+        vp->update();
+}
+
+void menu_scene::mousePressEvent(QGraphicsSceneMouseEvent* e)
+{
+    // The pointer hides the focus frame.
+    redraw_soon();
+    myscene::mousePressEvent(e);
+}
+
+bool menu_scene::intent_event(const input::meaning& m, bool pressed, bool repeat)
+{
+    using input::intent;
+    if (!pressed)
+        return false;
+    redraw_soon(); // the focus frame shows, or moves
+    switch (m.menu) {
+    case intent::up:
+    case intent::down:
+    case intent::left:
+    case intent::right:
+        if (menu_button* b = neighbour(m.menu))
+            focused = b;
+        return true;
+    case intent::next:
+        focused = in_turn(1);
+        return true;
+    case intent::previous:
+        focused = in_turn(-1);
+        return true;
+    case intent::back:
+        // Never quits by itself: a second key, confirm, has to agree.
+        focused = &quit;
+        return true;
+    case intent::confirm:
+        // A held key presses once; the screen it opens gets the repeats.
+        if (!repeat)
+            focused->press();
+        return true;
+    default:
+        return false;
+    }
 }

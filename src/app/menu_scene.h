@@ -3,11 +3,12 @@
 
 // The main menu: play, help, credits, quit and the level editor over the
 // grassy background. Pushed by the intro scene and never popped; the screens
-// it opens wait above it on the stack.
+// it opens wait above it on the stack. Keys move a focus over the buttons.
 
 #include "menu_buttons.h"
 #include "myscene.h"
 
+#include <array>
 #include <cstdint>
 
 class menu_scene : public myscene
@@ -20,6 +21,10 @@ class menu_scene : public myscene
     // Also re-lays the buttons every 16th frame, so that a viewport size
     // change is picked up without a resize notification.
     void updateGL() override;
+    // Arrows move the focus to the nearest button that way, Tab and
+    // Shift+Tab through the buttons in turn; confirm presses the focused
+    // one and back only moves the focus to quit.
+    bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
 
     quit_button quit;
     play_button play;
@@ -28,9 +33,22 @@ class menu_scene : public myscene
     editor_button editor;
     uint8_t relayout_counter = 0;
     uint8_t relayout_period = 15;
+    menu_button* focused = &play;
 
   public slots:
     void advance() override {}
+
+  protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
+
+  private:
+    void redraw_soon();
+    // Every button, in the Tab order.
+    std::array<menu_button*, 5> buttons();
+    // The nearest button in the arrow's direction, or nullptr.
+    menu_button* neighbour(input::intent arrow);
+    // The button `step` places on in the Tab order, wrapping round.
+    menu_button* in_turn(int step);
 };
 
 #endif

@@ -15,7 +15,8 @@
 namespace
 {
 
-constexpr int arrow_size = 60; // pixels
+constexpr int arrow_size = 60;  // pixels
+constexpr int scroll_step = 60; // pixels an arrow key scrolls
 
 // The help pages follow one another; the page after the last is none.
 float* page_after(const float* page)
@@ -117,16 +118,77 @@ void tex_scrolling_view::record_view_position(QGraphicsView* v)
     myglwidget::record_view_position(this, v, vp->width(), vp->height());
 }
 
-void tex_scrolling_view::mousePressEvent(QGraphicsSceneMouseEvent* e)
+void tex_scrolling_view::settle_home()
 {
-    // A press before the first tick takes the view as it is: the position
-    // fields must describe it before the press is measured against them.
+    // The position fields must describe the view before anything is
+    // measured against them.
     if (home_pending) {
         if (QGraphicsView* v = shown_in()) {
             record_view_position(v);
             home_pending = false;
         }
     }
+}
+
+void tex_scrolling_view::open_next_page()
+{
+    if (!next_page)
+        return;
+    if (scene_manager* manager = scene_manager::current()) {
+        auto* next = new tex_scrolling_view(next_page, page_after(next_page), nullptr);
+        next->follows_page = true;
+        manager->add_scene(next);
+    }
+}
+
+void tex_scrolling_view::scroll_by(double dy)
+{
+    settle_home();
+    center_view(view_center_x, view_center_y + dy);
+}
+
+bool tex_scrolling_view::intent_event(const input::meaning& m, bool pressed, bool repeat)
+{
+    using input::intent;
+    if (!pressed)
+        return false;
+    const int screenful = myglitem::viewport_height();
+    switch (m.menu) {
+    case intent::up:
+        scroll_by(-scroll_step);
+        return true;
+    case intent::down:
+        scroll_by(scroll_step);
+        return true;
+    case intent::page_up:
+        scroll_by(-screenful);
+        return true;
+    case intent::page_down:
+        scroll_by(screenful);
+        return true;
+    // Turning and leaving take one press each: a held key must not run
+    // through the pages below it one by one.
+    case intent::right:
+        if (!repeat)
+            open_next_page();
+        return true;
+    case intent::left:
+        if (!repeat && follows_page)
+            back_request = true;
+        return true;
+    case intent::back:
+        if (!repeat)
+            back_request = true;
+        return true;
+    default:
+        return false;
+    }
+}
+
+void tex_scrolling_view::mousePressEvent(QGraphicsSceneMouseEvent* e)
+{
+    // A press before the first tick is measured against the view as it is.
+    settle_home();
     const double px = e->scenePos().x() - view_left;
     const double py = e->scenePos().y() - view_top;
     const int w = myglitem::viewport_width();
@@ -138,10 +200,7 @@ void tex_scrolling_view::mousePressEvent(QGraphicsSceneMouseEvent* e)
         return;
     }
     if (py < arrow_size && px > w - arrow_size) {
-        if (next_page)
-            if (scene_manager* manager = scene_manager::current())
-                manager->add_scene(
-                    new tex_scrolling_view(next_page, page_after(next_page), nullptr));
+        open_next_page();
         return;
     }
     busy = false;

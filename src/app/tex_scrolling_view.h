@@ -2,9 +2,9 @@
 #define CRUMBLEFORD_APP_TEX_SCROLLING_VIEW_H
 
 // A page screen: one large atlas picture (a help page or the credits) that
-// the finger drags one to one, with a back arrow and, when there is a
-// following page, a next arrow. Pushed on the scene stack by whoever opens
-// it; the scene manager owns it.
+// the finger drags one to one, or keys scroll, with a back arrow and, when
+// there is a following page, a next arrow. Pushed on the scene stack by
+// whoever opens it; the scene manager owns it.
 
 #include "myscene.h"
 
@@ -19,6 +19,10 @@ class tex_scrolling_view : public myscene
 
     void resizeGL() override;
     void updateGL() override;
+    // Up and Down scroll a step, PageUp and PageDown a screenful; Right is
+    // the next arrow, Left back to the page before (nothing on a first
+    // page, so a stray Left never leaves); back is the back arrow.
+    bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
 
     float* page;
     float* next_page;
@@ -40,6 +44,8 @@ class tex_scrolling_view : public myscene
     // The back arrow was pressed: the page closes at its next tick, never
     // inside its own event handler.
     bool back_request = false;
+    // Opened by the next arrow of the page before, which waits below it.
+    bool follows_page = false;
 
   public slots:
     void advance() override;
@@ -51,6 +57,11 @@ class tex_scrolling_view : public myscene
 
   private:
     void lay_out();
+    void open_next_page();
+    // Scrolls the page by dy pixels (down for positive), within its edges.
+    void scroll_by(double dy);
+    // Takes the view as it is, when the first tick has not yet homed it.
+    void settle_home();
     // Scrolls the view showing this page so that scene point (x, y) is in
     // the middle (the view clamps it), and records the new view position.
     // False when no view shows the page yet.

@@ -1,8 +1,12 @@
 #include "in_game_menu.h"
 
 #include "game_scene.h"
+#include "menu_rows.h"
 #include "sound_sink.h"
 #include "spriteman.h"
+
+#include <algorithm>
+#include <vector>
 
 in_game_menu::in_game_menu(game_scene* scene, int letter_size)
     : world(scene), dim_color(new float[4]{0, 0, 0, 0.5f}), letter_size(letter_size),
@@ -40,6 +44,8 @@ void in_game_menu::add_menu_item(myglitem* item)
 
 void in_game_menu::remove_menu_item(myglitem* item)
 {
+    if (item == highlight)
+        highlight = nullptr;
     items.remove(item);
 }
 
@@ -69,6 +75,13 @@ void in_game_menu::updateGL()
     set_tint(dim_color);
     draw_strip(spriteman::tex_blank, vertices);
     set_tint(spriteman::color_blank);
+    if (!myscene::keys_in_use)
+        return;
+    if (igm_row* row = highlighted()) {
+        // Around the row, inside the 15-pixel gaps that part it from the next.
+        const float* q = row->vertices;
+        draw_focus_frame(q[0] - 12, q[1] - 10, q[6] + 12, q[7] + 10);
+    }
 }
 
 void in_game_menu::clicked(int x, int y)
@@ -77,9 +90,83 @@ void in_game_menu::clicked(int x, int y)
         const float* q = row->vertices;
         // Strict on every side: the 30-pixel gaps between rows reach nothing.
         if (q[1] < y && y < q[7] && q[0] < x && x < q[6]) {
-            sound_sink::cue(sounds::button);
-            row->clicked(x, y);
+            choose(row);
             return;
         }
+    }
+}
+
+void in_game_menu::choose(myglitem* row)
+{
+    sound_sink::cue(sounds::button);
+    const float* q = row->vertices;
+    row->clicked(static_cast<int>((q[0] + q[6]) / 2), static_cast<int>((q[1] + q[7]) / 2));
+}
+
+igm_row* in_game_menu::highlighted()
+{
+    if (highlight)
+        return highlight;
+    igm_row* first = nullptr;
+    igm_row* rewind = nullptr;
+    for (myglitem* item : items) {
+        auto* row = dynamic_cast<igm_row*>(item);
+        if (!row || !row->choosable)
+            continue;
+        // Resuming is what a paused player wants most; after a fall, to try
+        // again from just before it.
+        if (dynamic_cast<igm_resume*>(row))
+            return highlight = row;
+        if (!rewind && dynamic_cast<igm_rewind*>(row))
+            rewind = row;
+        if (!first)
+            first = row;
+    }
+    highlight = rewind ? rewind : first;
+    return highlight;
+}
+
+bool in_game_menu::navigate(input::intent in, bool repeat)
+{
+    using input::intent;
+    std::vector<igm_row*> rows;
+    for (myglitem* item : items)
+        if (auto* row = dynamic_cast<igm_row*>(item); row && row->choosable)
+            rows.push_back(row);
+    if (rows.empty())
+        return false;
+    const auto at = std::find(rows.begin(), rows.end(), highlighted()) - rows.begin();
+    const auto last = static_cast<long>(rows.size()) - 1;
+    switch (in) {
+    case intent::up:
+    case intent::previous:
+        highlight = rows[std::max(0L, at - 1)];
+        return true;
+    case intent::down:
+    case intent::next:
+        highlight = rows[std::min(last, at + 1)];
+        return true;
+    case intent::confirm:
+        // A held key chooses once.
+        if (!repeat)
+            choose(highlight);
+        return true;
+    case intent::back:
+        if (repeat)
+            return true;
+        for (igm_row* row : rows) {
+            if (dynamic_cast<igm_resume*>(row)) {
+                choose(row);
+                return true;
+            }
+        }
+        // A menu that cannot be closed only points at the way out, so that
+        // Escape never leaves a passed or failed level by itself.
+        for (igm_row* row : rows)
+            if (dynamic_cast<igm_tom_mm*>(row))
+                highlight = row;
+        return true;
+    default:
+        return false;
     }
 }

@@ -2,14 +2,16 @@
 #define CRUMBLEFORD_CONTROLS_IN_GAME_MENU_H
 
 // The pause, level-failed and level-passed overlay of a game scene: it dims
-// the world, stops it while open and stacks its rows in a centred column.
-// The game scene owns the open menu and deletes it; the menu owns its rows.
+// the world, stops it while open and stacks its rows in a centred column,
+// chosen by a press or by keys over a highlight. The game scene owns the
+// open menu and deletes it; the menu owns its rows.
 
 #include "myglitem.h"
 
 #include <list>
 
 class game_scene;
+class igm_row;
 
 class in_game_menu : public myglitem
 {
@@ -28,6 +30,15 @@ class in_game_menu : public myglitem
     void updateGL() override;
     void resizeGL() override;
     void clicked(int x, int y) override;
+    // Up and down (Tab too) move the highlight over the rows that act,
+    // confirm chooses it as a press would; back closes a menu that has
+    // RESUME as RESUME does, and elsewhere moves the highlight to the way
+    // out, TO MAP SELECT, without leaving.
+    bool navigate(input::intent in, bool repeat) override;
+    // The highlighted row: until keys move it, the one a player most likely
+    // wants (RESUME, else REWIND, else the first that acts); nullptr when no
+    // row acts.
+    igm_row* highlighted();
 
     game_scene* world;
     float* dim_color;
@@ -39,6 +50,9 @@ class in_game_menu : public myglitem
 
   private:
     void cover_viewport();
+    // What a press on the row does, with the button's sound.
+    void choose(myglitem* row);
+    igm_row* highlight = nullptr;
 };
 
 #endif

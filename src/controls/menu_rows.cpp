@@ -90,6 +90,7 @@ void igm_just_text::updateGL()
 
 igm_resume::igm_resume(game_scene* scene, in_game_menu* menu) : igm_just_text(scene, menu, "RESUME")
 {
+    choosable = true;
 }
 
 void igm_resume::clicked(int, int)
@@ -100,6 +101,7 @@ void igm_resume::clicked(int, int)
 igm_tom_mm::igm_tom_mm(game_scene* scene, in_game_menu* menu)
     : igm_just_text(scene, menu, "TO[MAP[SELECT")
 {
+    choosable = true;
 }
 
 void igm_tom_mm::clicked(int, int)
@@ -110,6 +112,7 @@ void igm_tom_mm::clicked(int, int)
 igm_restart::igm_restart(game_scene* scene, in_game_menu* menu)
     : igm_just_text(scene, menu, "RESTART")
 {
+    choosable = true;
 }
 
 void igm_restart::clicked(int, int)
@@ -117,7 +120,10 @@ void igm_restart::clicked(int, int)
     world->restart();
 }
 
-igm_help::igm_help(game_scene* scene, in_game_menu* menu) : igm_just_text(scene, menu, "HELP") {}
+igm_help::igm_help(game_scene* scene, in_game_menu* menu) : igm_just_text(scene, menu, "HELP")
+{
+    choosable = true;
+}
 
 void igm_help::clicked(int, int)
 {
@@ -130,6 +136,7 @@ void igm_help::clicked(int, int)
 igm_rewind::igm_rewind(game_scene* scene, in_game_menu* menu, bool closes_menu)
     : igm_just_text(scene, menu, "REWIND"), closes_menu(closes_menu)
 {
+    choosable = true;
 }
 
 void igm_rewind::clicked(int, int)
@@ -141,6 +148,7 @@ void igm_rewind::clicked(int, int)
 
 igm_exit::igm_exit(game_scene* scene, in_game_menu* menu) : igm_just_text(scene, menu, "EXIT[GAME")
 {
+    choosable = true;
 }
 
 void igm_exit::clicked(int, int)

@@ -23,6 +23,8 @@ class igm_row : public myglitem
 
     game_scene* world;
     in_game_menu* menu;
+    // Whether the row acts when chosen; keys pass over the others.
+    bool choosable = false;
 
   protected:
     igm_row(game_scene* scene, in_game_menu* menu);

@@ -52,14 +52,15 @@ const key_row key_rows[] = {
 };
 
 // Indexed by pad_button. In the editor B erases and X and Y step through
-// the palette; elsewhere B goes back.
+// the palette; elsewhere B goes back. In menus Start presses what has the
+// focus, as players expect of it on a title screen.
 const meaning pad_rows[] = {
     /* south */ {i::jump, i::confirm, i::confirm},
     /* east */ {i::none, i::back, i::erase},
     /* west */ {i::door, i::previous, i::previous},
     /* north */ {i::switch_character, i::next, i::next},
     /* back */ {i::drawing_mode, i::none, i::none},
-    /* start */ {i::pause, i::back, i::menu},
+    /* start */ {i::pause, i::confirm, i::menu},
     /* left_shoulder */ {i::rewind, i::previous, i::previous},
     /* right_shoulder */ {i::none, i::next, i::next},
     /* left_trigger */ {i::zoom_out, i::page_up, i::none},
