@@ -5,7 +5,9 @@
 #include "drawer_block_switch.h"
 #include "game_scene.h"
 #include "hud.h"
+#include "myscene.h"
 #include "placement.h"
+#include "sound_sink.h"
 #include "spriteman.h"
 #include "stockchar.h"
 
@@ -25,6 +27,9 @@ drawing_drawer::drawing_drawer(game_scene* scene) : world(scene), direction(cfg:
     scene->running = false;
     depth = 0.05;
     scene->adopt_drawer(this, cfg::drawer_drawer_type);
+    // A touch starts at the grid's corner; keys start beside the character.
+    if (myscene::keys_in_use)
+        place_cursor();
 }
 
 drawing_drawer::~drawing_drawer()
@@ -93,8 +98,128 @@ void drawing_drawer::select_cell(int x, int y)
         direction = cfg::d;
     if (r < cell_y)
         direction = cfg::g;
+    choose_cell(c, r);
+}
+
+void drawing_drawer::choose_cell(int c, int r)
+{
     cell_x = c;
     cell_y = r;
+    cell_chosen = true;
+    chosen_for = world->focused;
+    chosen_in = world->flushes;
+}
+
+bool drawing_drawer::cursor_fits(long long c, long long r)
+{
+    const stockchar* focused = world->focused_char();
+    return focused && world->in_grid(c, r) && in_reach(*focused, c, r);
+}
+
+bool drawing_drawer::cursor_ready()
+{
+    return cell_chosen && chosen_for == world->focused && chosen_in == world->flushes &&
+           cursor_fits(cell_x, cell_y);
+}
+
+// The cell right of the character's middle, or left of it at the grid's
+// right edge; the way a new cloud goes is left as it was.
+void drawing_drawer::place_cursor()
+{
+    const stockchar* focused = world->focused_char();
+    if (!focused)
+        return;
+    const long long c = (focused->x + focused->size / 2) / cfg::multiplier;
+    const long long r = (focused->y + focused->size / 2) / cfg::multiplier;
+    for (const long long beside : {c + 1, c - 1, c}) {
+        if (cursor_fits(beside, r)) {
+            choose_cell(static_cast<int>(beside), static_cast<int>(r));
+            return;
+        }
+    }
+}
+
+// The cursor stays where the character can draw; an arrow that cannot move
+// it still turns the way a new cloud will go, as it is all a player sees.
+void drawing_drawer::step(int dx, int dy, unsigned char way)
+{
+    direction = way;
+    if (cursor_fits(cell_x + dx, cell_y + dy))
+        choose_cell(cell_x + dx, cell_y + dy);
+}
+
+// Only slots that hold something: an empty one is not shown in the column.
+void drawing_drawer::choose_slot(unsigned int slot)
+{
+    const stockchar* focused = world->focused_char();
+    if (focused && slot < 3 && focused->stock_slots[slot] && focused->stock_slots[slot]->type)
+        selected_slot = slot;
+}
+
+void drawing_drawer::cycle_slot(int by)
+{
+    for (int i = 1; i <= 3; ++i) {
+        const unsigned int slot =
+            static_cast<unsigned int>((static_cast<int>(selected_slot) + by * i + 9) % 3);
+        const unsigned int before = selected_slot;
+        choose_slot(slot);
+        if (selected_slot != before)
+            return;
+    }
+}
+
+bool drawing_drawer::navigate(input::intent what, bool repeat)
+{
+    using input::intent;
+    if (!world->focused_char())
+        return false;
+    const bool moves =
+        what == intent::up || what == intent::down || what == intent::left || what == intent::right;
+    // The first key after a switch, a rewind or a touch far away brings the
+    // cursor back beside the character before it acts.
+    if ((moves || what == intent::confirm) && !cursor_ready()) {
+        place_cursor();
+        return true;
+    }
+    switch (what) {
+    case intent::up:
+        step(0, -1, cfg::g);
+        return true;
+    case intent::down:
+        step(0, 1, cfg::d);
+        return true;
+    case intent::left:
+        step(-1, 0, cfg::l);
+        return true;
+    case intent::right:
+        step(1, 0, cfg::p);
+        return true;
+    default:
+        break;
+    }
+    // Held, these would spend the stock or spin through the slots.
+    if (repeat)
+        return false;
+    switch (what) {
+    case intent::confirm:
+        // As the tick button: heard whether or not the block fits.
+        sound_sink::cue(sounds::button);
+        apply(true);
+        return true;
+    case intent::next:
+    case intent::previous:
+        sound_sink::cue(sounds::button);
+        cycle_slot(what == intent::next ? 1 : -1);
+        return true;
+    case intent::slot_1:
+    case intent::slot_2:
+    case intent::slot_3:
+        sound_sink::cue(sounds::button);
+        choose_slot(static_cast<unsigned int>(what) - static_cast<unsigned int>(intent::slot_1));
+        return true;
+    default:
+        return false;
+    }
 }
 
 void drawing_drawer::set_triangle(float ax, float ay, float bx, float by, float cx, float cy)
@@ -111,6 +236,8 @@ bool drawing_drawer::apply(bool commit)
 
 void drawing_drawer::advance(int)
 {
+    if (myscene::keys_in_use && !cursor_ready())
+        place_cursor();
     stockchar* focused = world->focused_char();
     const QList<QGraphicsView*> shown = world->views();
     if (focused && !shown.isEmpty())
@@ -148,7 +275,14 @@ void drawing_drawer::updateGL()
     draw_strip(spriteman::tex_blank, cell_quad);
 
     const stock_slot* slot = selected_slot < 3 ? focused->stock_slots[selected_slot] : nullptr;
-    if (slot && slot->type == cfg::cloud) {
+    const bool clouds = slot && slot->type == cfg::cloud;
+    // Frames of touch play stay as they were: the cursor is the keys' own.
+    if (myscene::keys_in_use && cursor_ready()) {
+        set_tint(spriteman::color_blank);
+        draw_cursor(x0, y0, x1, y1, clouds);
+        return;
+    }
+    if (clouds) {
         // The way the new cloud will set off.
         const float b = static_cast<float>(block);
         const float mid_x = (x0 + x1) / 2;
@@ -164,4 +298,31 @@ void drawing_drawer::updateGL()
         draw_strip(spriteman::tex_blank, arrow_vertices, 3);
     }
     set_tint(spriteman::color_blank);
+}
+
+void drawing_drawer::draw_cursor(float x0, float y0, float x1, float y1, bool with_arrow)
+{
+    draw_strip(spriteman::tex_cursor, cell_quad);
+    if (!with_arrow)
+        return;
+    // The arrow is drawn pointing right, over the cell moved half a block
+    // that way; the other ways turn the quad's corners under the picture.
+    const float half = (x1 - x0) / 2;
+    float q[8];
+    if (direction == cfg::g) {
+        set_quad(q, x0, y0 - half, x1, y1 - half);
+        const float up[8] = {q[4], q[5], q[0], q[1], q[6], q[7], q[2], q[3]};
+        draw_strip(spriteman::tex_cursor_arrow, up);
+    } else if (direction == cfg::d) {
+        set_quad(q, x0, y0 + half, x1, y1 + half);
+        const float down[8] = {q[2], q[3], q[6], q[7], q[0], q[1], q[4], q[5]};
+        draw_strip(spriteman::tex_cursor_arrow, down);
+    } else if (direction == cfg::l) {
+        set_quad(q, x0 - half, y0, x1 - half, y1);
+        const float left[8] = {q[6], q[7], q[4], q[5], q[2], q[3], q[0], q[1]};
+        draw_strip(spriteman::tex_cursor_arrow, left);
+    } else {
+        set_quad(q, x0 + half, y0, x1 + half, y1);
+        draw_strip(spriteman::tex_cursor_arrow, q);
+    }
 }

@@ -3,8 +3,9 @@
 
 // The drawing surface: while it is the scene's drawer the world stands
 // still, the finger selects a grid cell near the focused character and a
-// tool column on the right picks a stock slot and applies it. Owned by its
-// scene as the drawer; it owns its tool column.
+// tool column on the right picks a stock slot and applies it. Keys and pad
+// buttons do the same with a cell cursor kept within the character's reach.
+// Owned by its scene as the drawer; it owns its tool column.
 
 #include "myglitem.h"
 
@@ -28,6 +29,8 @@ class drawing_drawer : public myglitem
     void advance(int phase) override;
     void resizeGL() override;
     void updateGL() override;
+    // Arrows move the cursor, Tab and 1 to 3 choose the slot, Enter places.
+    bool navigate(input::intent what, bool repeat) override;
 
     // Whether the selected slot's block fits the selected cell; with commit
     // set it is also placed and the slot spends one unit.
@@ -47,14 +50,29 @@ class drawing_drawer : public myglitem
     hud* tool_bar;       // owned
     int cell_x = 0;
     int cell_y = 0;
-    unsigned char direction; // the way the finger last went from cell to cell
+    unsigned char direction; // the way the finger or the cursor last went
 
     static constexpr int column_width = 110;
 
   private:
     void select_cell(int x, int y);
+    void choose_cell(int c, int r);
+    bool cursor_fits(long long c, long long r);
+    bool cursor_ready();
+    void place_cursor();
+    void step(int dx, int dy, unsigned char way);
+    void choose_slot(unsigned int slot);
+    void cycle_slot(int by);
+    void draw_cursor(float x0, float y0, float x1, float y1, bool with_arrow);
     void lay_out();
     void set_triangle(float ax, float ay, float bx, float by, float cx, float cy);
+
+    // The cell was chosen on this surface (by a touch or the cursor) for the
+    // character focused then, in the world as it was then: a switch or a
+    // rewind makes the cursor start again beside the character.
+    bool cell_chosen = false;
+    unsigned int chosen_for = 0;
+    unsigned int chosen_in = 0;
 };
 
 #endif

@@ -54,14 +54,49 @@ void moving_drawer::released(int x, int y)
 void moving_drawer::scroll_to(int x, int y)
 {
     // The finger drags the world: moving it right moves the centre left.
-    const float center_x = static_cast<float>(anchor_x - x);
-    const float center_y = static_cast<float>(anchor_y - y);
+    center_on(static_cast<float>(anchor_x - x), static_cast<float>(anchor_y - y));
+}
+
+void moving_drawer::center_on(double x, double y)
+{
     // Only the views showing this scene scroll; headless there may be none.
     // The next move is measured against the view position, so record where
     // the view now is instead of waiting for the next frame to do it.
     for (QGraphicsView* v : world->views()) {
-        v->centerOn(center_x, center_y);
+        v->centerOn(x, y);
         const QWidget* vp = v->viewport();
         myglwidget::record_view_position(world, v, vp->width(), vp->height());
     }
+}
+
+void moving_drawer::look(input::intent way, bool pressed)
+{
+    using input::intent;
+    // A stick swung across its centre presses the new way before it lets go
+    // of the old one: a release only stops the way it names.
+    int& axis = (way == intent::look_left || way == intent::look_right) ? look_x : look_y;
+    const int sign = (way == intent::look_left || way == intent::look_up) ? -1 : 1;
+    if (pressed)
+        axis = sign;
+    else if (axis == sign)
+        axis = 0;
+}
+
+void moving_drawer::pan_by(double dx, double dy)
+{
+    center_on(world->view_center_x + dx, world->view_center_y + dy);
+}
+
+void moving_drawer::advance(int)
+{
+    // An open menu takes the stick's release: stop rather than pan under it.
+    if (world->menu) {
+        look_x = look_y = 0;
+        return;
+    }
+    if (!looking())
+        return;
+    // A block every three ticks, whatever the zoom.
+    const double step = world->block_size / 3.0;
+    pan_by(look_x * step, look_y * step);
 }

@@ -3,8 +3,8 @@
 
 // The scrolling surface: dragging the finger slides the world with it, one
 // scene pixel per viewport pixel, and the camera stays where the finger
-// left it. Owned by its scene, which holds it as its drawer until the next
-// switch.
+// left it. The right stick pans it too, at a steady speed while held.
+// Owned by its scene, which holds it as its drawer until the next switch.
 
 #include "myglitem.h"
 
@@ -21,6 +21,14 @@ class moving_drawer : public myglitem
     void clicked(int x, int y) override;
     void moved(int x, int y) override;
     void released(int x, int y) override;
+    // Pans while a look intent is held, once per tick.
+    void advance(int phase) override;
+
+    // A look intent pressed or let go: the way the view pans meanwhile.
+    void look(input::intent way, bool pressed);
+    bool looking() const { return look_x != 0 || look_y != 0; }
+    // Moves the view centre by the given scene pixels.
+    void pan_by(double dx, double dy);
 
     game_scene* world;
     long long last_x = 0;
@@ -28,9 +36,15 @@ class moving_drawer : public myglitem
     // Where the view centre must be while the finger is at viewport (0, 0).
     long long anchor_x = 0;
     long long anchor_y = 0;
+    int look_x = 0; // -1, 0 or 1
+    int look_y = 0;
+    // Made by the right stick, not by V or the button: letting go of the
+    // stick ends the glance and the camera follows the character again.
+    bool glance = false;
 
   private:
     void scroll_to(int x, int y);
+    void center_on(double x, double y);
 };
 
 #endif

@@ -440,11 +440,22 @@ bool game_scene::intent_event(const input::meaning& m, bool pressed, bool repeat
     // The open menu takes every key, and nothing of it reaches the world.
     if (menu)
         return pressed && menu->navigate(m.menu, repeat);
-    if (pressed && (drawer_kind & cfg::drawer_drawer_type) && drawer &&
-        drawer->navigate(m.menu, repeat))
-        return true;
+    if (pressed && (drawer_kind & cfg::drawer_drawer_type) && drawer) {
+        if (drawer->navigate(m.menu, repeat))
+            return true;
+        // Escape and the pad's B leave drawing as P does; done here, as the
+        // surface cannot delete itself.
+        if (m.menu == intent::back) {
+            if (!repeat)
+                toggle_drawing();
+            return true;
+        }
+    }
     if (repeat)
         return false;
+    if (m.play == intent::look_left || m.play == intent::look_right || m.play == intent::look_up ||
+        m.play == intent::look_down)
+        return look(m.play, pressed);
     if (!pressed) {
         if (!running || !moves_character(m.play))
             return false;
@@ -487,6 +498,33 @@ bool game_scene::intent_event(const input::meaning& m, bool pressed, bool repeat
     if (stockchar* ch = focused_char()) {
         ch->press(m.play);
         tell_listener(replay_event::press, input::script_key(m.play));
+    }
+    return true;
+}
+
+// The right stick: while it is held the view pans and no longer follows the
+// character, which keeps walking as the other hand steers it. Let go, the
+// glance ends and the camera follows again; a view scrolled by V stays.
+bool game_scene::look(input::intent way, bool pressed)
+{
+    if (drawer_kind & cfg::drawer_drawer_type)
+        return false;
+    auto* mover = dynamic_cast<moving_drawer*>(drawer);
+    if (!mover && !pressed)
+        return false;
+    stockchar* ch = focused_char();
+    const bool left = ch && ch->left_held, right = ch && ch->right_held;
+    const bool jump = ch && ch->jump_held, down = ch && ch->down_held;
+    if (!mover) {
+        switch_drawer(cfg::drawer_mv_type);
+        set_held_keys(left, right, jump, down);
+        mover = static_cast<moving_drawer*>(drawer);
+        mover->glance = true;
+    }
+    mover->look(way, pressed);
+    if (mover->glance && !mover->looking()) {
+        switch_drawer(cfg::drawer_ctrl_type);
+        set_held_keys(left, right, jump, down);
     }
     return true;
 }

@@ -145,6 +145,7 @@ class game_scene : public myscene
 
   private:
     myglitem* captured() const;
+    bool look(input::intent way, bool pressed);
     void process_removal_queue();
     void process_deletion_queue();
     void tell_listener(replay_event::kind_t kind, int key);

@@ -26,6 +26,13 @@ bool cell_free(game_scene* scene, long long cell_x_units, long long cell_y_units
 
 } // namespace
 
+bool in_reach(const stockchar& ch, long long cell_x, long long cell_y)
+{
+    const long long m = cfg::multiplier;
+    return m * (cell_x + 1) > ch.x - 2 * m && m * (cell_y + 1) > ch.y - 2 * m &&
+           ch.x + ch.size + 2 * m > m * cell_x && ch.y + ch.size + 2 * m > m * cell_y;
+}
+
 bool place_from_stock(game_scene* scene, unsigned int slot, long long cell_x, long long cell_y,
                       unsigned char direction, bool commit)
 {
@@ -39,12 +46,7 @@ bool place_from_stock(game_scene* scene, unsigned int slot, long long cell_x, lo
     if (!scene->in_grid(cell_x, cell_y))
         return false;
 
-    // The cell must overlap the open box two block edges around the character.
-    const long long cx = ch->x;
-    const long long cy = ch->y;
-    const long long size = ch->size;
-    if (!(m * (cell_x + 1) > cx - 2 * m && m * (cell_y + 1) > cy - 2 * m &&
-          cx + size + 2 * m > m * cell_x && cy + size + 2 * m > m * cell_y))
+    if (!in_reach(*ch, cell_x, cell_y))
         return false;
 
     const long long x = m * cell_x;

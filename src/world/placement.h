@@ -6,6 +6,11 @@
 // apply button and the simulator's "place" events both come here.
 
 class game_scene;
+class stockchar;
+
+// Whether grid cell (cell_x, cell_y) overlaps the open box reaching two block
+// edges beyond the character on every side: where it may draw.
+bool in_reach(const stockchar& ch, long long cell_x, long long cell_y);
 
 // Answers whether the block of stock slot `slot` of the focused character can
 // be placed at grid cell (cell_x, cell_y); with commit set, also places it
