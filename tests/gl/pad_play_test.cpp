@@ -2,9 +2,10 @@
 // pad alone: not one key or pointer event. From the title to the map, to
 // door 1 and through level 1 by its recorded solution turned into pad
 // presses, the passed menu back to the map, and a level that pauses when
-// its pad is unplugged. Screens and menus run at the game's own pace; while
-// a world is walked the test steps its ticks, so that the recorded solution
-// lands on the ticks it was recorded for.
+// its pad is unplugged; and level 6, which needs drawing, drawn with the
+// D-pad moving the drawing mode's cursor. Screens and menus run at the
+// game's own pace; while a world is walked the test steps its ticks, so
+// that a recorded solution lands on the ticks it was recorded for.
 
 #include "MainWindow.h"
 #include "cfg.h"
@@ -358,4 +359,22 @@ TEST_F(PadPlay, FromTheTitleThroughLevelOneAndAnUnpluggedPadPausesTheLevel)
     EXPECT_FALSE(walker->right_held);
     EXPECT_FALSE(level->running);
     keep("paused");
+}
+
+TEST_F(PadPlay, PassesALevelThatNeedsDrawingByPadAlone)
+{
+    ASSERT_TRUE(in_process::wait_for([&] { return top_as<menu_scene>() != nullptr; }, 20000))
+        << "the title never came";
+    plug();
+    // Level 6 is behind the map's second page; the way there is not this
+    // test's business.
+    auto* level = new level_scene("6");
+    game_view().manager->add_scene(level);
+    level->timer->stop();
+    ASSERT_EQ(level->history.world_ticks(), 0);
+
+    play_solution(*level, CF_TESTS_DIR "/solutions/6.script");
+    ASSERT_FALSE(HasFatalFailure());
+    keep("level-6-passed");
+    EXPECT_TRUE(level->handled_passed) << "level 6 was not passed by the pad";
 }
