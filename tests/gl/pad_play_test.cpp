@@ -120,6 +120,7 @@ class PadPlay : public ::testing::Test
     {
         pad.reset();
         window.reset();
+        myscene::keys_in_use = false; // later tests draw screens without focus
         if (sdl_started)
             SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
     }
