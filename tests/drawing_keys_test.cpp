@@ -200,6 +200,15 @@ TEST_F(DrawingKeys, EscapeAndPLeaveDrawingBackspaceStillPauses)
         EXPECT_EQ(scene->drawer_kind, pauses ? cfg::drawer_drawer_type : cfg::drawer_ctrl_type);
         EXPECT_EQ(scene->menu != nullptr, pauses) << key;
     }
+    // The pad: B leaves drawing, Start pauses and places nothing.
+    for (input::pad_button button : {input::pad_button::east, input::pad_button::start}) {
+        draw_in(open_field);
+        const bool pauses = button == input::pad_button::start;
+        scene->intent_event(input::pad_meaning(button), true, false);
+        EXPECT_EQ(scene->drawer_kind, pauses ? cfg::drawer_drawer_type : cfg::drawer_ctrl_type);
+        EXPECT_EQ(scene->menu != nullptr, pauses) << static_cast<int>(button);
+        EXPECT_EQ(character(0)->stock_slots[0]->count, 9);
+    }
 }
 
 TEST_F(DrawingKeys, KeyPlacementIsInTheHistorySoRewindKeepsOrTakesItBack)

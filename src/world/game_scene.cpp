@@ -440,7 +440,10 @@ bool game_scene::intent_event(const input::meaning& m, bool pressed, bool repeat
     // The open menu takes every key, and nothing of it reaches the world.
     if (menu)
         return pressed && menu->navigate(m.menu, repeat);
-    if (pressed && (drawer_kind & cfg::drawer_drawer_type) && drawer) {
+    // The pad's Start pauses in drawing mode too; Escape, which also pauses
+    // a level, leaves drawing instead.
+    const bool pauses = m.play == intent::pause && m.menu != intent::back;
+    if (pressed && !pauses && (drawer_kind & cfg::drawer_drawer_type) && drawer) {
         if (drawer->navigate(m.menu, repeat))
             return true;
         // Escape and the pad's B leave drawing as P does; done here, as the
