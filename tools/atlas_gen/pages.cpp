@@ -238,12 +238,16 @@ void draw_help_blocks(QPainter& p)
          },
          "Falling block", "Drops until something holds it; pushes what is below."},
         {[&](double g) {
-             put(left + s, g, s, [&] { draw_cloud(p, 3); });
-             put(left + s + 2, g - c, c, [&] { draw_character(p, 3, 0); });
-             arrow(p, QPointF(left + s - 4, g + s / 2), QPointF(left + 4, g + s / 2));
-             arrow(p, QPointF(left + 2 * s + 4, g + s / 2), QPointF(left + 3 * s - 4, g + s / 2));
+             // A lift carries the character on it; a sideways cloud pushes one beside it.
+             put(left - 8, g, s, [&] { draw_cloud(p, 3); });
+             put(left - 6, g - c, c, [&] { draw_character(p, 3, 0); });
+             arrow(p, QPointF(left + s - 2, g + s / 2), QPointF(left + s - 2, g - c + 6));
+             arrow(p, QPointF(left + s - 2, g + s / 2), QPointF(left + s - 2, g + s - 2));
+             put(left + 1.7 * s, g, s, [&] { draw_cloud(p, 3); });
+             arrow(p, QPointF(left + 2.7 * s + 2, g + s / 2), QPointF(left + 3.3 * s, g + s / 2));
+             put(left + 3.4 * s, g + s - c, c, [&] { draw_character(p, 3, 0); });
          },
-         "Cloud", "Floats on and turns at walls; carries and pushes."},
+         "Cloud", "Up or down it carries you; sideways it only pushes."},
         {[&](double g) {
              put(left, g, s, [&] { draw_plain_block(p, 0); });
              put(left + s, g, s, [&] { draw_spikes(p, 1); });
