@@ -213,11 +213,7 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
                   std::ostream* trace)
 {
     std::ostream discard(nullptr);
-    // Controls lay themselves out for the viewport; the simulator's is 800 x 480.
-    QWidget viewport;
-    viewport.resize(800, 480);
-    QWidget* previous_viewport = scene_manager::_viewport_static_ptr;
-    scene_manager::_viewport_static_ptr = &viewport;
+    const headless_viewport viewport;
 
     replay_result result;
     {
@@ -274,11 +270,23 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
                    << '\n';
         }
     }
-    scene_manager::_viewport_static_ptr = previous_viewport;
     return result;
 }
 
 } // namespace
+
+headless_viewport::headless_viewport()
+    : widget(new QWidget), previous(scene_manager::_viewport_static_ptr)
+{
+    widget->resize(800, 480);
+    scene_manager::_viewport_static_ptr = widget;
+}
+
+headless_viewport::~headless_viewport()
+{
+    scene_manager::_viewport_static_ptr = previous;
+    delete widget;
+}
 
 replay_result run_replay(const std::string& level_path, const replay_script& script,
                          long long ticks, std::ostream& trace)

@@ -4,12 +4,17 @@
 //   crumbleford-sim --check FILE...
 //   crumbleford-sim --thoughtless LEVEL_FILE [--scripts N] [--ticks N]
 //   crumbleford-sim --thoughtless-script rhythmic|random SEED LEVEL_FILE [--ticks N]
+//   crumbleford-sim --par LEVEL_FILE... [--budget N] [--at-par]
+//   crumbleford-sim --timing LEVEL_FILE SCRIPT_FILE
 
 #include "level_checker.h"
+#include "par_search.h"
 #include "replay.h"
+#include "solution_timing.h"
 #include "thoughtless_player.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -25,7 +30,9 @@ int usage()
                  "       crumbleford-sim --check FILE...\n"
                  "       crumbleford-sim --thoughtless LEVEL_FILE [--scripts N] [--ticks N]\n"
                  "       crumbleford-sim --thoughtless-script rhythmic|random SEED LEVEL_FILE "
-                 "[--ticks N]\n";
+                 "[--ticks N]\n"
+                 "       crumbleford-sim --par LEVEL_FILE... [--budget N]\n"
+                 "       crumbleford-sim --timing LEVEL_FILE SCRIPT_FILE\n";
     return 2;
 }
 
@@ -107,6 +114,96 @@ int thoughtless_script(int argc, char** argv)
     return 0;
 }
 
+// Searches each level for a pass cheaper than its par. A find is printed
+// as a script the simulator replays; the effort goes to standard error.
+int par(int argc, char** argv)
+{
+    std::vector<std::string> levels;
+    par_budget budget;
+    bool at_par = false;
+    for (int i = 2; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--budget" && i + 1 < argc) {
+            if (!read_count(argv[++i], budget.evaluations))
+                return usage();
+        } else if (arg == "--at-par") {
+            // How hard the intended way is to find: a pass with par placements.
+            at_par = true;
+        } else {
+            levels.push_back(arg);
+        }
+    }
+    if (levels.empty())
+        return usage();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    int status = 0;
+    for (const std::string& level : levels) {
+        const int level_par = read_par(level);
+        if (level_par < 0) {
+            std::cerr << level << ": no \"# par:\" line\n";
+            status = std::max(status, 2);
+            continue;
+        }
+        const par_result r = search_cheaper_pass(level, level_par + (at_par ? 1 : 0), budget);
+        std::cerr << level << ": par " << level_par << ", " << r.evaluations << " nodes played, "
+                  << r.distinct << " states, " << r.ticks_played
+                  << " ticks: " << (r.found ? "a cheaper pass" : "none cheaper") << '\n';
+        if (r.found && !at_par) {
+            std::cout << "# " << level << ": passed with " << r.placements << " placement(s), par "
+                      << level_par << '\n'
+                      << r.script;
+            status = std::max(status, 1);
+        }
+    }
+    return status;
+}
+
+const char* outcome_name(replay_outcome o)
+{
+    static const char* names[] = {"running", "passed", "failed"};
+    return names[static_cast<int>(o)];
+}
+
+// Says whether a recorded solution survives a player's timing, one finding
+// a line, and exits 1 when it does not.
+int timing(int argc, char** argv)
+{
+    if (argc != 4)
+        return usage();
+    const std::string level = argv[2], script_path = argv[3];
+    std::ifstream in(script_path);
+    if (!in) {
+        std::cerr << "crumbleford-sim: cannot open script " << script_path << "\n";
+        return 2;
+    }
+    const replay_script script = parse_replay_script(in);
+    if (!script.ok()) {
+        std::cerr << "crumbleford-sim: " << script_path << ": " << script.error << "\n";
+        return 2;
+    }
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    namespace st = solution_timing;
+    const st::report r = st::check(level, script);
+    std::cout << "as recorded: " << outcome_name(r.as_recorded) << '\n'
+              << "idle for " << st::idle_ticks << " ticks: " << outcome_name(r.idle) << '\n'
+              << "shortest Up press: ";
+    if (r.shortest_up < 0)
+        std::cout << "none\n";
+    else
+        std::cout << r.shortest_up << " ticks"
+                  << (r.shortest_up < st::shortest_fair_tap ? " (too short)" : "") << '\n';
+    std::cout << "units: " << r.units << '\n';
+    for (const st::failed_shift& f : r.failed_shifts)
+        std::cout << "unit " << f.unit << " at tick " << f.tick << " moved "
+                  << (f.shift > 0 ? "+" : "") << f.shift << ": " << outcome_name(f.outcome) << '\n';
+    std::cout << "random shifts: " << r.random_passed << " of " << st::random_runs << " passed, "
+              << st::random_runs_to_pass << " needed\n"
+              << (r.fair() ? "fair" : "unfair") << '\n';
+    return r.fair() ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -124,6 +221,10 @@ int main(int argc, char** argv)
 
     if (argc >= 2 && std::string(argv[1]) == "--thoughtless")
         return thoughtless(argc, argv);
+    if (argc >= 2 && std::string(argv[1]) == "--par")
+        return par(argc, argv);
+    if (argc >= 2 && std::string(argv[1]) == "--timing")
+        return timing(argc, argv);
     if (argc >= 2 && std::string(argv[1]) == "--thoughtless-script")
         return thoughtless_script(argc, argv);
 
