@@ -1,0 +1,106 @@
+// The par search: it reads a level's par, it finds the cheaper way through
+// an older level we know has one, and it finds none through the campaign's
+// puzzle levels, whose ideas must be needed.
+
+#include "par_search.h"
+#include "replay.h"
+
+#include <QTemporaryDir>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+const std::string levels_dir = CF_STAGE_DIR "maps/levels/";
+constexpr size_t first_puzzle = 12; // list position of level 13
+
+std::vector<std::string> puzzle_levels()
+{
+    std::ifstream in(levels_dir + "levels.list");
+    std::vector<std::string> names;
+    size_t position = 0;
+    for (std::string name; in >> name; ++position)
+        if (position >= first_puzzle)
+            names.push_back(name);
+    return names;
+}
+
+int placements_in(const std::string& script)
+{
+    std::istringstream in(script);
+    int count = 0;
+    for (std::string line; std::getline(in, line);)
+        count += line.find(" place ") != std::string::npos;
+    return count;
+}
+
+} // namespace
+
+TEST(par_search, ReadsTheParLineAndNothingElse)
+{
+    QTemporaryDir dir;
+    const struct {
+        const char* text;
+        int par;
+    } cases[] = {
+        {"# title: t\n# par: 3\nmapsize 5 5\n", 3},
+        {"# par: 0\n", 0},
+        {"# title: t\nmapsize 5 5\n", -1},
+        {"# par: three\n", -1},
+        {"# par: -2\n", -1},
+        {"# par:\n", -1},
+        {"# parity: 2\n", -1},
+    };
+    for (const auto& c : cases) {
+        const std::string path = dir.filePath("l.level").toStdString();
+        std::ofstream(path) << c.text;
+        EXPECT_EQ(read_par(path), c.par) << c.text;
+    }
+    EXPECT_EQ(read_par(dir.filePath("missing.level").toStdString()), -1);
+}
+
+TEST(par_search, FindsTheOneStoneWayThroughTheOldSpikeShelf)
+{
+    const std::string level = CF_TESTS_DIR "/fixtures/par/old-spike-shelf.level";
+    par_budget budget;
+    budget.evaluations = 10000;
+    const par_result found = search_cheaper_pass(level, read_par(level), budget);
+    ASSERT_TRUE(found.found) << found.evaluations << " nodes played";
+    EXPECT_LT(found.placements, 2);
+    EXPECT_EQ(placements_in(found.script), found.placements);
+
+    // What it prints is a script the simulator passes the level with.
+    std::istringstream in(found.script);
+    const replay_script script = parse_replay_script(in);
+    ASSERT_TRUE(script.ok()) << script.error;
+    EXPECT_EQ(run_replay_quietly(level, script, 3600).outcome, replay_outcome::passed)
+        << found.script;
+
+    // The same level and budget give the same pass.
+    EXPECT_EQ(search_cheaper_pass(level, 2, budget).script, found.script);
+}
+
+class puzzle_level : public testing::TestWithParam<std::string>
+{
+};
+
+TEST_P(puzzle_level, HasNoPassCheaperThanItsPar)
+{
+    const std::string level = levels_dir + GetParam() + ".level";
+    const int par = read_par(level);
+    ASSERT_GT(par, 0) << "a puzzle level needs a \"# par:\" line";
+    par_budget budget;
+    budget.evaluations = CF_PAR_BUDGET;
+    const par_result found = search_cheaper_pass(level, par, budget);
+    EXPECT_FALSE(found.found) << "passed with " << found.placements << " placement(s):\n"
+                              << found.script;
+}
+
+INSTANTIATE_TEST_SUITE_P(campaign, puzzle_level, testing::ValuesIn(puzzle_levels()),
+                         [](const testing::TestParamInfo<std::string>& info) {
+                             return "level_" + info.param;
+                         });
