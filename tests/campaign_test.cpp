@@ -181,10 +181,11 @@ class campaign_scene_test : public world_test
 
 // ---------------------------------------------------------------- levels
 
-TEST(campaign_levels, list_names_forty_or_more_levels_the_door_font_can_draw)
+TEST(campaign_levels, list_names_fifty_or_more_levels_the_door_font_can_draw)
 {
     const std::vector<std::string> names = level_names();
-    ASSERT_GE(names.size(), 40u);
+    ASSERT_GE(names.size(), 50u);
+    EXPECT_GE(page_numbers().size(), 10u);
     std::set<std::string> seen;
     for (const std::string& name : names) {
         EXPECT_TRUE(seen.insert(name).second) << name << " is listed twice";
@@ -204,9 +205,9 @@ TEST(campaign_levels, every_level_starts_with_its_size_and_frame_and_loads)
         ASSERT_GE(records.size(), 2u);
         EXPECT_EQ(records[0][0], "mapsize");
         // The frame may follow blocks that claim border cells of their own.
-        EXPECT_TRUE(std::any_of(records.begin(), records.end(),
-                                [](const auto& r) { return r[0] == "mkframe"; }))
-            << "no frame";
+        EXPECT_TRUE(std::any_of(records.begin(), records.end(), [](const auto& r) {
+            return r[0] == "mkframe";
+        })) << "no frame";
         const replay_run run = replay(path, replay_script{}, 0);
         EXPECT_NE(run.loading.find(" SUCCES"), std::string::npos) << run.loading;
         EXPECT_EQ(run.loading.find("FAILED"), std::string::npos) << run.loading;
@@ -215,11 +216,14 @@ TEST(campaign_levels, every_level_starts_with_its_size_and_frame_and_loads)
 
 TEST(campaign_levels, every_level_opens_with_its_title_lesson_and_difficulty)
 {
-    // The levels document is built from these three comment lines.
-    for (const std::string& name : level_names()) {
-        SCOPED_TRACE(name);
-        std::istringstream in(read_file(levels_dir + name + ".level"));
-        std::string lines[3];
+    // The levels document is built from these comment lines. Puzzle levels
+    // (the thirteenth on) add their par, and from the twenty-first on the
+    // idea a player can name in one sentence.
+    const std::vector<std::string> names = level_names();
+    for (size_t position = 0; position < names.size(); ++position) {
+        SCOPED_TRACE(names[position]);
+        std::istringstream in(read_file(levels_dir + names[position] + ".level"));
+        std::string lines[5];
         for (std::string& line : lines)
             std::getline(in, line);
         EXPECT_EQ(lines[0].rfind("# title: ", 0), 0u) << lines[0];
@@ -230,6 +234,13 @@ TEST(campaign_levels, every_level_opens_with_its_title_lesson_and_difficulty)
         ASSERT_EQ(lines[2].rfind(prefix, 0), 0u) << lines[2];
         const std::string value = lines[2].substr(prefix.size());
         EXPECT_TRUE(value.size() == 1 && value[0] >= '1' && value[0] <= '5') << value;
+        if (position >= 12) {
+            EXPECT_EQ(lines[3].rfind("# par: ", 0), 0u) << lines[3];
+        }
+        if (position >= 20) {
+            EXPECT_EQ(lines[4].rfind("# idea: ", 0), 0u) << lines[4];
+            EXPECT_GT(lines[4].size(), 20u);
+        }
     }
 }
 
@@ -372,6 +383,8 @@ TEST_F(campaign_scene_test, every_stage_of_progress_offers_the_next_level)
         const std::set<std::string> doors = entrance_names();
         for (unsigned i = 0; i <= k; ++i)
             EXPECT_TRUE(doors.count(names[i])) << "no door for level " << names[i];
+        // A player stuck on one level always has another to try.
+        EXPECT_GE(doors.size() - k, std::min<size_t>(2, names.size() - k));
     }
 }
 

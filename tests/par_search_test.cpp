@@ -6,6 +6,8 @@
 #include "replay.h"
 
 #include <QTemporaryDir>
+#include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
@@ -29,13 +31,52 @@ std::vector<std::string> puzzle_levels()
     return names;
 }
 
+std::vector<std::string> all_levels()
+{
+    std::ifstream in(levels_dir + "levels.list");
+    std::vector<std::string> names;
+    for (std::string name; in >> name;)
+        names.push_back(name);
+    return names;
+}
+
+std::string read_file(const std::string& path)
+{
+    std::ifstream in(path);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
 int placements_in(const std::string& script)
 {
     std::istringstream in(script);
-    int count = 0;
-    for (std::string line; std::getline(in, line);)
-        count += line.find(" place ") != std::string::npos;
-    return count;
+    const replay_script parsed = parse_replay_script(in);
+    return static_cast<int>(
+        std::count_if(parsed.events.begin(), parsed.events.end(),
+                      [](const replay_event& e) { return e.kind == replay_event::place; }));
+}
+
+// A level's difficulty, from what its player must do and find: the
+// placements it needs, the length of its recorded solution, and how many
+// distinct states the par search reaches in the test's budget (none for
+// the first levels, which are not searched).
+int difficulty_of(int par, long long solution_ticks, long long states)
+{
+    return std::min(5, 1 + (par >= 2) + (par >= 4) + (solution_ticks >= 600) + (states >= 3000));
+}
+
+int header_difficulty(const std::string& level_text)
+{
+    const std::string key = "# difficulty: ";
+    const size_t at = level_text.find(key);
+    return at == std::string::npos ? -1 : std::atoi(level_text.c_str() + at + key.size());
+}
+
+long long solution_ticks(const std::string& name)
+{
+    std::istringstream in(read_file(CF_TESTS_DIR "/solutions/" + name + ".script"));
+    return run_replay_quietly(levels_dir + name + ".level", parse_replay_script(in), 3600).ticks;
 }
 
 } // namespace
@@ -98,6 +139,25 @@ TEST_P(puzzle_level, HasNoPassCheaperThanItsPar)
     const par_result found = search_cheaper_pass(level, par, budget);
     EXPECT_FALSE(found.found) << "passed with " << found.placements << " placement(s):\n"
                               << found.script;
+    if (budget.evaluations == 10000) { // the budget the difficulty is measured with
+        EXPECT_EQ(header_difficulty(read_file(level)),
+                  difficulty_of(par, solution_ticks(GetParam()), found.distinct))
+            << "par " << par << ", solution " << solution_ticks(GetParam()) << " ticks, "
+            << found.distinct << " states";
+    }
+}
+
+TEST(par_search, FirstLevelsAreRatedByTheirSolutions)
+{
+    const std::vector<std::string> names = all_levels();
+    for (size_t i = 0; i < std::min(first_puzzle, names.size()); ++i) {
+        const std::string& name = names[i];
+        SCOPED_TRACE(name);
+        const int placements =
+            placements_in(read_file(CF_TESTS_DIR "/solutions/" + name + ".script"));
+        EXPECT_EQ(header_difficulty(read_file(levels_dir + name + ".level")),
+                  difficulty_of(placements, solution_ticks(name), 0));
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(campaign, puzzle_level, testing::ValuesIn(puzzle_levels()),
