@@ -1,9 +1,11 @@
 #!/bin/bash
 # Regenerates docs/levels.md and its pictures docs/levels/NAME.png: one row a
-# level of levels.list, with the title, lesson and difficulty from the level's
-# three header lines, its characters and stock, the length of its recorded
-# solution (replayed by crumbleford-sim) and a 400 x 240 picture of its start
-# (drawn by crumbleford-shot on a virtual X server).
+# level of levels.list, with the title, lesson, idea, par and difficulty from
+# the level's header lines, its characters and stock, the length of its
+# recorded solution (replayed by crumbleford-sim), the states the par search
+# reached in the tests' budget, and a 400 x 240 picture of its start (drawn by
+# crumbleford-shot on a virtual X server); then the claims the levels' comments
+# make, with the scripts under tests/claims/ that try to break them.
 #
 #   bash scripts/level_docs.sh [LEVELS_DIR [SOLUTIONS_DIR]]
 #
@@ -17,6 +19,7 @@ levels_dir=${1:-data/maps/levels}
 solutions_dir=${2:-tests/solutions}
 menus_dir=data/maps/menu
 max_ticks=3600
+par_budget=10000
 
 cmake --build build -j2 --target crumbleford-sim crumbleford-shot >/dev/null
 start_xvfb 90
@@ -44,8 +47,15 @@ out=docs/levels.md
     echo
     echo "## The levels"
     echo
-    echo "| Level | Title | Teaches / combines | Characters and stock | Solution | Difficulty | Start |"
-    echo "|---|---|---|---|---|---|---|"
+    echo "From level 13 on every level has a par: the placements its idea needs."
+    echo "\`crumbleford-sim --par\` searches for a pass with fewer and finds none in"
+    echo "${par_budget} nodes (the tests' budget); \"Search\" is how many distinct states it"
+    echo "reached. Difficulty is 1, plus one each for a par of 2 or more, a par of 4"
+    echo "or more, a solution of 600 ticks (20 s) or more, and 3000 states or more"
+    echo "searched; at most 5."
+    echo
+    echo "| Level | Title | Teaches / combines; idea | Characters and stock | Par | Solution | Search | Difficulty | Start |"
+    echo "|---|---|---|---|---|---|---|---|---|"
 } >"$out"
 
 for name in $(cat "$levels_dir/levels.list"); do
@@ -64,6 +74,14 @@ for name in $(cat "$levels_dir/levels.list"); do
         lesson="combines $(header combines)"
     fi
     difficulty=$(header difficulty)
+    idea=$(header idea)
+    [ -z "$idea" ] || lesson="$lesson; *$idea*"
+    par=$(header par)
+    search=""
+    if [ -n "$par" ]; then
+        search=$(build/crumbleford-sim --par "$level" --budget "$par_budget" 2>&1 >/dev/null |
+            sed -n 's/.* \([0-9][0-9]*\) states.*: \(.*\)$/\1 states, \2/p')
+    fi
 
     # "char X Y colour C1 T1 N1 C2 T2 N2 C3 T3 N3": the colour, then each
     # slot that holds something.
@@ -98,6 +116,22 @@ for name in $(cat "$levels_dir/levels.list"); do
 
     DISPLAY=$XVFB_DISPLAY build/crumbleford-shot "$level" "docs/levels/$name.png" 400x240 \
         >/dev/null 2>&1 || echo "no picture of level $name" >&2
-    echo "| $name | $title | $lesson | $cast | $solution | $difficulty | ![level $name](levels/$name.png) |" >>"$out"
+    echo "| $name | $title | $lesson | $cast | ${par:-} | $solution | $search | $difficulty | ![level $name](levels/$name.png) |" >>"$out"
 done
+
+{
+    echo
+    echo "## Claims"
+    echo
+    echo "What a level's comments claim, and the script that plays it the way the claim"
+    echo "says cannot work; \`level_claims\` in the tests checks that none passes."
+    echo
+    echo "| Level | Claim | Script |"
+    echo "|---|---|---|"
+    for claim in $(ls tests/claims/*.script 2>/dev/null | sort -t/ -k3 -n); do
+        file=$(basename "$claim")
+        text=$(sed -n '1s/^# claim: *//p' "$claim")
+        echo "| ${file%%-*} | $text | \`tests/claims/$file\` |"
+    done
+} >>"$out"
 echo "wrote $out"
