@@ -8,14 +8,17 @@
 #include "placement.h"
 #include "replay.h"
 #include "stockchar.h"
+#include "world_copy.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <deque>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <queue>
 #include <sstream>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -191,7 +194,8 @@ class searcher
   private:
     // Plays the node's events from the level file; the scene is null when
     // the node failed or never loaded.
-    std::unique_ptr<game_scene> play(long long index, int half, replay_outcome& outcome);
+    std::unique_ptr<game_scene> play(long long index, replay_outcome& outcome);
+    void keep(long long index, std::unique_ptr<game_scene> scene);
     void expand(long long index, game_scene& scene);
     void push(node child, long long score);
     std::string script_of(long long index) const;
@@ -225,25 +229,26 @@ class searcher
     std::vector<char> played;
     std::unordered_set<std::uint64_t> seen;
     std::unordered_set<std::uint64_t> atoms_seen;
-    // Per half, the world of the node it played last.
-    std::unique_ptr<game_scene> kept[2];
-    long long kept_index[2] = {-1, -1};
+    // The worlds of nodes lately expanded, which their children copy.
+    std::unordered_map<long long, std::unique_ptr<game_scene>> worlds;
+    std::deque<long long> kept_order;
     size_t characters_at_start = 0;
     par_result result;
 };
 
-std::unique_ptr<game_scene> searcher::play(long long index, int half, replay_outcome& outcome)
+std::unique_ptr<game_scene> searcher::play(long long index, replay_outcome& outcome)
 {
     outcome = replay_outcome::running;
-    // The greedy half mostly takes a child of the node it has just played:
-    // that node's world, kept, saves playing the whole way from the start.
+    // A child of a node whose world is kept starts from a copy of it; any
+    // other node is played from the level file.
     const node& target = nodes[static_cast<size_t>(index)];
     std::unique_ptr<game_scene> scene;
     std::vector<const replay_event*> events;
     long long first_tick = 1;
-    if (kept[half] && target.parent == kept_index[half]) {
-        scene = std::move(kept[half]);
-        first_tick = nodes[static_cast<size_t>(kept_index[half])].tick + 1;
+    if (auto kept = worlds.find(target.parent); kept != worlds.end())
+        scene = copy_world(*kept->second);
+    if (scene) {
+        first_tick = nodes[static_cast<size_t>(target.parent)].tick + 1;
         for (const replay_event& e : target.events)
             events.push_back(&e);
     } else {
@@ -257,13 +262,9 @@ std::unique_ptr<game_scene> searcher::play(long long index, int half, replay_out
         if (!scene->load_from_file(level_path))
             return nullptr;
     }
-    kept[half].reset();
-    kept_index[half] = -1;
 
     std::ostream discard(nullptr);
     size_t next = 0;
-    while (next < events.size() && events[next]->tick < first_tick)
-        ++next;
     for (long long t = first_tick; t <= target.tick + 1; ++t) {
         for (; next < events.size() && events[next]->tick == t; ++next)
             apply_replay_event(*scene, *events[next], discard);
@@ -281,6 +282,18 @@ std::unique_ptr<game_scene> searcher::play(long long index, int half, replay_out
         }
     }
     return scene;
+}
+
+void searcher::keep(long long index, std::unique_ptr<game_scene> scene)
+{
+    // Worlds are kept first in, first out, within a memory bound.
+    constexpr size_t most = 1500;
+    if (worlds.size() >= most) {
+        worlds.erase(kept_order.front());
+        kept_order.pop_front();
+    }
+    worlds.emplace(index, std::move(scene));
+    kept_order.push_back(index);
 }
 
 void searcher::push(node child, long long score)
@@ -438,7 +451,7 @@ par_result searcher::run()
         state = expanded;
         ++result.evaluations;
         replay_outcome outcome;
-        std::unique_ptr<game_scene> scene = play(index, greedy ? 0 : 1, outcome);
+        std::unique_ptr<game_scene> scene = play(index, outcome);
         if (outcome == replay_outcome::passed) {
             result.found = true;
             result.placements = nodes[static_cast<size_t>(index)].placements;
@@ -462,8 +475,7 @@ par_result searcher::run()
         n.score = progress(*scene, characters_at_start) * 1000 - n.tick;
         if (n.tick < budget.max_ticks) {
             expand(index, *scene);
-            kept[greedy ? 0 : 1] = std::move(scene);
-            kept_index[greedy ? 0 : 1] = index;
+            keep(index, std::move(scene));
         }
     }
     result.distinct = static_cast<long long>(seen.size());

@@ -10,12 +10,13 @@
 // (short hops and full jumps, with and without steering; a macro can end in
 // mid-air), switching character, opening doors, and every placement within
 // reach (clouds in all four directions), drawn between any two macros, so
-// in mid-air too. It is a greedy best-first search with lazy evaluation:
-// a node is played (from the level file, as the world is deterministic)
-// only when it is taken from the queue, and its children wait with its
-// score. States already seen, by a coarse signature of the world, are not
-// expanded again. It is deterministic: the same level and budget give the
-// same result on every machine.
+// in mid-air too. It is a greedy best-first search with lazy evaluation,
+// taking turns with a novelty search: a node is played only when it is
+// taken from a queue (from a copy of its parent's world while that is kept,
+// else from the level file, as the world is deterministic), and its
+// children wait with its score. States already seen, by a coarse signature
+// of the world, are not expanded again. It is deterministic: the same level
+// and budget give the same result on every machine.
 
 #include <string>
 
