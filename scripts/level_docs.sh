@@ -19,7 +19,7 @@ levels_dir=${1:-data/maps/levels}
 solutions_dir=${2:-tests/solutions}
 menus_dir=data/maps/menu
 max_ticks=3600
-par_budget=10000
+par_budget=30000
 
 cmake --build build -j2 --target crumbleford-sim crumbleford-shot >/dev/null
 start_xvfb 90

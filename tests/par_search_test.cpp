@@ -143,7 +143,7 @@ TEST_P(puzzle_level, HasNoPassCheaperThanItsPar)
     const par_result found = search_cheaper_pass(level, par, budget);
     EXPECT_FALSE(found.found) << "passed with " << found.placements << " placement(s):\n"
                               << found.script;
-    if (budget.evaluations == 10000) { // the budget the difficulty is measured with
+    if (budget.evaluations == 30000) { // the budget the difficulty is measured with
         EXPECT_EQ(header_difficulty(read_file(level)),
                   difficulty_of(par, solution_ticks(GetParam()), found.distinct))
             << "par " << par << ", solution " << solution_ticks(GetParam()) << " ticks, "
