@@ -322,7 +322,7 @@ void searcher::expand(long long index, game_scene& scene)
     // Moves: hold a set of keys for a while. A macro may end in mid-air,
     // where the next one (or a placement) takes over.
     static const unsigned steering[] = {0, hold_left, hold_right};
-    static const long long durations[] = {4, 10, 24};
+    static const long long durations[] = {2, 4, 10, 24};
     for (unsigned steer : steering) {
         for (unsigned jump : {0u, unsigned(hold_up)}) {
             for (long long d : durations) {
