@@ -147,8 +147,10 @@ int par(int argc, char** argv)
         }
         const par_result r = search_cheaper_pass(level, level_par + (at_par ? 1 : 0), budget);
         std::cerr << level << ": par " << level_par << ", " << r.evaluations << " nodes played, "
-                  << r.distinct << " states, " << r.ticks_played
-                  << " ticks: " << (r.found ? "a cheaper pass" : "none cheaper") << '\n';
+                  << r.distinct << " states, " << r.ticks_played << " ticks: "
+                  << (at_par ? (r.found ? "a pass at par" : "no pass at par found")
+                             : (r.found ? "a cheaper pass" : "none cheaper"))
+                  << '\n';
         if (r.found && !at_par) {
             std::cout << "# " << level << ": passed with " << r.placements << " placement(s), par "
                       << level_par << '\n'
