@@ -2,6 +2,7 @@
 // an older level we know has one, and it finds none through the campaign's
 // puzzle levels, whose ideas must be needed.
 
+#include "campaign_files.h"
 #include "game_scene.h"
 #include "par_search.h"
 #include "replay.h"
@@ -21,36 +22,9 @@
 namespace
 {
 
-const std::string levels_dir = CF_STAGE_DIR "maps/levels/";
-constexpr size_t first_puzzle = 12; // list position of level 13
-
-std::vector<std::string> puzzle_levels()
-{
-    std::ifstream in(levels_dir + "levels.list");
-    std::vector<std::string> names;
-    size_t position = 0;
-    for (std::string name; in >> name; ++position)
-        if (position >= first_puzzle)
-            names.push_back(name);
-    return names;
-}
-
-std::vector<std::string> all_levels()
-{
-    std::ifstream in(levels_dir + "levels.list");
-    std::vector<std::string> names;
-    for (std::string name; in >> name;)
-        names.push_back(name);
-    return names;
-}
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream in(path);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using campaign_files::first_puzzle;
+using campaign_files::levels_dir;
+using campaign_files::read_file;
 
 int placements_in(const std::string& script)
 {
@@ -153,7 +127,7 @@ TEST_P(puzzle_level, HasNoPassCheaperThanItsPar)
 
 TEST(par_search, FirstLevelsAreRatedByTheirSolutions)
 {
-    const std::vector<std::string> names = all_levels();
+    const std::vector<std::string> names = campaign_files::level_names();
     for (size_t i = 0; i < std::min(first_puzzle, names.size()); ++i) {
         const std::string& name = names[i];
         SCOPED_TRACE(name);
@@ -164,7 +138,8 @@ TEST(par_search, FirstLevelsAreRatedByTheirSolutions)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(campaign, puzzle_level, testing::ValuesIn(puzzle_levels()),
+INSTANTIATE_TEST_SUITE_P(campaign, puzzle_level,
+                         testing::ValuesIn(campaign_files::level_names(first_puzzle)),
                          [](const testing::TestParamInfo<std::string>& info) {
                              return "level_" + info.param;
                          });
@@ -205,7 +180,7 @@ TEST(world_copy, ACopyPlaysOnExactlyAsTheOriginal)
     // with the same inputs and must stay the same world tick by tick.
     const headless_viewport viewport;
     std::ostream discard(nullptr);
-    for (const std::string& name : all_levels()) {
+    for (const std::string& name : campaign_files::level_names()) {
         if (!std::ifstream(levels_dir + name + ".level"))
             continue; // the campaign tests report a missing level
         std::istringstream in(read_file(CF_TESTS_DIR "/solutions/" + name + ".script"));

@@ -2,6 +2,7 @@
 // through a level that needs no thought, and they never pass a campaign
 // level from the thirteenth on.
 
+#include "campaign_files.h"
 #include "replay.h"
 #include "thoughtless_player.h"
 
@@ -16,25 +17,13 @@
 namespace
 {
 
-const std::string levels_dir = CF_STAGE_DIR "maps/levels/";
-constexpr size_t first_puzzle = 12; // list position of level 13
+using campaign_files::levels_dir;
 constexpr int scripts_each = 100;
 
 replay_script parsed(const std::string& text)
 {
     std::istringstream in(text);
     return parse_replay_script(in);
-}
-
-std::vector<std::string> puzzle_levels()
-{
-    std::ifstream in(levels_dir + "levels.list");
-    std::vector<std::string> names;
-    size_t position = 0;
-    for (std::string name; in >> name; ++position)
-        if (position >= first_puzzle)
-            names.push_back(name);
-    return names;
 }
 
 std::string seeds(const std::vector<unsigned>& list)
@@ -145,8 +134,8 @@ TEST_P(campaign_thoughtless, NoThoughtlessScriptPasses)
 }
 
 // One test a level, so that the suite spreads over the cores.
-INSTANTIATE_TEST_SUITE_P(levels, campaign_thoughtless, ::testing::ValuesIn(puzzle_levels()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             return "level_" + info.param;
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    levels, campaign_thoughtless,
+    ::testing::ValuesIn(campaign_files::level_names(campaign_files::first_puzzle)),
+    [](const ::testing::TestParamInfo<std::string>& info) { return "level_" + info.param; });
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(campaign_thoughtless);

@@ -3,6 +3,7 @@
 // campaign solution survives a player's timing while no level kills a player
 // who only stands and looks.
 
+#include "campaign_files.h"
 #include "replay.h"
 #include "solution_timing.h"
 
@@ -19,17 +20,10 @@ namespace
 
 namespace st = solution_timing;
 
-const std::string levels_dir = CF_STAGE_DIR "maps/levels/";
+using campaign_files::levels_dir;
+using campaign_files::read_file;
 const std::string menu_dir = CF_STAGE_DIR "maps/menu/";
 const std::string solutions_dir = CF_TESTS_DIR "/solutions/";
-
-std::string read_file(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 std::vector<std::string> words_of(const std::string& text)
 {
@@ -160,7 +154,7 @@ TEST(solution_timing, the_shortest_up_press_is_measured_to_its_own_release)
 TEST(solution_timing, every_campaign_solution_survives_a_players_timing)
 {
     std::ostringstream unfair;
-    for (const std::string& name : words_of(read_file(levels_dir + "levels.list"))) {
+    for (const std::string& name : campaign_files::level_names()) {
         const replay_script script = script_from(read_file(solutions_dir + name + ".script"));
         if (!script.ok()) {
             unfair << "\n  " << name << ": " << script.error;
@@ -187,7 +181,7 @@ TEST(solution_timing, every_campaign_solution_survives_a_players_timing)
 TEST(solution_timing, no_level_kills_a_player_who_stands_still)
 {
     std::vector<std::string> levels;
-    for (const std::string& name : words_of(read_file(levels_dir + "levels.list")))
+    for (const std::string& name : campaign_files::level_names())
         levels.push_back(levels_dir + name + ".level");
     // The map with every page open, read in list order as the map screen
     // reads it.
