@@ -18,18 +18,14 @@ class Background : public ::testing::Test
     void SetUp() override
     {
         spriteman::init(2048, 2048);
-        saved_viewport = scene_manager::_viewport_static_ptr;
-        viewport.resize(1024, 600);
-        scene_manager::_viewport_static_ptr = &viewport;
+        myglitem::viewport = {1024, 600};
     }
     void TearDown() override
     {
-        scene_manager::_viewport_static_ptr = saved_viewport;
+        myglitem::viewport = {};
         spriteman::deinit();
     }
 
-    QWidget viewport;
-    QWidget* saved_viewport = nullptr;
     gl_recorder gl;
     myscene scene;
 };
@@ -85,7 +81,7 @@ TEST_F(Background, FollowsTheViewportSizeOnResize)
 {
     scene.background = new bg_gl_item(&scene, spriteman::tex_grassy_center,
                                       spriteman::tex_grassy_up, spriteman::tex_grassy_down);
-    viewport.resize(800, 480);
+    myglitem::viewport = {800, 480};
     scene.background->resizeGL();
     scene.updateGL();
     ASSERT_EQ(gl.draws.size(), 3u);

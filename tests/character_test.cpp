@@ -24,7 +24,7 @@ TEST_F(character_motion, StandingStillNeverSinks)
     load(floor_level);
     stockchar* ch = character(0);
     for (int t = 0; t < 40; ++t) {
-        scene->advance();
+        scene->tick();
         EXPECT_EQ(ch->y, standing_y);
         EXPECT_EQ(ch->x, 2 * M);
     }
@@ -38,13 +38,13 @@ TEST_F(character_motion, JumpRisesForTenTicks)
     stockchar* ch = character(0);
     ticks(3);
     press(Qt::Key_Up);
-    scene->advance(); // lands with jump held: the jump speed is given
+    scene->tick(); // lands with jump held: the jump speed is given
     EXPECT_EQ(ch->vy, -65000000);
     release(Qt::Key_Up);
     int rising = 0;
     long long last = ch->y;
     for (int t = 0; t < 40; ++t) {
-        scene->advance();
+        scene->tick();
         if (ch->y < last)
             ++rising;
         last = ch->y;
@@ -59,11 +59,11 @@ TEST_F(character_motion, WalkingAcrossSeamsDoesNotSnag)
     stockchar* ch = character(0);
     ticks(2);
     press(Qt::Key_Right);
-    scene->advance(); // full speed in one tick on the ground
+    scene->tick(); // full speed in one tick on the ground
     EXPECT_EQ(ch->vx, 24000000);
     long long x = ch->x;
     for (int t = 0; t < 60; ++t) {
-        scene->advance();
+        scene->tick();
         EXPECT_EQ(ch->y, standing_y) << "tick " << t;
         if (ch->x >= 8 * M)
             break;
@@ -71,8 +71,8 @@ TEST_F(character_motion, WalkingAcrossSeamsDoesNotSnag)
         x = ch->x;
     }
     release(Qt::Key_Right);
-    scene->advance(); // stops in one tick on the ground
-    scene->advance();
+    scene->tick(); // stops in one tick on the ground
+    scene->tick();
     EXPECT_EQ(ch->vx, 0);
 }
 
@@ -84,7 +84,7 @@ TEST_F(character_motion, WalkingOffAnEdgeUsesAirControlAndCannotJump)
     ticks(2);
     press(Qt::Key_Right);
     while (ch->x < 3 * M)
-        scene->advance();
+        scene->tick();
     // Now past the edge: holding jump does nothing in the air.
     press(Qt::Key_Up);
     ticks(2);
@@ -92,7 +92,7 @@ TEST_F(character_motion, WalkingOffAnEdgeUsesAirControlAndCannotJump)
     EXPECT_GT(ch->y, standing_y);
     release(Qt::Key_Right);
     const long long vx = ch->vx;
-    scene->advance();
+    scene->tick();
     EXPECT_EQ(ch->vx, vx - 12000000); // air control: half the ground change
 }
 

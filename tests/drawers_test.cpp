@@ -36,12 +36,12 @@ class Surfaces : public ::testing::Test
         screen.setScene(world);
         screen.resize(800, 480);
         screen.show();
-        scene_manager::_viewport_static_ptr = screen.viewport();
+        myglitem::viewport = {screen.viewport()->width(), screen.viewport()->height()};
         walker = new stockchar(world, 10 * M, 10 * M, 1);
     }
     ~Surfaces() override
     {
-        scene_manager::_viewport_static_ptr = nullptr;
+        myglitem::viewport = {};
         screen.setScene(nullptr);
         delete world;
     }

@@ -245,7 +245,7 @@ TEST_F(DrawingSurface, ToolColumnStacksSlotsUnderTheTopBarAndApplyAtTheFoot)
     EXPECT_EQ(tools[3]->vertices[0], 695);
     EXPECT_EQ(tools[3]->vertices[1], 360);
 
-    viewport.resize(1000, 600);
+    myglitem::viewport = {1000, 600};
     scene->resizeGL();
     EXPECT_EQ(d->tool_bar->bar_x, 890);
     EXPECT_EQ(tools[2]->vertices[1], 268);

@@ -217,7 +217,7 @@ TEST_F(DrawingKeys, KeyPlacementIsInTheHistorySoRewindKeepsOrTakesItBack)
         write_file("mapsize 14 10\nmkframe\n"
                    "char 5 8.3 white red stockblock 9 null null 0 null null 0\n");
     testing::internal::CaptureStdout();
-    level_scene level("keys", path, false);
+    level_scene level("keys", path, nullptr);
     testing::internal::GetCapturedStdout();
     auto key = [&](int k) {
         QKeyEvent down(QEvent::KeyPress, k, Qt::NoModifier);
@@ -227,7 +227,7 @@ TEST_F(DrawingKeys, KeyPlacementIsInTheHistorySoRewindKeepsOrTakesItBack)
     };
     auto run = [&](int n) {
         while (n-- > 0)
-            level.advance();
+            level.tick();
     };
     run(5);
     for (int k : {Qt::Key_P, Qt::Key_Right, Qt::Key_Return, Qt::Key_P})

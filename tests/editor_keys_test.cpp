@@ -8,6 +8,7 @@
 #include "headless_screen.h"
 #include "level_scene.h"
 #include "own_levels_scene.h"
+#include "scene_manager.h"
 #include "view.h"
 
 #include <QFileInfo>
@@ -182,11 +183,17 @@ TEST_F(editor_keys_fixture, EveryMenuRowRunsItsCommand)
         std::function<bool(editor_keys_fixture&)> done;
     } cases[] = {
         {row::try_level, pad::south,
-         [](auto& f) { return dynamic_cast<level_scene*>(f.manager.top()) != nullptr; }},
+         [](auto& f) {
+             f.manager.tick(f.editor); // the level is entered at the end of the tick
+             return dynamic_cast<level_scene*>(f.manager.top()) != nullptr;
+         }},
         {row::save, pad::south, [](auto& f) { return f.editor->mode == editor_mode::naming; }},
         {row::rename, pad::south, [](auto& f) { return f.editor->mode == editor_mode::naming; }},
         {row::open_list, pad::south,
-         [](auto& f) { return dynamic_cast<own_levels_scene*>(f.manager.top()) != nullptr; }},
+         [](auto& f) {
+             f.manager.tick(f.editor);
+             return dynamic_cast<own_levels_scene*>(f.manager.top()) != nullptr;
+         }},
         {row::undo, pad::south, [](auto& f) { return f.editor->doc.record_at(3, 3) < 0; }},
         {row::redo, pad::south, [](auto& f) { return f.editor->doc.record_at(3, 3) >= 0; }},
         {row::colour, pad::dpad_left, [](auto& f) { return f.editor->palette.colour == 3; }},
@@ -260,6 +267,7 @@ TEST_F(editor_keys_fixture, OwnLevelsListAnswersNoByDefaultAndIsLeftByKeyOrPad)
     };
     editor->place_at(3, 3); // unsaved work
     keys(*editor, {{Qt::Key_O}});
+    manager.tick(editor); // the list opens at the end of the tick
     auto* list = dynamic_cast<own_levels_scene*>(manager.top());
     ASSERT_NE(list, nullptr);
 

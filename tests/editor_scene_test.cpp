@@ -8,6 +8,7 @@
 #include "level_scene.h"
 #include "menu_scene.h"
 #include "own_levels_scene.h"
+#include "scene_manager.h"
 #include "stockchar.h"
 #include "view.h"
 
@@ -162,7 +163,7 @@ TEST_F(editor_fixture, PointerPlacesErasesAndScrolls)
     editor->place_at(5, 5);
     editor->press_at(px(5), py(5), false);
     for (int t = 0; t < editor_scene::long_press_ticks; ++t)
-        editor->advance();
+        manager.tick(editor);
     editor->release_at(px(5), py(5));
     EXPECT_EQ(editor->doc.record_at(5, 5), -1) << "a long press erases, the release places nothing";
 
@@ -191,6 +192,7 @@ TEST_F(editor_fixture, TestPlayLoadsTheWrittenTextAndReturnsToAnUnchangedEditor)
     editor->change_slot(0, editor_scene::slot_part::type);
     const level_document before = editor->doc;
     ASSERT_TRUE(editor->try_level());
+    manager.tick(editor); // the level is entered at the end of the tick
     auto* play = dynamic_cast<level_scene*>(manager.top());
     ASSERT_NE(play, nullptr);
     ASSERT_EQ(play->characters.size(), 1u);
@@ -202,7 +204,7 @@ TEST_F(editor_fixture, TestPlayLoadsTheWrittenTextAndReturnsToAnUnchangedEditor)
     play->restart(); // the rewind and restart read the same file again
     EXPECT_EQ(play->characters.size(), 1u);
     play->leave_request = true;
-    play->advance();
+    manager.tick(play);
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(manager.top(), editor);
     EXPECT_EQ(editor->doc, before);
@@ -215,7 +217,7 @@ TEST_F(editor_fixture, LeavingWithUnsavedChangesAsksFirst)
     EXPECT_EQ(editor->mode, editor_scene::mode_t::confirm_leave);
     key(*editor, Qt::Key_N);
     EXPECT_EQ(editor->mode, editor_scene::mode_t::editing);
-    editor->advance();
+    manager.tick(editor);
     EXPECT_EQ(manager.top(), editor);
 
     key(*editor, Qt::Key_Backspace);
@@ -230,6 +232,7 @@ TEST_F(editor_fixture, OwnLevelsOpenAndDeleteOnlyAfterAYes)
     ASSERT_TRUE(editor->store.save("beta", "mapsize 6 5\n", error));
     editor->place_at(3, 3); // unsaved work
     key(*editor, Qt::Key_O, "o");
+    manager.tick(editor); // the list opens at the end of the tick
     auto* list = dynamic_cast<own_levels_scene*>(manager.top());
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->names, (std::vector<std::string>{"alpha", "beta"}));
@@ -248,7 +251,7 @@ TEST_F(editor_fixture, OwnLevelsOpenAndDeleteOnlyAfterAYes)
     EXPECT_EQ(editor->name, "beta");
     EXPECT_EQ(editor->doc.width, 6);
     EXPECT_FALSE(editor->has_unsaved_changes());
-    list->advance();
+    manager.tick(list);
     EXPECT_EQ(manager.top(), editor);
 }
 
@@ -260,7 +263,7 @@ TEST(MenuScene, EditorButtonOverlapsNoOtherButtonAtAnySize)
     EXPECT_EQ(m.editor.width, 60);
     const QSize sizes[] = {{800, 480}, {320, 200}, {100, 100}, {1920, 1080}, {480, 800}};
     for (QSize size : sizes) {
-        screen.viewport.resize(size);
+        myglitem::viewport = {size.width(), size.height()};
         m.resizeGL();
         const QRectF pencil(m.editor.pos(), QSizeF(m.editor.width, m.editor.height));
         for (const menu_button* b :

@@ -1,11 +1,11 @@
 #ifndef CRUMBLEFORD_TESTS_HEADLESS_SCREEN_H
 #define CRUMBLEFORD_TESTS_HEADLESS_SCREEN_H
 
-// What the window provides to GL items, without a window: a plain widget
-// standing in for the viewport (items read their layout size from it) and
-// the atlas tables, built without a GL context. Restores both on exit.
+// What the window provides to GL items, without a window: the viewport's
+// size (items lay themselves out for it) and the atlas tables, built without
+// a GL context. Restores both on exit.
 
-#include "scene_manager.h"
+#include "myglitem.h"
 #include "spriteman.h"
 
 #include <QCoreApplication>
@@ -16,8 +16,7 @@
 struct headless_screen {
     explicit headless_screen(int w = 800, int h = 480)
     {
-        viewport.resize(w, h);
-        scene_manager::_viewport_static_ptr = &viewport;
+        myglitem::viewport = {w, h};
         if (!spriteman::ready()) {
             spriteman::init(2048, 2048);
             built_atlas = true;
@@ -25,14 +24,13 @@ struct headless_screen {
     }
     ~headless_screen()
     {
-        scene_manager::_viewport_static_ptr = nullptr;
+        myglitem::viewport = {};
         if (built_atlas)
             spriteman::deinit();
     }
     headless_screen(const headless_screen&) = delete;
     headless_screen& operator=(const headless_screen&) = delete;
 
-    QWidget viewport;
     bool built_atlas = false;
 };
 

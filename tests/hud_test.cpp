@@ -85,15 +85,14 @@ class HudBar : public ::testing::Test
   protected:
     HudBar()
     {
-        screen.resize(800, 480);
-        scene_manager::_viewport_static_ptr = &screen;
+        myglitem::viewport = {800, 480};
         world = new game_scene();
         bar = world->top_hud;
     }
     ~HudBar() override
     {
         delete world;
-        scene_manager::_viewport_static_ptr = nullptr;
+        myglitem::viewport = {};
     }
 
     // The level scene's bar, in its order.
@@ -118,7 +117,6 @@ class HudBar : public ::testing::Test
         b->owner->clicked(static_cast<int>(b->vertices[0]) + 1, 30);
     }
 
-    QWidget screen;
     game_scene* world;
     hud* bar;
     std::vector<int> log; // what probes saw; outlives the scene
@@ -141,18 +139,18 @@ TEST_F(HudBar, LevelBarFillsNinthSlotsFromBothEnds)
               (std::vector<float>{0, 68, 800, 68, 0, 70, 800, 70}));
 
     // Cursors restart from the bar's ends, so buttons keep their slots.
-    screen.resize(1024, 600); // slots of 113: margin 31, buttons 112 apart
+    myglitem::viewport = {1024, 600}; // slots of 113: margin 31, buttons 112 apart
     bar->resizeGL();
     EXPECT_EQ(lefts(buttons), (std::vector<float>{31, 143, 255, 367, 479, 591, 943, 831}));
     EXPECT_EQ(bar->width, 1024);
-    screen.resize(800, 480);
+    myglitem::viewport = {800, 480};
     bar->resizeGL();
     EXPECT_EQ(lefts(buttons), (std::vector<float>{19, 107, 195, 283, 371, 459, 731, 643}));
 }
 
 TEST_F(HudBar, OversizedButtonsGetNoMargin)
 {
-    screen.resize(400, 480); // slots of 44 pixels for 50-pixel buttons
+    myglitem::viewport = {400, 480}; // slots of 44 pixels for 50-pixel buttons
     bar->resizeGL();
     EXPECT_EQ(bar->slot_margin, 0);
     go_back* first = new go_back(world, bar);

@@ -10,6 +10,7 @@
 #include "level_scene.h"
 #include "menu_rows.h"
 #include "placement.h"
+#include "scene_manager.h"
 #include "stockchar.h"
 #include "tex_scrolling_view.h"
 
@@ -108,7 +109,7 @@ TEST(InGameMenu, ResizeRelaysRowsFromTheTop)
     headless_screen screen;
     game_scene s;
     s.open_pause_menu();
-    screen.viewport.resize(1000, 600);
+    myglitem::viewport = {1000, 600};
     s.resizeGL();
     const std::vector<myglitem*> rows = rows_of(s.menu);
     EXPECT_EQ(box_of(rows[0]).top, 15);
@@ -152,7 +153,7 @@ TEST(InGameMenu, ResumeGivesBackTheRunningFlagTheMenuFound)
     running_world.open_pause_menu();
     EXPECT_FALSE(running_world.running);
     running_world.press_at(400, 120);
-    running_world.advance();
+    running_world.tick();
     EXPECT_EQ(running_world.menu, nullptr);
     EXPECT_TRUE(running_world.running);
 
@@ -162,7 +163,7 @@ TEST(InGameMenu, ResumeGivesBackTheRunningFlagTheMenuFound)
     ASSERT_FALSE(drawing_world.running);
     drawing_world.open_pause_menu();
     drawing_world.press_at(400, 120);
-    drawing_world.advance();
+    drawing_world.tick();
     EXPECT_EQ(drawing_world.menu, nullptr);
     EXPECT_FALSE(drawing_world.running);
 }
@@ -234,7 +235,7 @@ TEST(InGameMenu, RestartRowRebuildsTheLevelFromItsFile)
     QKeyEvent right(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier);
     s.keyPressEvent(&right);
     for (int i = 0; i < 20; ++i)
-        s.advance();
+        s.tick();
     stockchar* walker = s.characters[1];
     const long long column = walker->x / cfg::multiplier;
     const long long row_above = walker->y / cfg::multiplier - 1;
@@ -244,7 +245,7 @@ TEST(InGameMenu, RestartRowRebuildsTheLevelFromItsFile)
 
     s.open_pause_menu();
     s.press_at(400, 280); // "RESTART"
-    s.advance();
+    s.tick();
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(snapshot(), from_file);
     EXPECT_EQ(s.menu, nullptr);
@@ -264,6 +265,7 @@ TEST(InGameMenu, HelpRowOpensHelpPagesOverTheOpenMenu)
     s->open_pause_menu();
     in_game_menu* menu = s->menu;
     s->press_at(400, 360);
+    manager.tick(s); // the pages open at the end of the tick
     auto* page = dynamic_cast<tex_scrolling_view*>(manager.top());
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->page, spriteman::tex_help_first);

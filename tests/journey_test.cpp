@@ -74,8 +74,7 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
 
     testing::internal::CaptureStdout();
     progress_manager progress(menus, levels, progress_file, pages);
-    scene_manager::_progress_manager_static_ptr = &progress;
-    auto* map = new map_select_scene();
+    auto* map = new map_select_scene(&progress);
     auto manager = std::make_unique<scene_manager>(map, nullptr, &progress);
     const std::string loading = testing::internal::GetCapturedStdout();
     EXPECT_EQ(loading, "loading: " + pages + "0.menu SUCCES\n");
@@ -91,14 +90,15 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
     stockchar* walker = map->characters[0];
     key(map, QEvent::KeyPress, Qt::Key_Right);
     for (int t = 0; t < 60 && walker->x <= 4 * cfg::multiplier; ++t)
-        map->advance();
+        manager->tick(map);
     key(map, QEvent::KeyRelease, Qt::Key_Right);
     for (int t = 0; t < 15; ++t)
-        map->advance();
+        manager->tick(map);
     ASSERT_GT(walker->x, 4 * cfg::multiplier - walker->size);
     ASSERT_LT(walker->x, 6 * cfg::multiplier);
     testing::internal::CaptureStdout();
     key(map, QEvent::KeyPress, Qt::Key_Space);
+    manager->tick(map); // the door's level is entered at the end of the tick
     testing::internal::GetCapturedStdout();
     auto* level = dynamic_cast<level_scene*>(manager->top());
     ASSERT_NE(level, nullptr);
@@ -115,7 +115,7 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
     for (long long t = 1; t <= 3600 && !passed; ++t) {
         for (; next != script.events.end() && next->tick == t; ++next)
             apply_replay_event(*level, *next, trace);
-        level->advance();
+        manager->tick(level);
         passed = level->handled_passed;
     }
     ASSERT_TRUE(passed);
@@ -126,13 +126,13 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
     level->press_at(400, 120);
     level->release_at(400, 120);
     EXPECT_TRUE(level->leave_request);
-    level->advance(); // deletes the level
+    manager->tick(level); // deletes the level
     ASSERT_EQ(manager->top(), map);
     EXPECT_TRUE(map->reactivate);
     EXPECT_TRUE(map->timer->isActive());
 
     testing::internal::CaptureStdout();
-    map->advance(); // reactivated: the second page is unlocked now
+    manager->tick(map); // reactivated: the second page is unlocked now
     const std::string reloaded = testing::internal::GetCapturedStdout();
     EXPECT_EQ(reloaded, "loading: " + pages + "3.menu SUCCES\n");
     EXPECT_NE(door(map, "6"), nullptr);
@@ -151,5 +151,4 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
     EXPECT_TRUE(progress.get_new_menuses().empty());
 
     manager.reset();
-    scene_manager::_progress_manager_static_ptr = nullptr;
 }

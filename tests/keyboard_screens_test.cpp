@@ -11,6 +11,7 @@
 #include "map_select_scene.h"
 #include "menu_rows.h"
 #include "menu_scene.h"
+#include "scene_manager.h"
 #include "tex_scrolling_view.h"
 
 #include <QGraphicsView>
@@ -116,7 +117,7 @@ class counted_level : public level_scene
 // What choosing a row did to the scene, in words.
 std::string outcome(scene_manager& manager, game_scene* s)
 {
-    if (top_screen(manager) == "help 1")
+    if (s->help_request || top_screen(manager) == "help 1")
         return "help";
     if (auto* level = dynamic_cast<counted_level*>(s)) {
         if (level->restarts)
@@ -243,7 +244,7 @@ TEST(KeyboardScreens, PagesScrollTurnAndCloseByKeys)
     auto tick = [&] {
         myscene* shown = manager.top();
         view.setScene(shown);
-        shown->advance();
+        manager.tick(shown);
         view.setScene(manager.top());
     };
     auto top = [&] { return view.mapToScene(0, 0).y(); };

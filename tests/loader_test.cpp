@@ -269,7 +269,7 @@ TEST_F(loader, HostileFixturesNeverCrash)
             << name.toStdString();
         testing::internal::GetCapturedStdout();
         for (int i = 0; i < 60; ++i)
-            scene->advance();
+            scene->tick();
         scene->flush_blocks();
     }
 }

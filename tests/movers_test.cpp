@@ -46,7 +46,7 @@ TEST_F(movers, CloudShuttlesBetweenTwoWalls)
     int turns = 0;
     unsigned char dir = c->dir;
     for (int t = 0; t < 300; ++t) {
-        scene->advance();
+        scene->tick();
         min_x = std::min(min_x, c->x);
         max_x = std::max(max_x, c->x);
         if (c->dir != dir)
@@ -65,11 +65,11 @@ TEST_F(movers, CloudTurnsInTheTickItIsStopped)
     cloud* c = first_cloud(s, 1);
     ticks(3); // 3.9 -> 3.9999999: not yet touching the wall
     EXPECT_EQ(c->dir, cfg::p);
-    scene->advance();
+    scene->tick();
     EXPECT_EQ(c->x, 4 * M);
     EXPECT_EQ(c->dir, cfg::l);
     EXPECT_EQ(c->vx, -10000000);
-    scene->advance();
+    scene->tick();
     EXPECT_EQ(c->x, 4 * M - 333333);
 }
 
@@ -94,7 +94,7 @@ TEST_F(movers, RisingCloudLiftsACharacterThatMayJump)
     EXPECT_LT(c->y, 8 * M);
     EXPECT_EQ(ch->y, c->y - 7 * M / 10); // riding on top
     press(Qt::Key_Up);
-    scene->advance();
+    scene->tick();
     EXPECT_EQ(ch->vy, -65000000); // it counted as standing
 }
 
@@ -110,7 +110,7 @@ TEST_F(movers, CloudPushesCharacterIntoWallThenTurns)
     stockchar* ch = character(0);
     bool turned = false;
     for (int t = 0; t < 200 && !turned; ++t) {
-        scene->advance();
+        scene->tick();
         turned = c->dir == cfg::l;
     }
     ASSERT_TRUE(turned);
@@ -159,7 +159,7 @@ TEST_F(movers, FallingBlockLetsADescendingCloudMoveFirstButRestsOnOthers)
     cloud* c = first_cloud(s, 3);
     stockblock* f = s.fallings[0].front();
     for (int t = 1; t <= 20; ++t) {
-        scene->advance();
+        scene->tick();
         EXPECT_EQ(c->y, 6 * M + t * 333333) << "the cloud was held up at tick " << t;
         EXPECT_LE(f->y + M, c->y);
         if (t == 3) {
@@ -189,7 +189,7 @@ TEST_F(movers, SpikesKillTheirColourAndWhiteOnly)
              "\nchar 2 1 " + o.character + " null null 0 null null 0 null null 0\n");
         bool failed = false;
         for (int t = 0; t < 30 && !failed; ++t) {
-            scene->advance();
+            scene->tick();
             failed = scene->handled_failed;
         }
         EXPECT_EQ(failed, o.fails) << o.spike << " spike, " << o.character << " character";
@@ -213,14 +213,14 @@ TEST_F(movers, BombBurnsOneSecondAndShowsNineFrames)
         for (int f = 0; f < 36; ++f)
             if (spy.last_tex == spriteman::tex_bomb[f])
                 frames.push_back(f);
-        scene->advance();
+        scene->tick();
     }
     EXPECT_EQ(b->fuse, 1u);
     ASSERT_EQ(frames.size(), 29u);
     EXPECT_EQ(frames.front(), 0);
     EXPECT_EQ(frames.back(), 8);
     EXPECT_TRUE(std::is_sorted(frames.begin(), frames.end()));
-    scene->advance();
+    scene->tick();
     EXPECT_TRUE(s.bombs.empty());
     gl_backend::install(nullptr);
     spriteman::deinit();
@@ -259,7 +259,7 @@ TEST_F(movers, BlastKillsOverlappingCharacterOfItsColour)
     ASSERT_TRUE(place_from_stock(&s, 0, 4, 4, cfg::p, true));
     bool failed = false;
     for (int t = 0; t < 31; ++t) {
-        scene->advance();
+        scene->tick();
         failed = failed || scene->handled_failed;
     }
     EXPECT_TRUE(failed);

@@ -88,7 +88,7 @@ TEST(PointerRouting, ADragFollowsTheFieldItStartedOnNotTheObject)
     s.open_pause_menu();
     s.press_at(5, 470);
     s.close_menu_request = true;
-    s.advance();
+    s.tick();
     ASSERT_EQ(s.menu, nullptr);
     s.move_to(200, 300);
     s.release_at(200, 300);

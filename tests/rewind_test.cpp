@@ -230,7 +230,7 @@ class rewind_level : public ::testing::Test
     {
         for (; n > 0; --n) {
             const bool moves = level->running;
-            level->advance();
+            level->tick();
             if (moves)
                 worlds.push_back(world_dump(*level));
         }

@@ -160,7 +160,7 @@ TEST_F(soak, RandomPlayKeepsEveryLevelWhole)
             for (long long t = 1; t <= ticks_each; ++t) {
                 if (rng() % 5 == 0)
                     apply_replay_event(*scene, random_event(rng, t, *scene), trace);
-                scene->advance();
+                scene->tick();
                 ++total_ticks;
                 const std::string broken = broken_invariant(*scene);
                 if (!broken.empty()) {

@@ -1,11 +1,15 @@
 // Headless test runner: one QApplication on the offscreen platform, so
 // scenes, items and views work without a display.
 
+#include "game_controls.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv)
 {
+    // Every world made here has the game's own controls.
+    game_controls::install();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Tests are never heard: OpenAL's null output stands in for the sound

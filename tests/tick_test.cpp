@@ -36,7 +36,7 @@ TEST_F(tick, LastCharacterThroughAnExitPassesTheLevel)
                          "char 3.5 4.3 red null null 0 null null 0 null null 0\n");
     press(Qt::Key_Space);
     EXPECT_EQ(s.removal_queue.size(), 1u);
-    scene->advance();
+    scene->tick();
     EXPECT_TRUE(s.handled_passed);
     EXPECT_EQ(s.characters.size(), 1u); // the last one stays
     ASSERT_NE(s.menu, nullptr);
@@ -53,7 +53,7 @@ TEST_F(tick, ExitsWithOneTwoAndThreeCharactersLeavingInOneTick)
     press(Qt::Key_Space);
     s.focused = 2;
     press(Qt::Key_Space); // green finds no red exit
-    scene->advance();
+    scene->tick();
     EXPECT_EQ(s.characters.size(), 1u);
     EXPECT_FALSE(s.handled_passed);
     EXPECT_EQ(s.focused, 0u);
@@ -67,7 +67,7 @@ TEST_F(tick, ExitsWithOneTwoAndThreeCharactersLeavingInOneTick)
     press(Qt::Key_Space);
     two.focused = 1;
     press(Qt::Key_Space);
-    scene->advance();
+    scene->tick();
     EXPECT_TRUE(two.handled_passed);
     ASSERT_EQ(two.characters.size(), 1u);
     EXPECT_EQ(character(0)->color_index, 1);
@@ -78,7 +78,7 @@ TEST_F(tick, ExitsWithOneTwoAndThreeCharactersLeavingInOneTick)
         all.focused = i;
         press(Qt::Key_Space);
     }
-    scene->advance();
+    scene->tick();
     EXPECT_TRUE(all.handled_passed);
     EXPECT_EQ(all.characters.size(), 1u);
 }
@@ -90,7 +90,7 @@ TEST_F(tick, CharacterQueuedTwiceLeavesOnce)
     press(Qt::Key_Space);
     press(Qt::Key_Space);
     EXPECT_EQ(s.removal_queue.size(), 2u);
-    scene->advance();
+    scene->tick();
     EXPECT_EQ(s.characters.size(), 2u);
     EXPECT_FALSE(s.handled_passed);
 }
@@ -115,7 +115,7 @@ TEST_F(tick, FailedMenuWinsOverPassedInTheSameTick)
     auto& s = static_cast<counting_scene&>(*scene);
     press(Qt::Key_Space);
     s.failed_request = true;
-    scene->advance();
+    scene->tick();
     EXPECT_TRUE(s.handled_failed);
     EXPECT_TRUE(s.handled_passed);
     EXPECT_EQ(s.passes, 1);
@@ -139,7 +139,7 @@ TEST_F(tick, PausedTickMovesNothingButStillAdvancesTheDrawer)
     EXPECT_EQ(character(0)->y, char_y);
     press(Qt::Key_P);
     EXPECT_TRUE(s.running);
-    scene->advance();
+    scene->tick();
     EXPECT_EQ(s.tick_counter, counter + 1);
 }
 

@@ -7,6 +7,7 @@
 #include "intro_scene.h"
 #include "map_select_scene.h"
 #include "menu_scene.h"
+#include "scene_manager.h"
 #include "tex_scrolling_view.h"
 
 #include <QCoreApplication>
@@ -65,13 +66,13 @@ TEST(IntroScene, OpensTheMainMenuOnItsThirdTickOnly)
     headless_screen screen;
     auto* intro = new intro_scene;
     scene_manager manager(intro, nullptr, nullptr);
-    intro->advance();
-    intro->advance();
+    manager.tick(intro);
+    manager.tick(intro);
     EXPECT_EQ(manager.top(), intro);
-    intro->advance();
+    manager.tick(intro);
     EXPECT_NE(dynamic_cast<menu_scene*>(manager.top()), nullptr);
     EXPECT_FALSE(intro->timer->isActive());
-    intro->advance(); // a stray tick must not stack a second menu
+    manager.tick(intro); // a stray tick must not stack a second menu
     EXPECT_EQ(manager.scenes.size(), 2u);
 }
 
@@ -101,7 +102,7 @@ TEST(MenuScene, RelayoutRunsOnEverySixteenthFrame)
 {
     headless_screen screen;
     menu_scene m;
-    screen.viewport.resize(1000, 600);
+    myglitem::viewport = {1000, 600};
     for (int frame = 1; frame <= 15; ++frame)
         m.updateGL();
     EXPECT_EQ(m.play.pos(), QPointF(650, 180));
@@ -199,7 +200,7 @@ TEST(ScrollingPage, HelpPagesFillTheWidthAndChainThroughTheirArrows)
     auto* first = new tex_scrolling_view(spriteman::tex_help_first, spriteman::tex_help_second);
     scene_manager manager(first, nullptr, nullptr);
     page_view v(first);
-    first->advance();
+    manager.tick(first);
     EXPECT_DOUBLE_EQ(first->page_width, 800);
     EXPECT_DOUBLE_EQ(first->page_height, 800);
     v.press(first, 400, 400);
@@ -210,6 +211,7 @@ TEST(ScrollingPage, HelpPagesFillTheWidthAndChainThroughTheirArrows)
               (std::vector<float>{740, 0, 800, 0, 740, 60, 800, 60}));
 
     v.press(first, 770, 30);
+    manager.tick(first); // the next page is entered at the end of the tick
     auto* second = dynamic_cast<tex_scrolling_view*>(manager.top());
     ASSERT_NE(second, nullptr);
     ASSERT_NE(second, first);
@@ -218,10 +220,10 @@ TEST(ScrollingPage, HelpPagesFillTheWidthAndChainThroughTheirArrows)
 
     // The back arrow closes the page at its next tick.
     v.view.setScene(second);
-    second->advance();
+    manager.tick(second);
     v.press(second, 30, 30);
     EXPECT_EQ(manager.top(), second);
-    second->advance();
+    manager.tick(second);
     EXPECT_EQ(manager.top(), first);
 }
 
@@ -229,7 +231,7 @@ TEST(ScrollingPage, ResizeNarrowsThePageWithItsAspect)
 {
     headless_screen screen;
     tex_scrolling_view page(spriteman::tex_help_first, spriteman::tex_help_second);
-    screen.viewport.resize(600, 480);
+    myglitem::viewport = {600, 480};
     page.resizeGL();
     EXPECT_DOUBLE_EQ(page.page_width, 600);
     EXPECT_DOUBLE_EQ(page.page_height, 600);

@@ -1,12 +1,11 @@
 #ifndef CRUMBLEFORD_TESTS_WORLD_FIXTURE_H
 #define CRUMBLEFORD_TESTS_WORLD_FIXTURE_H
 
-// Builds small worlds from level text for the world tests, with an 800 x 480
-// viewport for the controls every game scene creates.
+// Builds small worlds from level text for the world tests.
 
 #include "cfg.h"
 #include "game_scene.h"
-#include "scene_manager.h"
+#include "myglitem.h"
 #include "stockchar.h"
 
 #include <QKeyEvent>
@@ -22,16 +21,10 @@ constexpr long long M = cfg::multiplier;
 class world_test : public ::testing::Test
 {
   protected:
-    void SetUp() override
-    {
-        viewport.resize(800, 480);
-        previous = scene_manager::_viewport_static_ptr;
-        scene_manager::_viewport_static_ptr = &viewport;
-    }
     void TearDown() override
     {
         scene.reset();
-        scene_manager::_viewport_static_ptr = previous;
+        myglitem::viewport = {}; // a test may have resized it
     }
 
     // Writes the text to a file and loads it into a fresh scene.
@@ -59,7 +52,7 @@ class world_test : public ::testing::Test
     void ticks(int n)
     {
         for (int i = 0; i < n; ++i)
-            scene->advance();
+            scene->tick();
     }
     void press(int key, bool autorepeat = false)
     {
@@ -73,8 +66,6 @@ class world_test : public ::testing::Test
     }
     stockchar* character(size_t i) { return scene->characters.at(i); }
 
-    QWidget viewport;
-    QWidget* previous = nullptr;
     QTemporaryDir dir;
     int files = 0;
     std::unique_ptr<game_scene> scene;

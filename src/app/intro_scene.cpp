@@ -1,8 +1,6 @@
 #include "intro_scene.h"
 
 #include "menu_scene.h"
-#include "scene_manager.h"
-#include "view.h"
 
 #include <QWidget>
 
@@ -19,7 +17,6 @@ void intro_scene::advance()
         return;
     --countdown;
     if (countdown < 0)
-        if (scene_manager* manager = scene_manager::current())
-            manager->add_scene(new menu_scene(nullptr));
-    view::repaint_viewport();
+        enter_request = new menu_scene(nullptr);
+    repaint_request = repaint::always;
 }

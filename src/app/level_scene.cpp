@@ -5,16 +5,16 @@
 #include "in_game_menu.h"
 #include "menu_rows.h"
 #include "progress_manager.h"
-#include "scene_manager.h"
 #include "sound_sink.h"
 
-level_scene::level_scene(const std::string& name)
-    : level_scene(name, cfg::levels_directory + name + cfg::level_suffix, true)
+level_scene::level_scene(const std::string& name, progress_manager* progress)
+    : level_scene(name, cfg::levels_directory + name + cfg::level_suffix, progress)
 {
 }
 
-level_scene::level_scene(const std::string& name, const std::string& path, bool records_progress)
-    : game_scene(nullptr), file_path(path), records_progress(records_progress)
+level_scene::level_scene(const std::string& name, const std::string& path,
+                         progress_manager* progress)
+    : game_scene(nullptr), file_path(path), progress(progress)
 {
     level_name = name;
     load_from_file(level_path());
@@ -45,9 +45,7 @@ std::string level_scene::level_path() const
 
 void level_scene::mark_as_passed()
 {
-    if (!records_progress)
-        return;
-    if (progress_manager* progress = scene_manager::_progress_manager_static_ptr)
+    if (progress)
         progress->set_level_passed(level_name);
 }
 

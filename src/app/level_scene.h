@@ -12,14 +12,16 @@
 
 #include <string>
 
+class progress_manager;
+
 class level_scene : public game_scene
 {
     Q_OBJECT
   public:
-    explicit level_scene(const std::string& name);
-    // A level read from any file, such as one made in the editor; passing it
-    // is recorded only when `records_progress` is set.
-    level_scene(const std::string& name, const std::string& path, bool records_progress);
+    // Passing it is recorded in `progress`, when there is one.
+    explicit level_scene(const std::string& name, progress_manager* progress = nullptr);
+    // A level read from any file, such as one made in the editor.
+    level_scene(const std::string& name, const std::string& path, progress_manager* progress);
     ~level_scene() override;
 
     void mark_as_passed() override;
@@ -42,7 +44,7 @@ class level_scene : public game_scene
   private:
     std::string level_path() const;
     std::string file_path;
-    bool records_progress = true;
+    progress_manager* progress; // not owned
     // The movement keys the player holds down now, whatever reached the
     // character: a rewind hands these back to the restored character.
     bool left_down = false;

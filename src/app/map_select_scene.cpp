@@ -3,14 +3,16 @@
 #include "cfg.h"
 #include "hud_buttons.h"
 #include "level_entrance.h"
+#include "level_scene.h"
 #include "progress_manager.h"
-#include "scene_manager.h"
 
-map_select_scene::map_select_scene() : game_scene(nullptr)
+map_select_scene::map_select_scene(progress_manager* progress)
+    : game_scene(nullptr), progress(progress)
 {
-    if (progress_manager* progress = scene_manager::_progress_manager_static_ptr)
+    if (progress)
         for (const std::string& path : progress->get_all_menuses())
             load_from_file(path);
+    show_passed_levels();
     new go_back(this, top_hud);
     new ::zoom_in(this, top_hud);
     new ::zoom_out(this, top_hud);
@@ -23,11 +25,26 @@ map_select_scene::map_select_scene() : game_scene(nullptr)
 
 void map_select_scene::reactivated()
 {
-    if (progress_manager* progress = scene_manager::_progress_manager_static_ptr)
+    if (progress)
         for (const std::string& path : progress->get_new_menuses())
             load_from_file(path);
-    for (stockblock* door : entrances)
-        static_cast<level_entrance*>(door)->check_if_passed();
+    show_passed_levels();
+}
+
+void map_select_scene::show_passed_levels()
+{
+    for (stockblock* door : entrances) {
+        auto* entrance = static_cast<level_entrance*>(door);
+        entrance->passed = progress && progress->check_if_passed(entrance->level_name);
+    }
+}
+
+void map_select_scene::settle_requests()
+{
+    game_scene::settle_requests();
+    if (!enter_level_request.empty() && !enter_request)
+        enter_request = new level_scene(enter_level_request, progress);
+    enter_level_request.clear();
 }
 
 bool map_select_scene::intent_event(const input::meaning& m, bool pressed, bool repeat)

@@ -7,19 +7,30 @@
 #include "game_scene.h"
 #include "world_ear.h"
 
+class progress_manager;
+
 class map_select_scene : public game_scene
 {
     Q_OBJECT
   public:
-    map_select_scene();
+    // Its pages and doors come from `progress`, when there is one.
+    explicit map_select_scene(progress_manager* progress = nullptr);
 
     // Back from a level: add the pages unlocked meanwhile, re-read the doors.
     void reactivated() override;
     // Escape leaves for the title as the back button does; Backspace still
     // opens the map's menu.
     bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
+    // A door asked for its level: it is entered on top of the map.
+    void settle_requests() override;
 
     world_ear ear{*this, sounds::menu_music};
+
+  private:
+    // Each door shows whether its level is passed, from the progress store.
+    void show_passed_levels();
+
+    progress_manager* progress; // not owned
 };
 
 #endif

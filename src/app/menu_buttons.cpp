@@ -60,7 +60,7 @@ play_button::play_button(myscene* scene) : menu_button(scene, 120, &spriteman::t
 
 void play_button::act()
 {
-    scene_manager::push(new map_select_scene());
+    scene_manager::push(new map_select_scene(scene_manager::_progress_manager_static_ptr));
 }
 
 help_button::help_button(myscene* scene) : menu_button(scene, 120, &spriteman::tex_help_icon) {}

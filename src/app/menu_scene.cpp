@@ -4,7 +4,7 @@
 #include "scene_manager.h"
 #include "spriteman.h"
 
-#include <QWidget>
+#include <QGraphicsView>
 #include <algorithm>
 #include <cmath>
 
@@ -126,8 +126,8 @@ menu_button* menu_scene::neighbour(input::intent arrow)
 void menu_scene::redraw_soon()
 {
     // The title has no tick that draws it: the view repaints when asked.
-    if (QWidget* vp = scene_manager::_viewport_static_ptr)
-        vp->update();
+    for (QGraphicsView* v : views())
+        v->viewport()->update();
 }
 
 void menu_scene::mousePressEvent(QGraphicsSceneMouseEvent* e)

@@ -4,6 +4,7 @@
 
 #include <QKeyEvent>
 #include <QTimer>
+#include <utility>
 
 bool myscene::keys_in_use = false;
 
@@ -11,7 +12,6 @@ myscene::myscene(QObject* parent) : QGraphicsScene(parent), timer(new QTimer(thi
 {
     // The scene timers drive the game clock; a coarse timer runs fast.
     timer->setTimerType(Qt::PreciseTimer);
-    connect(timer, &QTimer::timeout, this, &myscene::advance);
     setBackgroundBrush(QBrush(Qt::white, Qt::SolidPattern));
     setItemIndexMethod(QGraphicsScene::NoIndex);
 }
@@ -19,6 +19,7 @@ myscene::myscene(QObject* parent) : QGraphicsScene(parent), timer(new QTimer(thi
 myscene::~myscene()
 {
     delete timer;
+    delete enter_request; // never pushed
     delete background;
     background = nullptr;
     // Items still attached unregister themselves from this scene as they go:
@@ -59,4 +60,29 @@ void myscene::updateGL()
     // Greatest depth first, so smaller depths cover it.
     for (auto it = gl_items.rbegin(); it != gl_items.rend(); ++it)
         (*it)->updateGL();
+}
+
+bool myscene::tick(scene_shell* shell)
+{
+    advance();
+    const repaint paint = std::exchange(repaint_request, repaint::no);
+    if (shell && paint != repaint::no)
+        shell->repaint(paint == repaint::always);
+    if (reactivate) {
+        reactivated();
+        reactivate = false;
+    }
+    settle_requests();
+    if (std::exchange(leave_request, false) && shell && shell->leave(this))
+        return false;
+    if (std::exchange(help_request, false) && shell)
+        shell->open_help();
+    if (myscene* next = std::exchange(enter_request, nullptr)) {
+        if (shell)
+            shell->enter(next);
+        else
+            delete next;
+    }
+    finish_tick();
+    return true;
 }

@@ -2,8 +2,8 @@
 #define CRUMBLEFORD_APP_MYSCENE_H
 
 // Base of every screen: a graphics scene with its own tick timer and a
-// drawing list of GL items sorted by depth. The scene manager owns scenes and
-// runs only the top one's timer.
+// drawing list of GL items sorted by depth. The scene manager owns scenes,
+// runs only the top one's timer and acts on what each tick requests.
 
 #include "input_table.h"
 
@@ -14,6 +14,19 @@ class QGraphicsSceneMouseEvent;
 class QKeyEvent;
 class QTimer;
 class myglitem;
+class myscene;
+
+// What acts on a tick's requests: the scene manager while the game runs.
+class scene_shell
+{
+  public:
+    virtual ~scene_shell() = default;
+    virtual void repaint(bool always) = 0;
+    // Pops s; false when it stays (it is not the top, or the last screen).
+    virtual bool leave(myscene* s) = 0;
+    virtual void open_help() = 0;
+    virtual void enter(myscene* next) = 0;
+};
 
 class myscene : public QGraphicsScene
 {
@@ -43,6 +56,25 @@ class myscene : public QGraphicsScene
     // Keys reach a screen only as what they mean.
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+
+    // One tick: advance(), then what it requested, in this order: the
+    // repaint, the reactivation, the scene's own requests, leaving (which
+    // deletes the scene: false is returned and nothing may follow), the help
+    // pages or another scene, and the end of the tick. Without a shell (the
+    // simulator, tests) a tick does all but repainting, leaving and entering.
+    bool tick(scene_shell* shell = nullptr);
+
+    // What a tick asks of the shell.
+    enum class repaint { no, if_focused, always };
+    repaint repaint_request = repaint::no;
+    bool leave_request = false;       // pop this scene
+    bool help_request = false;        // push the help pages over it
+    myscene* enter_request = nullptr; // push this scene; owned until pushed
+    // Requests only a kind of scene knows how to meet (the menus a game
+    // scene's tick asked for), after the repaint and the reactivation.
+    virtual void settle_requests() {}
+    // The tick's last step, reached only when the scene was not left.
+    virtual void finish_tick() {}
 
     // Milliseconds between ticks: 1000 / ticks_per_second, truncated.
     int tick_period() const { return static_cast<int>(1000 / ticks_per_second); }

@@ -1,12 +1,14 @@
 #include "scene_manager.h"
 
+#include "MainWindow.h"
 #include "myscene.h"
+#include "spriteman.h"
+#include "tex_scrolling_view.h"
 #include "view.h"
 
 #include <QTimer>
 
 view* scene_manager::_view_static_ptr = nullptr;
-QWidget* scene_manager::_viewport_static_ptr = nullptr;
 progress_manager* scene_manager::_progress_manager_static_ptr = nullptr;
 scene_manager* scene_manager::instance = nullptr;
 
@@ -27,12 +29,10 @@ scene_manager::scene_manager(myscene* first, view* v, progress_manager* pm)
 {
     _view_static_ptr = v;
     _progress_manager_static_ptr = pm;
-    if (v)
-        _viewport_static_ptr = v->viewport();
     instance = this;
     scenes.push_back(first);
     show(first);
-    first->timer->start(first->tick_period());
+    start(first);
 }
 
 scene_manager::~scene_manager()
@@ -51,13 +51,24 @@ void scene_manager::show(myscene* s)
         _view_static_ptr->setScene(s);
 }
 
+void scene_manager::start(myscene* s)
+{
+    // A scene's timer ticks it through the manager, which then acts on what
+    // the tick requested. A scene is pushed once, so connected once.
+    if (!s->timer->property("cf_connected").toBool()) {
+        s->timer->setProperty("cf_connected", true);
+        QObject::connect(s->timer, &QTimer::timeout, s->timer, [this, s] { tick(s); });
+    }
+    s->timer->start(s->tick_period());
+}
+
 void scene_manager::add_scene(myscene* s)
 {
     if (myscene* old = top())
         old->timer->stop();
     scenes.push_back(s);
     show(s);
-    s->timer->start(s->tick_period());
+    start(s);
 }
 
 bool scene_manager::go_back()
@@ -72,7 +83,47 @@ bool scene_manager::go_back()
     myscene* uncovered = scenes.back();
     show(uncovered);
     delete leaving;
-    uncovered->timer->start(uncovered->tick_period());
+    start(uncovered);
     uncovered->reactivate = true;
     return true;
+}
+
+namespace
+{
+
+class manager_shell : public scene_shell
+{
+  public:
+    explicit manager_shell(scene_manager& m) : manager(m) {}
+    void repaint(bool always) override
+    {
+        if (!always && !MainWindow::window_focused)
+            return;
+        if (view* v = scene_manager::_view_static_ptr)
+            v->repaint_viewport();
+    }
+    bool leave(myscene* s) override { return manager.top() == s && manager.go_back(); }
+    void open_help() override
+    {
+        manager.add_scene(
+            new tex_scrolling_view(spriteman::tex_help_first, spriteman::tex_help_second, nullptr));
+    }
+    void enter(myscene* next) override { manager.add_scene(next); }
+
+  private:
+    scene_manager& manager;
+};
+
+} // namespace
+
+bool scene_manager::tick(myscene* s)
+{
+    manager_shell shell(*this);
+    return s->tick(&shell);
+}
+
+void scene_manager::resize_scenes()
+{
+    for (myscene* s : scenes)
+        s->resizeGL();
 }

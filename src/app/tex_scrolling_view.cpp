@@ -1,12 +1,9 @@
 #include "tex_scrolling_view.h"
 
-#include "MainWindow.h"
 #include "atlas_table.h"
 #include "myglitem.h"
 #include "myglwidget.h"
-#include "scene_manager.h"
 #include "spriteman.h"
-#include "view.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
@@ -81,17 +78,12 @@ void tex_scrolling_view::updateGL()
 
 void tex_scrolling_view::advance()
 {
-    if (back_request) {
-        back_request = false;
-        // Deletes this scene: nothing of it may be touched afterwards.
-        if (scene_manager* manager = scene_manager::current())
-            manager->go_back();
+    // Leaving is met after the tick, as the repaint is.
+    if (leave_request)
         return;
-    }
     if (home_pending)
         home_pending = !center_view(0, 0);
-    if (MainWindow::window_focused)
-        view::repaint_viewport();
+    repaint_request = repaint::if_focused;
 }
 
 QGraphicsView* tex_scrolling_view::shown_in() const
@@ -134,11 +126,11 @@ void tex_scrolling_view::open_next_page()
 {
     if (!next_page)
         return;
-    if (scene_manager* manager = scene_manager::current()) {
-        auto* next = new tex_scrolling_view(next_page, page_after(next_page), nullptr);
-        next->follows_page = true;
-        manager->add_scene(next);
-    }
+    if (enter_request)
+        return;
+    auto* next = new tex_scrolling_view(next_page, page_after(next_page), nullptr);
+    next->follows_page = true;
+    enter_request = next;
 }
 
 void tex_scrolling_view::scroll_by(double dy)
@@ -174,11 +166,11 @@ bool tex_scrolling_view::intent_event(const input::meaning& m, bool pressed, boo
         return true;
     case intent::left:
         if (!repeat && follows_page)
-            back_request = true;
+            leave_request = true;
         return true;
     case intent::back:
         if (!repeat)
-            back_request = true;
+            leave_request = true;
         return true;
     default:
         return false;
@@ -196,7 +188,7 @@ void tex_scrolling_view::mousePressEvent(QGraphicsSceneMouseEvent* e)
     // it must not scroll from an older press's anchor.
     busy = true;
     if (py < arrow_size && px < arrow_size) {
-        back_request = true;
+        leave_request = true;
         return;
     }
     if (py < arrow_size && px > w - arrow_size) {

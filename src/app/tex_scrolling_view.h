@@ -43,7 +43,6 @@ class tex_scrolling_view : public myscene
     double page_height = 0;
     // The back arrow was pressed: the page closes at its next tick, never
     // inside its own event handler.
-    bool back_request = false;
     // Opened by the next arrow of the page before, which waits below it.
     bool follows_page = false;
 

@@ -1,8 +1,10 @@
 #include "view.h"
 
 #include "cfg.h"
+#include "game_controls.h"
 #include "game_scene.h"
 #include "intro_scene.h"
+#include "myglitem.h"
 #include "myglwidget.h"
 #include "myscene.h"
 #include "pad_reader.h"
@@ -16,9 +18,6 @@
 #include <QKeySequence>
 #include <QTimer>
 #include <cstdio>
-
-QWidget* view::_static_viewport_ptr = nullptr;
-bool view::drawing_requested = false;
 
 namespace
 {
@@ -38,11 +37,12 @@ view::view(QWidget* parent) : QGraphicsView(parent)
         setViewport(new myglwidget(nullptr));
     else
         setViewport(new QWidget(nullptr));
-    _static_viewport_ptr = viewport();
+    publish_viewport_size();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setFrameStyle(QFrame::NoFrame);
+    game_controls::install();
     progress = new progress_manager();
     sound_player = new sound_board(cfg::sounds_directory, cfg::settings_file);
     sound_sink::install(sound_player);
@@ -66,20 +66,20 @@ view::~view()
     // Nothing may reach a view that is gone through the globals.
     if (scene_manager::_view_static_ptr == this) {
         scene_manager::_view_static_ptr = nullptr;
-        scene_manager::_viewport_static_ptr = nullptr;
         scene_manager::_progress_manager_static_ptr = nullptr;
     }
-    if (_static_viewport_ptr == viewport())
-        _static_viewport_ptr = nullptr;
 }
 
 void view::repaint_viewport()
 {
-    if (!_static_viewport_ptr)
-        return;
     drawing_requested = true;
-    _static_viewport_ptr->repaint();
+    viewport()->repaint();
     drawing_requested = false;
+}
+
+void view::publish_viewport_size()
+{
+    myglitem::viewport = {viewport()->width(), viewport()->height()};
 }
 
 namespace
@@ -176,8 +176,9 @@ void view::paintEvent(QPaintEvent* e)
 void view::resizeEvent(QResizeEvent* e)
 {
     QGraphicsView::resizeEvent(e);
+    publish_viewport_size();
     if (auto* gl = qobject_cast<myglwidget*>(viewport()))
         gl->public_resize_event(e);
-    else
-        myglwidget::resize_scenes();
+    if (manager)
+        manager->resize_scenes();
 }

@@ -30,11 +30,9 @@ class view : public QGraphicsView
     sound_board* sound_player = nullptr;
     input::pad_reader* pads = nullptr; // child of the view
 
-    static QWidget* _static_viewport_ptr;
-
-    // Draws the top scene now. Self-drawing scenes call this from their
-    // tick: it is the only repaint drawn for them.
-    static void repaint_viewport();
+    // Draws the top scene now. The scene manager calls this when a tick asks
+    // for it: it is the only repaint drawn for a self-drawing scene.
+    void repaint_viewport();
 
   protected:
     void keyPressEvent(QKeyEvent* e) override;
@@ -51,7 +49,10 @@ class view : public QGraphicsView
     // The pad in use was unplugged: a level must not play on without it.
     void pad_unplugged();
 
-    static bool drawing_requested;
+    // Tells the GL widget's size to the items that lay themselves out.
+    void publish_viewport_size();
+
+    bool drawing_requested = false;
 };
 
 #endif

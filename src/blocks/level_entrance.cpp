@@ -3,9 +3,6 @@
 #include "cfg.h"
 #include "extra_functions.h"
 #include "game_scene.h"
-#include "level_scene.h"
-#include "progress_manager.h"
-#include "scene_manager.h"
 #include "spriteman.h"
 
 level_entrance::level_entrance(game_scene* scene, long long x, long long y,
@@ -15,7 +12,6 @@ level_entrance::level_entrance(game_scene* scene, long long x, long long y,
     world = scene;
     this->x = x;
     this->y = y;
-    check_if_passed();
     depth = 0.5;
     type = cfg::entrance;
     register_listed();
@@ -24,12 +20,6 @@ level_entrance::level_entrance(game_scene* scene, long long x, long long y,
     weight = 100;
     size = 2 * cfg::multiplier;
     calculate_size();
-}
-
-void level_entrance::check_if_passed()
-{
-    progress_manager* progress = scene_manager::_progress_manager_static_ptr;
-    passed = progress && progress->check_if_passed(level_name);
 }
 
 void level_entrance::calculate_size()
@@ -42,8 +32,8 @@ void level_entrance::calculate_size()
 
 void level_entrance::triggered(stockchar*)
 {
-    if (scene_manager* manager = scene_manager::current())
-        manager->add_scene(new level_scene(level_name));
+    // The map screen enters the level when the tick is over.
+    world->enter_level_request = level_name;
 }
 
 void level_entrance::updateGL()

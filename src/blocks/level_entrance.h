@@ -2,7 +2,8 @@
 #define CRUMBLEFORD_BLOCKS_LEVEL_ENTRANCE_H
 
 // A door on the map screen leading into a level. Its picture shows whether
-// the level is passed, with the level's name above it. Its hit square is
+// the level is passed (the map screen tells it), with the level's name above
+// it. Its hit square is
 // 2 x 2 blocks, its picture 2 x 1.
 
 #include "stockblock.h"
@@ -18,8 +19,6 @@ class level_entrance : public stockblock
     void updateGL() override;
     void calculate_size() override;
     void triggered(stockchar* who) override;
-    // Re-reads the passed state from the progress store.
-    void check_if_passed();
 
     std::string level_name;
     bool passed = false;

@@ -3,9 +3,7 @@
 #include "extra_functions.h"
 #include "game_scene.h"
 #include "in_game_menu.h"
-#include "scene_manager.h"
 #include "spriteman.h"
-#include "tex_scrolling_view.h"
 
 #include <QCoreApplication>
 
@@ -127,10 +125,9 @@ igm_help::igm_help(game_scene* scene, in_game_menu* menu) : igm_just_text(scene,
 
 void igm_help::clicked(int, int)
 {
-    // The page goes on top of the stack; the menu stays open underneath.
-    if (scene_manager* manager = scene_manager::current())
-        manager->add_scene(
-            new tex_scrolling_view(spriteman::tex_help_first, spriteman::tex_help_second, nullptr));
+    // The page goes on top of the stack at the end of the tick; the menu
+    // stays open underneath.
+    world->help_request = true;
 }
 
 igm_rewind::igm_rewind(game_scene* scene, in_game_menu* menu, bool closes_menu)

@@ -1,6 +1,5 @@
 #include "editor_scene.h"
 
-#include "MainWindow.h"
 #include "bg_gl_item.h"
 #include "cfg.h"
 #include "editor_canvas.h"
@@ -8,9 +7,7 @@
 #include "level_scene.h"
 #include "myglitem.h"
 #include "own_levels_scene.h"
-#include "scene_manager.h"
 #include "spriteman.h"
-#include "view.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
@@ -231,8 +228,9 @@ bool editor_scene::try_level()
         show_message("CANNOT WRITE TRY FILE");
         return false;
     }
-    scene_manager::push(
-        new level_scene(name.empty() ? "TRYOUT" : name, store.tryout_path(), false));
+    if (!enter_request)
+        enter_request =
+            new level_scene(name.empty() ? "TRYOUT" : name, store.tryout_path(), nullptr);
     return true;
 }
 
@@ -244,7 +242,8 @@ void editor_scene::rename()
 
 void editor_scene::open_list()
 {
-    scene_manager::push(new own_levels_scene(this));
+    if (!enter_request)
+        enter_request = new own_levels_scene(this);
 }
 
 void editor_scene::ask(mode_t question)
@@ -503,14 +502,7 @@ void editor_scene::advance()
     }
     if (message_ticks > 0 && --message_ticks == 0)
         message.clear();
-    if (MainWindow::window_focused)
-        view::repaint_viewport();
-    if (leave_request) {
-        leave_request = false;
-        scene_manager* manager = scene_manager::current();
-        if (manager && manager->top() == this)
-            manager->go_back(); // deletes this scene: nothing may follow
-    }
+    repaint_request = repaint::if_focused;
 }
 
 void editor_scene::mousePressEvent(QGraphicsSceneMouseEvent* e)

@@ -87,7 +87,6 @@ class editor_scene : public myscene
     std::string typed_name;
     std::string message;
     int message_ticks = 0;
-    bool leave_request = false;
     int cursor_column = 1;
     int cursor_row = 1;
     int selected_char = -1; // record index of the character whose stock shows

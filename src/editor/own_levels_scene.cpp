@@ -1,15 +1,12 @@
 #include "own_levels_scene.h"
 
-#include "MainWindow.h"
 #include "bg_gl_item.h"
 #include "editor_canvas.h"
 #include "editor_scene.h"
 #include "extra_functions.h"
 #include "level_scene.h"
 #include "myglitem.h"
-#include "scene_manager.h"
 #include "spriteman.h"
-#include "view.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QKeyEvent>
@@ -87,8 +84,8 @@ void own_levels_scene::run(action a)
             leave_request = true;
         break;
     case action::play:
-        if (scene_manager* manager = scene_manager::current())
-            manager->add_scene(new level_scene(name, editor->store.path_of(name), false));
+        if (!enter_request)
+            enter_request = new level_scene(name, editor->store.path_of(name), nullptr);
         break;
     case action::remove:
         editor->store.remove(name);
@@ -233,14 +230,7 @@ void own_levels_scene::mousePressEvent(QGraphicsSceneMouseEvent* e)
 
 void own_levels_scene::advance()
 {
-    if (MainWindow::window_focused)
-        view::repaint_viewport();
-    if (leave_request) {
-        leave_request = false;
-        scene_manager* manager = scene_manager::current();
-        if (manager && manager->top() == this)
-            manager->go_back(); // deletes this scene: nothing may follow
-    }
+    repaint_request = repaint::if_focused;
 }
 
 void own_levels_scene::resizeGL()

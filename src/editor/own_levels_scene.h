@@ -45,7 +45,6 @@ class own_levels_scene : public myscene
     int chosen_button = 0;
     bool on_back = false;
     bool yes_chosen = false;
-    bool leave_request = false;
 
     static constexpr int row_height = 60;
     static constexpr int list_top = 80;

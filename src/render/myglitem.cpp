@@ -2,10 +2,8 @@
 
 #include "cfg.h"
 #include "gl_backend.h"
-#include "scene_manager.h"
 #include "spriteman.h"
 
-#include <QWidget>
 #include <algorithm>
 
 myglitem::myglitem() : vertices(new float[8]()), color(cfg::white) {}
@@ -15,17 +13,7 @@ myglitem::~myglitem()
     delete[] vertices;
 }
 
-int myglitem::viewport_width()
-{
-    QWidget* vp = scene_manager::_viewport_static_ptr;
-    return vp ? vp->width() : 800;
-}
-
-int myglitem::viewport_height()
-{
-    QWidget* vp = scene_manager::_viewport_static_ptr;
-    return vp ? vp->height() : 480;
-}
+myglitem::viewport_size myglitem::viewport;
 
 void myglitem::draw_strip(const float* tex, const float* positions, int count)
 {

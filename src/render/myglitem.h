@@ -30,9 +30,16 @@ class myglitem : public QGraphicsItem
     // true when the control took it. Held keys repeat with `repeat` set.
     virtual bool navigate(input::intent, bool /*repeat*/) { return false; }
 
-    // Size of the GL viewport in pixels, read afresh at every layout.
-    static int viewport_width();
-    static int viewport_height();
+    // Size of the GL viewport in pixels, read afresh at every layout. The
+    // view keeps it current; without one (the simulator, tests) it stays
+    // the 800 x 480 of the smallest screen we lay out for.
+    struct viewport_size {
+        int width = 800;
+        int height = 480;
+    };
+    static viewport_size viewport;
+    static int viewport_width() { return viewport.width; }
+    static int viewport_height() { return viewport.height; }
 
     // One textured quad (or a triangle, count 3) in the shared vertex format.
     static void draw_strip(const float* tex, const float* positions, int count = 4);

@@ -6,11 +6,10 @@
 #include "gl_backend.h"
 #include "myscene.h"
 #include "qt_gl_backend.h"
-#include "scene_manager.h"
 #include "spriteman.h"
-#include "view.h"
 
 #include <QCoreApplication>
+#include <QGraphicsView>
 #include <QImageReader>
 #include <QOpenGLContext>
 #include <QOpenGLFramebufferObject>
@@ -416,21 +415,11 @@ void myglwidget::public_paint_event(QPaintEvent*)
     render();
 }
 
-void myglwidget::resize_scenes()
-{
-    // Scenes under the top one are laid out too, so going back shows them
-    // at the current size.
-    if (scene_manager* manager = scene_manager::current())
-        for (myscene* s : manager->scenes)
-            s->resizeGL();
-}
-
 void myglwidget::resizeGL(int width, int height)
 {
     glViewport(0, 0, width, height);
     if (program != 0)
         _applyOrtho(0, width, height, 0, 0, 1);
-    resize_scenes();
 }
 
 void myglwidget::record_view_position(myscene* s, const QGraphicsView* v, int width, int height)
@@ -450,14 +439,14 @@ void myglwidget::paintGL()
     // own in this context: bind the atlas again.
     glBindTexture(GL_TEXTURE_2D, atlas_texture);
 
-    scene_manager* manager = scene_manager::current();
-    myscene* top = manager ? manager->top() : nullptr;
+    // The scene shown is the one in the view this widget is the viewport of.
+    auto* v = qobject_cast<QGraphicsView*>(parentWidget());
+    auto* top = v ? static_cast<myscene*>(v->scene()) : nullptr;
     if (top && spriteman::ready()) {
         // Zoomed-in sprites stay crisp; set here because only now is this
         // context current with the atlas bound.
         gl_backend::current()->texture_filter(top->smooth_atlas());
-        if (view* v = scene_manager::_view_static_ptr)
-            record_view_position(top, v, width(), height());
+        record_view_position(top, v, width(), height());
         top->updateGL();
     }
     glFlush();

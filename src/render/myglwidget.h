@@ -56,9 +56,6 @@ class myglwidget : public QWidget, protected QOpenGLFunctions
     // top-left corner, the x of its top centre and the y of its middle left.
     static void record_view_position(myscene* s, const QGraphicsView* v, int width, int height);
 
-    // Lays out every scene on the stack for the viewport's size, oldest first.
-    static void resize_scenes();
-
     // The 16 floats _applyOrtho uploads, laid out for vPosition*Projection.
     static void ortho_matrix(float* m, float left, float right, float bottom, float top, float near,
                              float far);

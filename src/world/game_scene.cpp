@@ -1,39 +1,30 @@
 #include "game_scene.h"
 
-#include "MainWindow.h"
 #include "bg_gl_item.h"
 #include "cfg.h"
-#include "controlling_drawer.h"
-#include "drawing_drawer.h"
-#include "gl_backend.h"
-#include "hud.h"
-#include "in_game_menu.h"
-#include "menu_rows.h"
-#include "moving_drawer.h"
-#include "scene_manager.h"
+#include "scene_controls.h"
 #include "spriteman.h"
 #include "stockblock.h"
 #include "stockchar.h"
-#include "view.h"
 #include "world_listener.h"
 #include "world_watcher.h"
 
 #include <QGraphicsSceneMouseEvent>
-#include <QKeyEvent>
-#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
-game_scene::game_scene(QObject* parent) : myscene(parent)
+game_scene::game_scene(QObject* parent) : myscene(parent), controls(scene_controls::installed())
 {
     gravity = 20 * cfg::multiplier;
     px_per_unit = 60.0 / cfg::multiplier;
     background = new bg_gl_item(this, spriteman::tex_bg_non_grassy, nullptr, nullptr);
-    new controlling_drawer(this); // installs itself as the drawer
+    if (controls)
+        controls->make_drawer(*this, cfg::drawer_ctrl_type); // installs itself
     running = true;
     self_drawing = true;
     gravity_per_tick = gravity / ticks_per_second;
-    top_hud = new hud(this, 0, 0, 0, 68, 50);
+    if (controls)
+        controls->make_hud(*this);
     setSceneRect(0, 0, grid_width * static_cast<qreal>(block_size),
                  grid_height * static_cast<qreal>(block_size));
 }
@@ -41,11 +32,13 @@ game_scene::game_scene(QObject* parent) : myscene(parent)
 game_scene::~game_scene()
 {
     flush_blocks();
-    delete top_hud;
+    if (top_hud)
+        delete controls->item(top_hud);
     top_hud = nullptr;
     delete drawer;
     drawer = nullptr;
-    delete menu;
+    if (menu)
+        delete controls->item(menu);
     menu = nullptr;
 }
 
@@ -106,9 +99,9 @@ void game_scene::remove_gl_item(myglitem* item)
 void game_scene::resizeGL()
 {
     if (top_hud)
-        top_hud->resizeGL();
+        controls->item(top_hud)->resizeGL();
     if (menu)
-        menu->resizeGL();
+        controls->item(menu)->resizeGL();
     if (drawer)
         drawer->resizeGL();
     if (background)
@@ -203,29 +196,20 @@ void game_scene::zoom_out()
 
 void game_scene::open_pause_menu()
 {
-    menu = new in_game_menu(this, 50);
-    new igm_just_tex(this, menu, spriteman::tex_level_paused);
-    new igm_resume(this, menu);
-    new igm_tom_mm(this, menu);
-    new igm_restart(this, menu);
-    new igm_help(this, menu);
+    if (controls)
+        controls->open_menu(*this, scene_controls::menu::pause);
 }
 
 void game_scene::open_failed_menu()
 {
-    menu = new in_game_menu(this, 50);
-    new igm_just_tex(this, menu, spriteman::tex_level_failed);
-    new igm_tom_mm(this, menu);
-    new igm_restart(this, menu);
-    new igm_help(this, menu);
+    if (controls)
+        controls->open_menu(*this, scene_controls::menu::failed);
 }
 
 void game_scene::open_passed_menu()
 {
-    menu = new in_game_menu(this, 50);
-    new igm_just_tex(this, menu, spriteman::tex_level_passed);
-    new igm_tom_mm(this, menu);
-    new igm_help(this, menu);
+    if (controls)
+        controls->open_menu(*this, scene_controls::menu::passed);
 }
 
 void game_scene::adopt_drawer(myglitem* surface, unsigned char kind)
@@ -307,12 +291,8 @@ void game_scene::switch_drawer(unsigned char kind)
 {
     delete drawer;
     drawer = nullptr;
-    if (kind & cfg::drawer_drawer_type)
-        new drawing_drawer(this);
-    else if (kind & cfg::drawer_mv_type)
-        new moving_drawer(this);
-    else
-        new controlling_drawer(this);
+    if (controls)
+        controls->make_drawer(*this, kind);
 }
 
 void game_scene::toggle_drawing()
@@ -357,12 +337,11 @@ void game_scene::advance()
         listener->tick_ran(world_moves);
     if (watcher)
         watcher->tick_ended(world_moves);
-    if (MainWindow::window_focused)
-        view::repaint_viewport();
-    if (reactivate) {
-        reactivated();
-        reactivate = false;
-    }
+    repaint_request = repaint::if_focused;
+}
+
+void game_scene::settle_requests()
+{
     if (failed_request) {
         if (!menu)
             open_failed_menu();
@@ -376,15 +355,13 @@ void game_scene::advance()
         passed_request = false;
         handled_passed = true;
     }
-    if (leave_request) {
-        leave_request = false;
-        scene_manager* manager = scene_manager::current();
-        // Going back deletes this scene: nothing of it may be touched after.
-        if (manager && manager->top() == this && manager->go_back())
-            return;
-    }
+}
+
+void game_scene::finish_tick()
+{
     if (close_menu_request) {
-        delete menu; // restores the running flag it saved
+        if (menu)
+            delete controls->item(menu); // restores the running flag it saved
         menu = nullptr;
         close_menu_request = false;
     }
@@ -439,7 +416,7 @@ bool game_scene::intent_event(const input::meaning& m, bool pressed, bool repeat
     using input::intent;
     // The open menu takes every key, and nothing of it reaches the world.
     if (menu)
-        return pressed && menu->navigate(m.menu, repeat);
+        return pressed && controls->item(menu)->navigate(m.menu, repeat);
     // The pad's Start pauses in drawing mode too; Escape, which also pauses
     // a level, leaves drawing instead.
     const bool pauses = m.play == intent::pause && m.menu != intent::back;
@@ -458,7 +435,7 @@ bool game_scene::intent_event(const input::meaning& m, bool pressed, bool repeat
         return false;
     if (m.play == intent::look_left || m.play == intent::look_right || m.play == intent::look_up ||
         m.play == intent::look_down)
-        return look(m.play, pressed);
+        return controls && controls->look(*this, m.play, pressed);
     if (!pressed) {
         if (!running || !moves_character(m.play))
             return false;
@@ -505,42 +482,15 @@ bool game_scene::intent_event(const input::meaning& m, bool pressed, bool repeat
     return true;
 }
 
-// The right stick: while it is held the view pans and no longer follows the
-// character, which keeps walking as the other hand steers it. Let go, the
-// glance ends and the camera follows again; a view scrolled by V stays.
-bool game_scene::look(input::intent way, bool pressed)
-{
-    if (drawer_kind & cfg::drawer_drawer_type)
-        return false;
-    auto* mover = dynamic_cast<moving_drawer*>(drawer);
-    if (!mover && !pressed)
-        return false;
-    stockchar* ch = focused_char();
-    const bool left = ch && ch->left_held, right = ch && ch->right_held;
-    const bool jump = ch && ch->jump_held, down = ch && ch->down_held;
-    if (!mover) {
-        switch_drawer(cfg::drawer_mv_type);
-        set_held_keys(left, right, jump, down);
-        mover = static_cast<moving_drawer*>(drawer);
-        mover->glance = true;
-    }
-    mover->look(way, pressed);
-    if (mover->glance && !mover->looking()) {
-        switch_drawer(cfg::drawer_ctrl_type);
-        set_held_keys(left, right, jump, down);
-    }
-    return true;
-}
-
 myglitem* game_scene::captured() const
 {
     switch (capture) {
     case capture_slot::menu:
-        return static_cast<myglitem*>(menu);
+        return menu ? controls->item(menu) : nullptr;
     case capture_slot::drawer:
         return drawer;
     case capture_slot::hud:
-        return static_cast<myglitem*>(top_hud);
+        return top_hud ? controls->item(top_hud) : nullptr;
     case capture_slot::none:
         break;
     }
@@ -553,7 +503,7 @@ void game_scene::press_at(int x, int y)
     if (menu) {
         capture = capture_slot::menu;
         captured()->clicked(x, y);
-    } else if (top_hud && y < top_hud->height) {
+    } else if (top_hud && y < controls->item(top_hud)->height) {
         capture = capture_slot::hud;
         captured()->clicked(x, y);
     } else {

@@ -3,7 +3,10 @@
 
 // The world of one level or of the map screen: it owns every world object
 // (in its grid and per-kind lists), its HUD, its one active drawer and the
-// open in-game menu, runs the tick, and routes keys and presses.
+// open in-game menu, runs the tick, and routes keys and presses. The
+// controls themselves are made by the controls layer (scene_controls); the
+// tick raises requests (a menu, leaving, entering a level) that the scene
+// and the shell meet after it.
 
 #include "myscene.h"
 #include "replay.h"
@@ -19,6 +22,7 @@ class stockchar;
 class hud;
 class in_game_menu;
 class myglitem;
+class scene_controls;
 class world_listener;
 class world_watcher;
 
@@ -26,6 +30,7 @@ class game_scene : public myscene
 {
     Q_OBJECT
   public:
+    // Takes the controls installed now (scene_controls::install).
     explicit game_scene(QObject* parent = nullptr);
     ~game_scene() override;
 
@@ -57,7 +62,8 @@ class game_scene : public myscene
 
     void zoom_in();
     void zoom_out();
-    // A level adds its own last row to the pause and failed menus.
+    // The menus come from the controls; a level adds its own last row to
+    // the pause and failed menus.
     virtual void open_pause_menu();
     virtual void open_failed_menu();
     void open_passed_menu();
@@ -101,19 +107,21 @@ class game_scene : public myscene
     double px_per_unit; // scene pixels per world unit
     unsigned int block_size = 60;
     unsigned char tick_counter = 0;
-    bool leave_request = false;
     bool failed_request = false;
     bool close_menu_request = false;
     bool passed_request = false;
     bool resume_request = false;
+    // A door asked to enter the named level; the map screen enters it.
+    std::string enter_level_request;
     // Whether the last tick opened (or would have opened) the failed or
     // passed menu: read by the simulator and by tests.
     bool handled_failed = false;
     bool handled_passed = false;
     bool released = false;
     unsigned char drawer_kind = 0;
-    world_listener* listener = nullptr; // not owned
-    world_watcher* watcher = nullptr;   // not owned
+    const scene_controls* controls = nullptr; // not owned; nullptr: no controls
+    world_listener* listener = nullptr;       // not owned
+    world_watcher* watcher = nullptr;         // not owned
     // Counts the times the world was emptied (a restart, a rewind): a
     // watcher must not take the new objects for the old ones moved.
     unsigned int flushes = 0;
@@ -135,8 +143,11 @@ class game_scene : public myscene
     std::list<stockblock*> spikes_list;
     std::list<stockblock*> bombs;
 
-  public slots:
+    // The world's half of the tick: the movers, the drawer, the queues; it
+    // asks for a repaint. The menus it asks for open in settle_requests.
     void advance() override;
+    void settle_requests() override;
+    void finish_tick() override;
 
   protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
@@ -145,7 +156,6 @@ class game_scene : public myscene
 
   private:
     myglitem* captured() const;
-    bool look(input::intent way, bool pressed);
     void process_removal_queue();
     void process_deletion_queue();
     void tell_listener(replay_event::kind_t kind, int key);

@@ -270,7 +270,7 @@ std::unique_ptr<game_scene> searcher::play(long long index, replay_outcome& outc
             apply_replay_event(*scene, *events[next], discard);
         if (t == target.tick + 1)
             break;
-        scene->advance();
+        scene->tick();
         ++result.ticks_played;
         if (scene->handled_failed) {
             outcome = replay_outcome::failed;
@@ -425,7 +425,6 @@ par_result searcher::run()
 {
     if (par <= 0)
         return result;
-    const headless_viewport viewport;
     nodes.reserve(1 << 16);
     nodes.push_back(node{});
     played.push_back(0);

@@ -6,11 +6,9 @@
 #include "data_text.h"
 #include "game_scene.h"
 #include "placement.h"
-#include "scene_manager.h"
 #include "stockchar.h"
 
 #include <QKeyEvent>
-#include <QWidget>
 #include <algorithm>
 #include <iostream>
 #include <istream>
@@ -117,7 +115,7 @@ class played_ticks
         for (auto it = path.rbegin(); it != path.rend(); ++it) {
             for (const replay_event& e : (*it)->events)
                 apply_replay_event(*scene, e, quiet);
-            scene->advance();
+            scene->tick();
         }
         return scene;
     }
@@ -213,7 +211,6 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
                   std::ostream* trace)
 {
     std::ostream discard(nullptr);
-    const headless_viewport viewport;
 
     replay_result result;
     {
@@ -240,7 +237,7 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
                 apply_replay_event(*scene, *next, trace ? *trace : discard);
                 history.applied(*next);
             }
-            scene->advance();
+            scene->tick();
             history.ticked();
             result.ticks = t;
             if (trace)
@@ -274,19 +271,6 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
 }
 
 } // namespace
-
-headless_viewport::headless_viewport()
-    : widget(new QWidget), previous(scene_manager::_viewport_static_ptr)
-{
-    widget->resize(800, 480);
-    scene_manager::_viewport_static_ptr = widget;
-}
-
-headless_viewport::~headless_viewport()
-{
-    scene_manager::_viewport_static_ptr = previous;
-    delete widget;
-}
 
 replay_result run_replay(const std::string& level_path, const replay_script& script,
                          long long ticks, std::ostream& trace)

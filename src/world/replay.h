@@ -50,21 +50,4 @@ replay_result run_replay(const std::string& level_path, const replay_script& scr
 replay_result run_replay_quietly(const std::string& level_path, const replay_script& script,
                                  long long ticks);
 
-class QWidget;
-
-// Controls lay themselves out for the viewport; a headless run lends them
-// an 800 x 480 one for as long as this lives. Needs a QApplication.
-class headless_viewport
-{
-  public:
-    headless_viewport();
-    ~headless_viewport();
-    headless_viewport(const headless_viewport&) = delete;
-    headless_viewport& operator=(const headless_viewport&) = delete;
-
-  private:
-    QWidget* widget;
-    QWidget* previous;
-};
-
 #endif

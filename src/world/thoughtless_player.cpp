@@ -3,10 +3,8 @@
 #include "cfg.h"
 #include "game_scene.h"
 #include "replay.h"
-#include "scene_manager.h"
 #include "stockchar.h"
 
-#include <QWidget>
 #include <algorithm>
 #include <iostream>
 #include <memory>
@@ -129,10 +127,6 @@ struct level_outline {
 
 level_outline outline_of(const std::string& level_path)
 {
-    QWidget viewport;
-    viewport.resize(800, 480);
-    QWidget* previous_viewport = scene_manager::_viewport_static_ptr;
-    scene_manager::_viewport_static_ptr = &viewport;
     level_outline outline;
     {
         game_scene probe;
@@ -145,7 +139,6 @@ level_outline outline_of(const std::string& level_path)
             outline.starts.emplace_back(static_cast<int>(c->x / cfg::multiplier),
                                         static_cast<int>(c->y / cfg::multiplier));
     }
-    scene_manager::_viewport_static_ptr = previous_viewport;
     return outline;
 }
 

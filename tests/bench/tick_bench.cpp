@@ -2,6 +2,7 @@
 //
 //   ./tests/cf_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
+#include "game_controls.h"
 #include "game_scene.h"
 #include "scene_manager.h"
 #include "stockchar.h"
@@ -113,13 +114,12 @@ BENCHMARK(BM_tick_small);
 
 int main(int argc, char** argv)
 {
+    // Every world made here has the game's own controls.
+    game_controls::install();
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QTemporaryDir dir;
     scratch = &dir;
-    QWidget viewport;
-    viewport.resize(800, 480);
-    scene_manager::_viewport_static_ptr = &viewport;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -5,7 +5,7 @@
 // a viewport size for the controls a game scene lays out, and input bytes
 // as files, because the readers under test read files by path.
 
-#include "scene_manager.h"
+#include "game_controls.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -24,9 +24,7 @@ inline void start_application()
     qputenv("QT_QPA_PLATFORM", "offscreen");
     // Never destroyed: Qt's teardown at exit is not what is under test.
     new QApplication(argc, argv);
-    auto* viewport = new QWidget;
-    viewport->resize(800, 480);
-    scene_manager::_viewport_static_ptr = viewport;
+    game_controls::install();
     // The loader's one line per file would drown the fuzzer's own output.
     std::freopen("/dev/null", "w", stdout);
 }

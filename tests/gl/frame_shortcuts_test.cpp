@@ -87,7 +87,8 @@ TEST(frame_shortcuts, EveryCheapFrameHasThePlainFramesPixels)
 
     const frame_case cases[] = {
         {"menu", [] { return new menu_scene(nullptr); }, 0},
-        {"map", [] { return new map_select_scene(); }, 60},
+        {"map", [] { return new map_select_scene(scene_manager::_progress_manager_static_ptr); },
+         60},
         {"level 40", [] { return new level_scene("40"); }, 60},
         // Zoomed in: the atlas is sampled texel by texel, so a background
         // kept while it was smoothed may not be copied.

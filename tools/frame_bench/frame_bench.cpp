@@ -42,9 +42,9 @@
 #include <iostream>
 #include <sstream>
 #include <string>
-#include <vector>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 namespace
 {
@@ -105,8 +105,7 @@ int run_paced(myscene& scene, myglwidget& gl, int seconds)
     const int frames = static_cast<int>(gaps_ms.size()) + (last >= 0 ? 1 : 0);
     std::sort(gaps_ms.begin(), gaps_ms.end());
     auto gap_at = [&](double share) {
-        return gaps_ms.empty() ? 0.0
-                               : gaps_ms[static_cast<size_t>(share * (gaps_ms.size() - 1))];
+        return gaps_ms.empty() ? 0.0 : gaps_ms[static_cast<size_t>(share * (gaps_ms.size() - 1))];
     };
     std::printf("paced: %d frames in %.1f s, %.1f frames/s, gaps between frames %.1f ms median, "
                 "%.1f ms at the 99th percentile, longest gap %.1f ms, %.2f ms CPU per frame\n",
@@ -158,7 +157,7 @@ int main(int argc, char** argv)
     if (what == "menu")
         scene = new menu_scene(nullptr);
     else if (what == "map")
-        scene = new map_select_scene();
+        scene = new map_select_scene(v.progress);
     else if (what.rfind("level:", 0) == 0)
         scene = new level_scene(what.substr(6));
     else if (what == "help")
@@ -205,10 +204,10 @@ int main(int argc, char** argv)
             ++tick;
             for (; next_event != script.events.end() && next_event->tick == tick; ++next_event)
                 apply_replay_event(*world, *next_event, no_trace);
-            world->advance();
+            world->tick();
         }
         const int before = swapped;
-        view::repaint_viewport();
+        v.repaint_viewport();
         wait_for([&] { return swapped > before; }, 5000);
     };
     one_frame();

@@ -3,6 +3,7 @@
 //
 //   crumbleford-shot LEVEL_FILE OUT.png [WxH]
 
+#include "game_controls.h"
 #include "game_scene.h"
 #include "hud_buttons.h"
 #include "myglwidget.h"
@@ -53,6 +54,8 @@ game_scene* level_from(const std::string& path)
 
 int main(int argc, char** argv)
 {
+    // Every world made here has the game's own controls.
+    game_controls::install();
     if (argc < 3 || argc > 4)
         return usage();
     const std::string level_path = argv[1];

@@ -7,6 +7,7 @@
 //   crumbleford-sim --par LEVEL_FILE... [--budget N] [--at-par]
 //   crumbleford-sim --timing LEVEL_FILE SCRIPT_FILE
 
+#include "game_controls.h"
 #include "level_checker.h"
 #include "par_search.h"
 #include "replay.h"
@@ -210,6 +211,8 @@ int timing(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
+    // Every world made here has the game's own controls.
+    game_controls::install();
     if (argc >= 2 && std::string(argv[1]) == "--check") {
         if (argc == 2)
             return usage();
