@@ -169,6 +169,36 @@ TEST(EditorDocument, PlacingReplacesWhatTheNewObjectWouldOverlap)
     EXPECT_EQ(doc.width, 4);
 }
 
+TEST(EditorDocument, ShrinkingKeepsWhatEndsOnTheNewBorder)
+{
+    // Each kind in the new map's corner, its right or bottom edge on the new
+    // border, and one cell further, where it would stick out.
+    const struct {
+        level_record::kind_t kind;
+        int cells; // the object's size in cells, rounded up
+    } kinds[] = {{level_record::stockblock, 1}, {level_record::stock_expendable, 1},
+                 {level_record::spikes, 1},     {level_record::falling, 1},
+                 {level_record::cloud, 1},      {level_record::exit, 2},
+                 {level_record::character, 1}};
+    const int width = 5, height = 4;
+    for (const auto& k : kinds) {
+        SCOPED_TRACE(k.kind);
+        const int column = width - k.cells, row = height - k.cells;
+        const struct {
+            int column, row;
+            bool kept;
+        } places[] = {{column, row, true}, {column + 1, row, false}, {column, row + 1, false}};
+        for (const auto& p : places) {
+            level_document doc = level_document::from_text("mapsize 8 8\n");
+            ASSERT_TRUE(doc.place(level_document::make(k.kind, p.column, p.row, 1)));
+            EXPECT_TRUE(doc.resize(width, height));
+            EXPECT_EQ(doc.records.size(), p.kept ? 1u : 0u) << p.column << "," << p.row;
+            // What is kept is what the loader keeps of the written text.
+            EXPECT_EQ(level_document::from_text(doc.to_text()), doc);
+        }
+    }
+}
+
 TEST(EditorStore, RefusesNamesUnsafeForAFileName)
 {
     QTemporaryDir tmp;

@@ -13,9 +13,11 @@
 #include "view.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QTemporaryDir>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sstream>
 
@@ -351,6 +353,33 @@ TEST_F(editor_fixture, AnUnsafeNameIsRefusedWithAMessageAndNothingWritten)
     EXPECT_TRUE(editor->has_unsaved_changes());
 }
 
+TEST_F(editor_fixture, TheLongestNameThatCanBeTypedIsSaved)
+{
+    editor->place_at(4, 4);
+    // By keys and by a pad's letter picker, typing runs on past the limit.
+    const struct {
+        const char* how;
+        std::function<void()> add_letter;
+    } ways[] = {{"keys", [&] { type(*editor, "k"); }},
+                {"pad", [&] {
+                     editor->intent_event(input::pad_meaning(input::pad_button::dpad_right), true,
+                                          false);
+                 }}};
+    for (const auto& w : ways) {
+        SCOPED_TRACE(w.how);
+        key(*editor, Qt::Key_N, "n");
+        ASSERT_EQ(editor->mode, editor_scene::mode_t::naming);
+        for (int i = 0; i < 40; ++i)
+            w.add_letter();
+        const std::string typed = editor->typed_name;
+        EXPECT_LT(typed.size(), 40u);
+        key(*editor, Qt::Key_Return);
+        EXPECT_EQ(editor->mode, editor_scene::mode_t::editing) << editor->message;
+        EXPECT_EQ(editor->name, typed);
+        EXPECT_TRUE(QFileInfo::exists(QString::fromStdString(editor->store.path_of(typed))));
+    }
+}
+
 TEST_F(editor_fixture, ZoomKeepsTheCellUnderTheScreenCentre)
 {
     int column = 0, row = 0, zoomed_column = 0, zoomed_row = 0;
@@ -364,6 +393,14 @@ TEST_F(editor_fixture, ZoomKeepsTheCellUnderTheScreenCentre)
         EXPECT_TRUE(step > 0 ? editor->block_px >= before : editor->block_px <= before);
     }
     EXPECT_EQ(editor->block_px, 20); // the smallest step holds
+
+    // The atlas is smoothed up to the game's 60 pixels a block, not above.
+    for (int i = 0; i < 3; ++i)
+        editor->zoom(1);
+    EXPECT_EQ(editor->block_px, 60);
+    EXPECT_TRUE(editor->smooth_atlas());
+    editor->zoom(1);
+    EXPECT_FALSE(editor->smooth_atlas());
 }
 
 // M is the sound toggle everywhere but in a name being typed.

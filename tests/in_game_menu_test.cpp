@@ -10,6 +10,7 @@
 #include "level_scene.h"
 #include "menu_rows.h"
 #include "placement.h"
+#include "recording_sink.h"
 #include "scene_manager.h"
 #include "stockchar.h"
 #include "tex_scrolling_view.h"
@@ -124,7 +125,10 @@ TEST(InGameMenu, OnlyPressesInsideATextRowAct)
     headless_screen screen;
     game_scene s;
     s.open_pause_menu();
-    auto nothing_happened = [&] { return s.menu && !s.close_menu_request && !s.leave_request; };
+    recording_sink heard;
+    auto nothing_happened = [&] {
+        return s.menu && !s.close_menu_request && !s.leave_request && heard.played.empty();
+    };
     s.press_at(400, 80); // the gap between the title and "RESUME"
     EXPECT_TRUE(nothing_happened());
     s.press_at(400, 40); // the title picture
@@ -136,13 +140,16 @@ TEST(InGameMenu, OnlyPressesInsideATextRowAct)
     s.press_at(30, 120); // beside it
     EXPECT_TRUE(nothing_happened());
 
+    // A row that acts clicks once.
     s.press_at(251, 96);
     EXPECT_TRUE(s.close_menu_request);
     EXPECT_FALSE(s.leave_request);
+    EXPECT_EQ(heard.played, std::vector<sounds::id>{sounds::button});
     s.close_menu_request = false;
     s.press_at(400, 200); // "TO[MAP[SELECT"
     EXPECT_TRUE(s.leave_request);
     EXPECT_FALSE(s.close_menu_request);
+    EXPECT_EQ(heard.count(sounds::button), 2);
 }
 
 TEST(InGameMenu, ResumeGivesBackTheRunningFlagTheMenuFound)

@@ -62,7 +62,7 @@ TEST(level_checker, ListsEachFaultOfTheBrokenFixturesOnItsLine)
         {{"map/menus.list", "map/levels.list"},
          {
              "map/levels.list:2: level 2: cannot open map/2.level",
-             "map/levels.list:2: level 2 is listed twice (first on line 2)",
+             "map/levels.list:3: level 2 is listed twice (first on line 2)",
              "map/levels.list:4: level name low cannot be shown on its door (digits and capitals)",
              "map/levels.list:4: level low: cannot open map/low.level",
              "map/menus.list:3: page 3 is listed twice; it would be built twice",

@@ -5,6 +5,7 @@
 #include "hud.h"
 #include "hud_buttons.h"
 #include "placement.h"
+#include "recording_sink.h"
 #include "settings_store.h"
 #include "sound_board.h"
 #include "sound_sink.h"
@@ -27,32 +28,6 @@ std::string staged(const char* name)
 {
     return std::string(CF_STAGE_DIR) + "sounds/" + name + ".wav";
 }
-
-class recording_sink : public sound_sink
-{
-  public:
-    recording_sink() { install(this); }
-    ~recording_sink() override { install(nullptr); }
-    void play(sounds::id s) override { played.push_back(s); }
-    void play_music(sounds::id loop) override { music = loop; }
-    bool muted() const override { return mute; }
-    void set_muted(bool on) override { mute = on; }
-
-    int count(sounds::id s) const
-    {
-        return static_cast<int>(std::count(played.begin(), played.end(), s));
-    }
-    // Position of the first s, or -1.
-    int first(sounds::id s) const
-    {
-        const auto it = std::find(played.begin(), played.end(), s);
-        return it == played.end() ? -1 : static_cast<int>(it - played.begin());
-    }
-
-    std::vector<sounds::id> played;
-    int music = -1;
-    bool mute = false;
-};
 
 } // namespace
 

@@ -191,12 +191,18 @@ TEST_F(tick, ZoomStaysAtLeastTenAndPicksTheFilter)
 {
     game_scene& s = load("mapsize 8 6\nstockblock 3 3 red\n"
                          "char 2 1 red null null 0 null null 0 null null 0\n");
+    // Smooth up to 60 pixels a block, texel by texel above.
+    EXPECT_EQ(s.block_size, 60u);
+    EXPECT_TRUE(s.smooth_atlas());
     press(Qt::Key_Q);
     EXPECT_EQ(s.block_size, 70u);
     EXPECT_FALSE(s.smooth_atlas());
     EXPECT_EQ(s.grid[3][3]->width, 70);
     EXPECT_EQ(s.grid[3][3]->pos(), QPointF(210, 210));
-    for (int i = 0; i < 5; ++i)
+    press(Qt::Key_A);
+    EXPECT_EQ(s.block_size, 60u);
+    EXPECT_TRUE(s.smooth_atlas());
+    for (int i = 0; i < 4; ++i)
         press(Qt::Key_A);
     EXPECT_EQ(s.block_size, 20u);
     EXPECT_TRUE(s.smooth_atlas());

@@ -7,6 +7,7 @@
 #include "intro_scene.h"
 #include "map_select_scene.h"
 #include "menu_scene.h"
+#include "recording_sink.h"
 #include "scene_manager.h"
 #include "tex_scrolling_view.h"
 
@@ -118,8 +119,12 @@ TEST(MenuScene, PressesInsideButtonsOpenTheirScreens)
     headless_screen screen;
     auto* m = new menu_scene;
     scene_manager manager(m, nullptr, nullptr);
+    // Each button clicks once as it opens its screen.
+    recording_sink heard;
+    auto clicks = [&] { return heard.count(sounds::button); };
 
     send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(400, 180)); // help
+    EXPECT_EQ(clicks(), 1);
     auto* page = dynamic_cast<tex_scrolling_view*>(manager.top());
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->page, spriteman::tex_help_first);
@@ -131,14 +136,17 @@ TEST(MenuScene, PressesInsideButtonsOpenTheirScreens)
     ASSERT_NE(page, nullptr);
     EXPECT_EQ(page->page, spriteman::tex_credits);
     EXPECT_EQ(page->next_page, nullptr);
+    EXPECT_EQ(clicks(), 2);
     manager.go_back();
 
     send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(700, 240)); // play
     EXPECT_NE(dynamic_cast<map_select_scene*>(manager.top()), nullptr);
+    EXPECT_EQ(clicks(), 3);
     manager.go_back();
 
     send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(400, 250)); // between buttons
     EXPECT_EQ(manager.top(), m);
+    EXPECT_EQ(heard.played.size(), 3u);
 }
 
 TEST(MenuScene, PressesOnAButtonsEdgeDoNothing)

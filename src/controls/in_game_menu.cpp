@@ -90,7 +90,9 @@ void in_game_menu::clicked(int x, int y)
         const float* q = row->vertices;
         // Strict on every side: the 30-pixel gaps between rows reach nothing.
         if (q[1] < y && y < q[7] && q[0] < x && x < q[6]) {
-            choose(row);
+            // The title and plain text rows are no buttons: no click either.
+            if (auto* r = dynamic_cast<igm_row*>(row); !r || r->choosable)
+                choose(row);
             return;
         }
     }

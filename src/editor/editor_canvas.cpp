@@ -1,6 +1,7 @@
 #include "editor_canvas.h"
 
 #include "cfg.h"
+#include "editor_layout.h"
 #include "editor_scene.h"
 #include "extra_functions.h"
 #include "myglitem.h"
@@ -44,14 +45,81 @@ void outline(float left, float top, float right, float bottom, const float* tint
     myglitem::draw_flat_rect(right - t, top, right, bottom, tint);
 }
 
-// A text button of the top strip.
-void button(int left, int width, const std::string& label, const float* tex = nullptr)
+void fill(const screen_rect& r, int inset, const float* tint)
 {
-    myglitem::draw_flat_rect(left + 2, 2, left + width - 2, bar - 2, badge_tint);
+    myglitem::draw_flat_rect(static_cast<float>(r.left + inset), static_cast<float>(r.top + inset),
+                             static_cast<float>(r.right - inset),
+                             static_cast<float>(r.bottom - inset), tint);
+}
+
+void picture(const float* tex, const screen_rect& r, int inset)
+{
+    picture(tex, static_cast<float>(r.left + inset), static_cast<float>(r.top + inset),
+            static_cast<float>(r.right - inset), static_cast<float>(r.bottom - inset));
+}
+
+void text(const std::string& line, const screen_rect& r, int size)
+{
+    extra_functions::print_gl_text(line, (r.left + r.right) / 2, (r.top + r.bottom) / 2, size);
+}
+
+// A button of the top strip: a picture or a label.
+void button(const screen_rect& r, const std::string& label, const float* tex)
+{
+    fill(r, 2, badge_tint);
     if (tex)
-        picture(tex, left + 6, 6, left + width - 6, bar - 6);
+        picture(tex, r, 6);
     else
-        extra_functions::print_gl_text(label, left + width / 2, bar / 2, 13);
+        text(label, r, 13);
+}
+
+// What the top strip's button shows.
+void button_face(const editor_scene& e, editor_layout::top_button b, std::string& label,
+                 const float*& tex)
+{
+    using tb = editor_layout::top_button;
+    label.clear();
+    tex = nullptr;
+    switch (b) {
+    case tb::leave:
+    case tb::narrower:
+    case tb::lower:
+        tex = spriteman::tex_back;
+        break;
+    case tb::wider:
+    case tb::taller:
+        tex = spriteman::tex_back_reverse;
+        break;
+    case tb::zoom_in:
+        tex = spriteman::tex_zoomin;
+        break;
+    case tb::zoom_out:
+        tex = spriteman::tex_zoomout;
+        break;
+    case tb::undo:
+        label = "UNDO";
+        break;
+    case tb::redo:
+        label = "REDO";
+        break;
+    case tb::try_level:
+        label = "TRY";
+        break;
+    case tb::save:
+        label = "SAVE";
+        break;
+    case tb::open_list:
+        label = "OPEN";
+        break;
+    case tb::width:
+        label = "W" + std::to_string(e.doc.width);
+        break;
+    case tb::height:
+        label = "H" + std::to_string(e.doc.height);
+        break;
+    case tb::count:
+        break;
+    }
 }
 
 } // namespace
@@ -128,21 +196,13 @@ void editor_canvas::draw_bars(const editor_scene& e)
 {
     const int w = myglitem::viewport_width();
     const int h = myglitem::viewport_height();
-    button(0, bar, "", spriteman::tex_back);
-    button(bar, bar, "UNDO");
-    button(2 * bar, bar, "REDO");
-    button(3 * bar, bar, "TRY");
-    button(4 * bar, bar, "SAVE");
-    button(5 * bar, bar, "OPEN");
-    button(6 * bar, bar, "", spriteman::tex_zoomin);
-    button(7 * bar, bar, "", spriteman::tex_zoomout);
-    const int size_left = w - 240;
-    button(size_left, 30, "", spriteman::tex_back);
-    button(size_left + 30, 60, "W" + std::to_string(e.doc.width));
-    button(size_left + 90, 30, "", spriteman::tex_back_reverse);
-    button(size_left + 120, 30, "", spriteman::tex_back);
-    button(size_left + 150, 60, "H" + std::to_string(e.doc.height));
-    button(size_left + 210, 30, "", spriteman::tex_back_reverse);
+    for (int k = 0; k < editor_layout::top_button_count; ++k) {
+        const auto b = static_cast<editor_layout::top_button>(k);
+        std::string label;
+        const float* tex = nullptr;
+        button_face(e, b, label, tex);
+        button(editor_layout::top_button_rect(b, w), label, tex);
+    }
 
     std::string line = e.name.empty() ? "NEW LEVEL" : e.name;
     if (e.has_unsaved_changes())
@@ -162,28 +222,25 @@ void editor_canvas::draw_stock_panel(const editor_scene& e)
     if (e.selected_char < 0 || e.selected_char >= static_cast<int>(e.doc.records.size()))
         return;
     const level_record& r = e.doc.records[e.selected_char];
-    const float left = static_cast<float>(myglitem::viewport_width() - 3 * bar);
-    const float top = bar + 40;
-    myglitem::draw_flat_rect(left, top - 24, left + 3 * bar, top, badge_tint);
-    extra_functions::print_gl_text("STOCK", static_cast<int>(left) + 3 * bar / 2,
-                                   static_cast<int>(top) - 12, 16);
+    const int w = myglitem::viewport_width();
+    const screen_rect title = editor_layout::stock_title(w);
+    fill(title, 0, badge_tint);
+    text("STOCK", title, 16);
     for (int k = 0; k < 3; ++k) {
         const level_record::slot& s = r.stock_slots[k];
-        const float y = top + k * bar;
-        myglitem::draw_flat_rect(left, y, left + 3 * bar, y + bar, badge_tint);
+        const screen_rect row = editor_layout::stock_slot(k, w);
+        fill(row, 0, badge_tint);
         if (k == e.chosen_slot)
-            outline(left, y, left + 3 * bar, y + bar, cursor_tint);
+            outline(static_cast<float>(row.left), static_cast<float>(row.top),
+                    static_cast<float>(row.right), static_cast<float>(row.bottom), cursor_tint);
+        const screen_rect type = editor_layout::stock_part(k, 0, w);
         const float* tex = editor_palette::stock_sprite(s.type, s.colour);
         if (tex)
-            picture(tex, left + 6, y + 6, left + bar - 6, y + bar - 6);
+            picture(tex, type, 6);
         else
-            extra_functions::print_gl_text("NONE", static_cast<int>(left) + bar / 2,
-                                           static_cast<int>(y) + bar / 2, 12);
-        myglitem::draw_flat_rect(left + bar + 12, y + 12, left + 2 * bar - 12, y + bar - 12,
-                                 swatch_tint[s.colour & 3]);
-        extra_functions::print_gl_text(std::to_string(s.count),
-                                       static_cast<int>(left) + 5 * bar / 2,
-                                       static_cast<int>(y) + bar / 2, 30);
+            text("NONE", type, 12);
+        fill(editor_layout::stock_part(k, 1, w), 12, swatch_tint[s.colour & 3]);
+        text(std::to_string(s.count), editor_layout::stock_part(k, 2, w), 30);
     }
 }
 
@@ -191,20 +248,25 @@ void editor_canvas::draw_prompt(const editor_scene& e)
 {
     if (e.mode == editor_scene::mode_t::editing)
         return;
-    const int cx = myglitem::viewport_width() / 2;
-    const int cy = myglitem::viewport_height() / 2;
-    myglitem::draw_flat_rect(cx - 220, cy - 90, cx + 220, cy + 80, prompt_tint);
+    const int w = myglitem::viewport_width();
+    const int h = myglitem::viewport_height();
+    const screen_rect panel = editor_layout::prompt_panel(w, h);
+    const int cx = (panel.left + panel.right) / 2;
+    fill(panel, 0, prompt_tint);
     const bool naming = e.mode == editor_scene::mode_t::naming;
     const std::string title = naming ? "NAME " + e.typed_name : "UNSAVED CHANGES";
-    extra_functions::print_gl_text(title, cx, cy - 50, 20);
+    extra_functions::print_gl_text(title, cx, panel.top + 40, 20);
     if (naming && !e.message.empty())
-        extra_functions::print_gl_text(e.message, cx, cy - 20, 14);
-    myglitem::draw_flat_rect(cx - 180, cy + 10, cx - 20, cy + 70, badge_tint);
-    myglitem::draw_flat_rect(cx + 20, cy + 10, cx + 180, cy + 70, badge_tint);
+        extra_functions::print_gl_text(e.message, cx, panel.top + 70, 14);
+    const screen_rect answers[2] = {editor_layout::prompt_button(0, w, h),
+                                    editor_layout::prompt_button(1, w, h)};
+    fill(answers[0], 0, badge_tint);
+    fill(answers[1], 0, badge_tint);
     if (myscene::keys_in_use) {
-        const float left = e.prompt_choice == 0 ? cx - 180 : cx + 20;
-        focus_frame(left - 6, cy + 4, left + 166, cy + 76);
+        const screen_rect& chosen = answers[e.prompt_choice == 0 ? 0 : 1];
+        focus_frame(static_cast<float>(chosen.left - 6), static_cast<float>(chosen.top - 6),
+                    static_cast<float>(chosen.right + 6), static_cast<float>(chosen.bottom + 6));
     }
-    extra_functions::print_gl_text(naming ? "SAVE" : "LEAVE", cx - 100, cy + 40, 22);
-    extra_functions::print_gl_text(naming ? "CANCEL" : "STAY", cx + 100, cy + 40, 22);
+    text(naming ? "SAVE" : "LEAVE", answers[0], 22);
+    text(naming ? "CANCEL" : "STAY", answers[1], 22);
 }

@@ -2,6 +2,7 @@
 
 #include "cfg.h"
 #include "editor_canvas.h"
+#include "editor_layout.h"
 #include "editor_scene.h"
 #include "extra_functions.h"
 #include "myglitem.h"
@@ -15,7 +16,6 @@ namespace
 
 using i = input::intent;
 
-constexpr int panel_width = 360;
 constexpr int text_size = 16;
 
 const float panel_tint[4] = {0.02f, 0.02f, 0.05f, 0.85f};
@@ -188,22 +188,11 @@ std::string editor_menu::label(const editor_scene& e, row r) const
     return "";
 }
 
-int editor_menu::row_height() const
-{
-    // Every row fits on a short screen too.
-    return std::clamp((myglitem::viewport_height() - 20) / row_count, 8, 26);
-}
-
-int editor_menu::top() const
-{
-    return (myglitem::viewport_height() - row_count * row_height()) / 2;
-}
-
 void editor_menu::press(editor_scene& e, int x, int y)
 {
-    const int left = (myglitem::viewport_width() - panel_width) / 2;
-    const int index = (y - top()) / row_height();
-    if (x < left || x >= left + panel_width || y < top() || index >= row_count) {
+    const int index = editor_layout::menu_row_at(x, y, row_count, myglitem::viewport_width(),
+                                                 myglitem::viewport_height());
+    if (index < 0) {
         open = false;
         return;
     }
@@ -216,15 +205,18 @@ void editor_menu::draw(const editor_scene& e) const
     if (!open)
         return;
     const int w = myglitem::viewport_width();
-    const int rh = row_height();
-    const int t = top();
-    const float left = static_cast<float>((w - panel_width) / 2);
-    const float right = left + panel_width;
-    myglitem::draw_flat_rect(left, static_cast<float>(t - 6), right,
-                             static_cast<float>(t + row_count * rh + 6), panel_tint);
+    const int h = myglitem::viewport_height();
+    const screen_rect first = editor_layout::menu_row(0, row_count, w, h);
+    const screen_rect last = editor_layout::menu_row(row_count - 1, row_count, w, h);
+    const int rh = first.bottom - first.top;
+    const float left = static_cast<float>(first.left);
+    const float right = static_cast<float>(first.right);
+    myglitem::draw_flat_rect(left, static_cast<float>(first.top - 6), right,
+                             static_cast<float>(last.bottom + 6), panel_tint);
     const int size = std::min(text_size, rh - 4);
     for (int k = 0; k < row_count; ++k) {
-        const float y = static_cast<float>(t + k * rh);
+        const screen_rect r = editor_layout::menu_row(k, row_count, w, h);
+        const float y = static_cast<float>(r.top);
         if (k == chosen) {
             myglitem::draw_flat_rect(left + 4, y, right - 4, y + rh, chosen_tint);
             if (is_value_row(static_cast<row>(k))) {
@@ -238,7 +230,6 @@ void editor_menu::draw(const editor_scene& e) const
             if (myscene::keys_in_use)
                 editor_canvas::focus_frame(left, y - 3, right, y + rh + 3);
         }
-        extra_functions::print_gl_text(label(e, static_cast<row>(k)), w / 2,
-                                       static_cast<int>(y) + rh / 2, size);
+        extra_functions::print_gl_text(label(e, static_cast<row>(k)), w / 2, r.top + rh / 2, size);
     }
 }

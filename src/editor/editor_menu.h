@@ -47,11 +47,6 @@ class editor_menu
 
     bool open = false;
     int chosen = 0; // kept while closed, so a value row is found again
-
-  private:
-    // The panel's rows in viewport pixels.
-    int row_height() const;
-    int top() const;
 };
 
 #endif

@@ -1,6 +1,7 @@
 #include "editor_palette.h"
 
 #include "cfg.h"
+#include "editor_layout.h"
 #include "extra_functions.h"
 #include "myglitem.h"
 #include "spriteman.h"
@@ -16,10 +17,6 @@ const level_record::kind_t kinds[editor_palette::kind_count] = {
 
 const unsigned char directions[] = {cfg::p, cfg::d, cfg::l, cfg::g, 0};
 
-// Left edge of the colour swatches and of the direction cell.
-constexpr int colours_left = editor_palette::kind_count * editor_palette::cell + 10;
-constexpr int direction_left = colours_left + 4 * editor_palette::cell + 10;
-
 const float badge_tint[4] = {0.05f, 0.05f, 0.08f, 0.6f};
 const float chosen_tint[4] = {0.5f, 0.45f, 0.1f, 0.6f};
 // White, red, green, blue at full strength, for the swatches.
@@ -28,17 +25,21 @@ const float swatch_tint[4][4] = {{0.93f, 0.93f, 0.9f, 1},
                                  {0.3f, 0.7f, 0.3f, 1},
                                  {0.25f, 0.45f, 0.85f, 1}};
 
-void fill(float left, float top, float size, const float* tint)
+// The cell, less `inset` pixels on every side.
+void fill(const screen_rect& r, int inset, const float* tint)
 {
-    myglitem::draw_flat_rect(left, top, left + size, top + size, tint);
+    myglitem::draw_flat_rect(static_cast<float>(r.left + inset), static_cast<float>(r.top + inset),
+                             static_cast<float>(r.right - inset),
+                             static_cast<float>(r.bottom - inset), tint);
 }
 
-void picture(const float* tex, float left, float top, float size)
+void picture(const float* tex, const screen_rect& r, int inset)
 {
     if (!tex)
         return;
     float quad[8];
-    myglitem::set_quad(quad, left, top, left + size, top + size);
+    myglitem::set_quad(quad, static_cast<float>(r.left + inset), static_cast<float>(r.top + inset),
+                       static_cast<float>(r.right - inset), static_cast<float>(r.bottom - inset));
     myglitem::draw_strip(tex, quad);
 }
 
@@ -159,26 +160,25 @@ bool editor_palette::number_key(int digit)
 
 bool editor_palette::contains(int x, int y, int viewport_height) const
 {
-    return y >= viewport_height - cell && y < viewport_height && x >= 0 &&
-           x < direction_left + cell;
+    return editor_layout::palette_strip(viewport_height).contains(x, y);
 }
 
 bool editor_palette::press(int x, int y, int viewport_height)
 {
     if (!contains(x, y, viewport_height))
         return false;
-    if (x < kind_count * cell) {
-        kind = kinds[x / cell];
-        return true;
-    }
-    if (x >= colours_left && x < colours_left + 4 * cell) {
-        colour = static_cast<unsigned char>((x - colours_left) / cell);
-        return true;
-    }
-    if (x >= direction_left) {
+    for (int i = 0; i < kind_count; ++i)
+        if (editor_layout::kind_cell(i, viewport_height).contains(x, y)) {
+            kind = kinds[i];
+            return true;
+        }
+    for (int c = 0; c < 4; ++c)
+        if (editor_layout::colour_cell(c, viewport_height).contains(x, y)) {
+            colour = static_cast<unsigned char>(c);
+            return true;
+        }
+    if (editor_layout::direction_cell(viewport_height).contains(x, y))
         next_direction();
-        return true;
-    }
     return true; // the gaps belong to the strip too
 }
 
@@ -189,21 +189,20 @@ level_record editor_palette::record_for(int column, int row) const
 
 void editor_palette::draw(int viewport_height) const
 {
-    const float top = static_cast<float>(viewport_height - cell);
     for (int i = 0; i < kind_count; ++i) {
-        const float left = static_cast<float>(i * cell);
-        fill(left, top, cell, kinds[i] == kind ? chosen_tint : badge_tint);
-        picture(sprite(kinds[i], colour), left + 6, top + 6, cell - 12);
-        extra_functions::print_gl_text(std::to_string(i + 1), static_cast<int>(left) + 11,
-                                       static_cast<int>(top) + 11, 14);
+        const screen_rect r = editor_layout::kind_cell(i, viewport_height);
+        fill(r, 0, kinds[i] == kind ? chosen_tint : badge_tint);
+        picture(sprite(kinds[i], colour), r, 6);
+        extra_functions::print_gl_text(std::to_string(i + 1), r.left + 11, r.top + 11, 14);
     }
     for (int c = 0; c < 4; ++c) {
-        const float left = static_cast<float>(colours_left + c * cell);
-        fill(left, top, cell, c == colour ? chosen_tint : badge_tint);
-        fill(left + 10, top + 10, cell - 20, swatch_tint[c]);
+        const screen_rect r = editor_layout::colour_cell(c, viewport_height);
+        fill(r, 0, c == colour ? chosen_tint : badge_tint);
+        fill(r, 10, swatch_tint[c]);
     }
-    fill(direction_left, top, cell, kind == level_record::cloud ? chosen_tint : badge_tint);
-    picture(spriteman::tex_cloud[colour & 3], direction_left + 6, top + 6, cell - 12);
-    extra_functions::print_gl_text(direction_letter(direction), direction_left + cell / 2,
-                                   static_cast<int>(top) + cell / 2, 24);
+    const screen_rect r = editor_layout::direction_cell(viewport_height);
+    fill(r, 0, kind == level_record::cloud ? chosen_tint : badge_tint);
+    picture(spriteman::tex_cloud[colour & 3], r, 6);
+    extra_functions::print_gl_text(direction_letter(direction), (r.left + r.right) / 2,
+                                   (r.top + r.bottom) / 2, 24);
 }

@@ -5,13 +5,14 @@
 // of object a level holds, the four colours and a cloud's direction. It
 // knows the chosen object and where its cells are; the editor scene owns it.
 
+#include "editor_layout.h"
 #include "level_document.h"
 
 class editor_palette
 {
   public:
-    static constexpr int kind_count = 7;
-    static constexpr int cell = 60; // pixels
+    static constexpr int kind_count = editor_layout::kind_count;
+    static constexpr int cell = editor_layout::cell; // pixels
 
     // What a press at (x, y) in viewport pixels chose; false when it missed.
     bool press(int x, int y, int viewport_height);

@@ -4,6 +4,7 @@
 #include "cfg.h"
 #include "editor_canvas.h"
 #include "editor_keys.h"
+#include "editor_layout.h"
 #include "level_scene.h"
 #include "myglitem.h"
 #include "own_levels_scene.h"
@@ -348,59 +349,60 @@ bool editor_scene::intent_event(const input::meaning& m, bool pressed, bool repe
 namespace
 {
 
-// The two answers of a prompt box centred on the screen.
-bool in_prompt_button(int x, int y, bool left_one)
+// The prompt's answers: 0 the left one (save or leave), 1 the right one.
+bool in_prompt_button(int x, int y, int answer)
 {
-    const int cx = myglitem::viewport_width() / 2;
-    const int cy = myglitem::viewport_height() / 2;
-    const int left = left_one ? cx - 180 : cx + 20;
-    return x >= left && x < left + 160 && y >= cy + 10 && y < cy + 70;
+    return editor_layout::prompt_button(answer, myglitem::viewport_width(),
+                                        myglitem::viewport_height())
+        .contains(x, y);
 }
 
 } // namespace
 
-bool editor_scene::top_bar_press(int x)
+void editor_scene::top_bar_press(int x, int y)
 {
-    const int w = myglitem::viewport_width();
-    if (x >= w - 240) {
-        const int part = (x - (w - 240)) / 30; // eight 30-pixel steps
-        if (part == 0)
-            resize_map(doc.width - 1, doc.height);
-        else if (part == 3)
-            resize_map(doc.width + 1, doc.height);
-        else if (part == 4)
-            resize_map(doc.width, doc.height - 1);
-        else if (part == 7)
-            resize_map(doc.width, doc.height + 1);
-        return true;
-    }
-    switch (x / bar) {
-    case 0:
+    using tb = editor_layout::top_button;
+    switch (editor_layout::top_button_at(x, y, myglitem::viewport_width())) {
+    case tb::leave:
         leave();
-        return true;
-    case 1:
+        return;
+    case tb::undo:
         undo();
-        return true;
-    case 2:
+        return;
+    case tb::redo:
         redo();
-        return true;
-    case 3:
+        return;
+    case tb::try_level:
         try_level();
-        return true;
-    case 4:
+        return;
+    case tb::save:
         save();
-        return true;
-    case 5:
+        return;
+    case tb::open_list:
         open_list();
-        return true;
-    case 6:
+        return;
+    case tb::zoom_in:
         zoom(1);
-        return true;
-    case 7:
+        return;
+    case tb::zoom_out:
         zoom(-1);
-        return true;
-    default:
-        return true;
+        return;
+    case tb::narrower:
+        resize_map(doc.width - 1, doc.height);
+        return;
+    case tb::wider:
+        resize_map(doc.width + 1, doc.height);
+        return;
+    case tb::lower:
+        resize_map(doc.width, doc.height - 1);
+        return;
+    case tb::taller:
+        resize_map(doc.width, doc.height + 1);
+        return;
+    case tb::width: // the sizes themselves only show
+    case tb::height:
+    case tb::count:
+        return;
     }
 }
 
@@ -408,15 +410,19 @@ bool editor_scene::stock_panel_press(int x, int y)
 {
     if (selected_char < 0)
         return false;
-    const int left = myglitem::viewport_width() - 3 * bar;
-    const int top = bar + 40;
-    if (x < left || y < top || y >= top + 3 * bar)
-        return false;
-    const int k = (y - top) / bar;
-    const int part = (x - left) / bar;
-    chosen_slot = k;
-    change_slot(k, part == 0 ? slot_part::type : part == 1 ? slot_part::colour : slot_part::count);
-    return true;
+    const int w = myglitem::viewport_width();
+    for (int k = 0; k < 3; ++k) {
+        if (!editor_layout::stock_slot(k, w).contains(x, y))
+            continue;
+        const slot_part parts[3] = {slot_part::type, slot_part::colour, slot_part::count};
+        for (int part = 0; part < 3; ++part)
+            if (editor_layout::stock_part(k, part, w).contains(x, y)) {
+                chosen_slot = k;
+                change_slot(k, parts[part]);
+            }
+        return true;
+    }
+    return false;
 }
 
 void editor_scene::press_at(int x, int y, bool erase_button)
@@ -427,23 +433,23 @@ void editor_scene::press_at(int x, int y, bool erase_button)
         return;
     }
     if (mode == mode_t::naming) {
-        if (in_prompt_button(x, y, true)) {
+        if (in_prompt_button(x, y, 0)) {
             if (save_as(typed_name))
                 mode = mode_t::editing;
-        } else if (in_prompt_button(x, y, false)) {
+        } else if (in_prompt_button(x, y, 1)) {
             mode = mode_t::editing;
         }
         return;
     }
     if (mode == mode_t::confirm_leave) {
-        if (in_prompt_button(x, y, true))
+        if (in_prompt_button(x, y, 0))
             leave();
-        else if (in_prompt_button(x, y, false))
+        else if (in_prompt_button(x, y, 1))
             mode = mode_t::editing;
         return;
     }
     if (y < bar) {
-        top_bar_press(x);
+        top_bar_press(x, y);
         return;
     }
     if (palette.press(x, y, myglitem::viewport_height()) || stock_panel_press(x, y))

@@ -6,6 +6,7 @@
 // saves to the player's own levels. Opened from the main menu; a test-play
 // pushes a real level scene above it, read from the written text.
 
+#include "editor_layout.h"
 #include "editor_menu.h"
 #include "editor_palette.h"
 #include "level_document.h"
@@ -95,7 +96,7 @@ class editor_scene : public myscene
     double origin_x = 0, origin_y = 0; // viewport pixel of the map's top-left corner
 
     static constexpr size_t max_undo_steps = 500;
-    static constexpr int bar = 60; // height of the top and bottom strips
+    static constexpr int bar = editor_layout::bar; // height of the top and bottom strips
     static constexpr int long_press_ticks = 15;
 
   public slots:
@@ -113,7 +114,7 @@ class editor_scene : public myscene
     void center_map();
     void keep_cursor_visible();
     void select_character_at(int column, int row);
-    bool top_bar_press(int x);
+    void top_bar_press(int x, int y);
     bool stock_panel_press(int x, int y);
 
     std::string saved_text; // the text of the last save or open
