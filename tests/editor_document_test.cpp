@@ -2,7 +2,6 @@
 // what the loader builds, and a save must never cost the previous file.
 
 #include "cfg.h"
-#include "data_text.h"
 #include "game_scene.h"
 #include "level_checker.h"
 #include "level_document.h"
@@ -82,21 +81,6 @@ TEST(EditorDocument, EveryShippedLevelSavedAgainBuildsTheSameWorld)
         // Every shipped level is framed, and a frame is written as one word.
         EXPECT_NE(doc.to_text().find("\nmkframe\n"), std::string::npos);
     }
-}
-
-TEST(EditorDocument, CoordinatesReadBackToTheSameWorldUnits)
-{
-    const long long values[] = {0,         1,         -1,       m,          25000000,
-                                73000000,  -10000000, 2999999,  3000001,    12345678,
-                                -12345678, 999999999, m * 9999, m / 10 * 3, -m * 7 / 10};
-    for (long long units : values) {
-        const std::string word = coordinate_word(units);
-        double blocks = 0;
-        ASSERT_TRUE(data_text::read_double(word, blocks)) << word;
-        EXPECT_EQ(static_cast<long long>(blocks * static_cast<double>(m)), units) << word;
-    }
-    EXPECT_EQ(coordinate_word(73000000), "7.3");
-    EXPECT_EQ(coordinate_word(-m), "-1");
 }
 
 TEST(EditorDocument, ReadsTextWithTheLoadersRules)

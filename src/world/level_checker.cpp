@@ -1,7 +1,7 @@
 #include "level_checker.h"
 
 #include "cfg.h"
-#include "level_words.h"
+#include "level_format.h"
 
 #include <algorithm>
 #include <cctype>
@@ -86,8 +86,8 @@ std::vector<check_finding> level_checker::check(const std::vector<std::string>& 
             continue;
         checked.insert(key_of(p));
         checked_world w(findings, true, true);
-        const auto number = level_words::unsigned_number(std::filesystem::path(p).stem().string(),
-                                                         0, 0xFFFFFFFFULL);
+        const auto number = level_format::unsigned_number(std::filesystem::path(p).stem().string(),
+                                                          0, 0xFFFFFFFFULL);
         w.read_file(p, number ? static_cast<unsigned>(*number) : 0);
         w.check_starts();
         collect_doors(w);
@@ -160,10 +160,10 @@ void level_checker::read_menus_list(const std::string& path)
     long long last_line = 1;
     for (const auto& [word, line] : list_words(in)) {
         last_line = line;
-        const auto n = level_words::unsigned_number(word, 0, 0xFFFFFFFFULL);
+        const auto n = level_format::unsigned_number(word, 0, 0xFFFFFFFFULL);
         if (!n) {
             report(path, line,
-                   "\"" + checked_world::shown(word) +
+                   "\"" + level_format::shown(word) +
                        "\" is not a page number; the game reads no further");
             break;
         }
