@@ -44,6 +44,11 @@ int slot_of(size_t word_index)
     return word_index >= 4 ? static_cast<int>((word_index - 4) / 3) : 0;
 }
 
+std::string slot_name(size_t word_index)
+{
+    return "slot " + std::to_string(slot_of(word_index) + 1);
+}
+
 } // namespace
 
 const char* const level_format::bad_mapsize =
@@ -137,7 +142,10 @@ std::optional<level_record> level_format::read_record(const std::string& text, l
     if (words.size() > used + 1 && words[used + 1][0] != '#')
         say("words after the record are ignored, from \"" + shown(words[used + 1]) + "\"");
     // Missing trailing words read as empty words.
-    auto word = [&](size_t i) { return i < words.size() ? words[i] : std::string(); };
+    static const std::string no_word;
+    auto word = [&](size_t i) -> const std::string& {
+        return i < words.size() ? words[i] : no_word;
+    };
 
     level_record r;
     r.kind = kind->kind;
@@ -146,7 +154,6 @@ std::optional<level_record> level_format::read_record(const std::string& text, l
     // First the words whose misreading makes the loader skip the line.
     for (size_t i = 1; i <= used; ++i) {
         const char letter = kind->arguments[i - 1];
-        const std::string slot = "slot " + std::to_string(slot_of(i) + 1);
         if (letter == 'x' || letter == 'y') {
             const char* what = letter == 'x' ? "X" : "Y";
             if (i >= words.size()) {
@@ -179,9 +186,10 @@ std::optional<level_record> level_format::read_record(const std::string& text, l
         } else if (letter == 'N') {
             const auto v = unsigned_number(word(i), 256, 0);
             if (!v) {
-                say(word(i).empty() ? kw + ": missing count of " + slot + "; the line is skipped"
-                                    : kw + ": unreadable count \"" + shown(word(i)) + "\" in " +
-                                          slot + "; the line is skipped");
+                say(word(i).empty()
+                        ? kw + ": missing count of " + slot_name(i) + "; the line is skipped"
+                        : kw + ": unreadable count \"" + shown(word(i)) + "\" in " + slot_name(i) +
+                              "; the line is skipped");
                 return std::nullopt;
             }
             r.stock_slots[slot_of(i)].count = static_cast<unsigned char>(*v);
@@ -189,30 +197,28 @@ std::optional<level_record> level_format::read_record(const std::string& text, l
     }
 
     // Then the words read as a default when the loader does not know them.
-    auto colour = [&](size_t i, const std::string& what, bool say_it) {
-        for (int c = 0; c < 4; ++c)
-            if (word(i) == colour_words[c])
-                return static_cast<unsigned char>(c);
-        if (!say_it)
-            return static_cast<unsigned char>(0);
+    auto colour = [&](size_t i, bool say_it) {
+        const unsigned char number = colour_number(word(i));
+        if (!say_it || number != 0 || word(i) == colour_words[0])
+            return number;
+        const std::string what = kind->arguments[i - 1] == 'C' ? "the colour of " + slot_name(i)
+                                 : r.kind == level_record::character ? "the character's colour"
+                                                                     : "the colour";
         if (i >= words.size())
             say(kw + ": missing " + what + "; it is read as white");
         else
             say(kw + ": unknown colour \"" + shown(words[i]) + "\" for " + what +
                 "; it is read as white");
-        return static_cast<unsigned char>(0);
+        return number;
     };
     for (size_t i = 1; i <= used; ++i) {
         const char letter = kind->arguments[i - 1];
         level_record::slot& s = r.stock_slots[slot_of(i)];
-        const std::string slot = "slot " + std::to_string(slot_of(i) + 1);
         if (letter == 'c') {
-            r.colour = colour(
-                i, r.kind == level_record::character ? "the character's colour" : "the colour",
-                true);
+            r.colour = colour(i, true);
         } else if (letter == 'C') {
             // An empty slot's colour is never used.
-            s.colour = colour(i, "the colour of " + slot, word(i + 1) != "null");
+            s.colour = colour(i, word(i + 1) != "null");
         } else if (letter == 'd') {
             r.direction = direction_number(word(i));
             if (!r.direction)
@@ -222,13 +228,13 @@ std::optional<level_record> level_format::read_record(const std::string& text, l
         } else if (letter == 'T') {
             s.type = stock_type(word(i));
             if ((!s.type && word(i) != "null") || word(i) == undrawable_stock)
-                say(kw + ": " + slot + " has the type \"" + shown(word(i)) +
+                say(kw + ": " + slot_name(i) + " has the type \"" + shown(word(i)) +
                     "\", which cannot be drawn; the slot stays empty");
         } else if (letter == 'N') {
             // Read again without wrapping, to tell how far past 9 it goes.
             const unsigned long long full = *unsigned_number(word(i), 0, ~0ULL);
             if (full > 9)
-                say(kw + ": " + slot + " holds " + shown(word(i)) + ", more than 9" +
+                say(kw + ": " + slot_name(i) + " holds " + shown(word(i)) + ", more than 9" +
                     (full > 255 ? "; it is stored as " + std::to_string(full % 256)
                                 : std::string()));
         } else if (letter == 'l') {
