@@ -119,6 +119,15 @@ TEST(EditorDocument, ReadsTextWithTheLoadersRules)
     EXPECT_EQ(ch.stock_slots[1].count, 1);
 }
 
+TEST(EditorDocument, SkipsAByteOrderMarkLikeTheLoader)
+{
+    const std::string text = "# a note\nmapsize 5 4\nmkframe\nexit 2 1 red\n";
+    const level_document marked = level_document::from_text("\xEF\xBB\xBF" + text);
+    EXPECT_EQ(marked, level_document::from_text(text));
+    EXPECT_EQ(marked.width, 5);
+    EXPECT_EQ(marked.to_text(), text);
+}
+
 TEST(EditorDocument, PlacingReplacesWhatTheNewObjectWouldOverlap)
 {
     level_document doc = level_document::from_text("mapsize 5 4\n");

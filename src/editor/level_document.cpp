@@ -1,6 +1,7 @@
 #include "level_document.h"
 
 #include "cfg.h"
+#include "data_text.h"
 
 #include <algorithm>
 #include <iterator>
@@ -53,6 +54,8 @@ level_document level_document::from_text(const std::string& text)
     };
 
     std::istringstream in(text);
+    // The loader skips a byte order mark before the first record.
+    data_text::skip_byte_order_mark(in);
     std::string line;
     while (std::getline(in, line)) {
         const std::vector<std::string> words = level_format::split(line);

@@ -1,6 +1,7 @@
 #include "checked_world.h"
 
 #include "cfg.h"
+#include "data_text.h"
 #include "level_format.h"
 
 #include <algorithm>
@@ -65,6 +66,8 @@ bool checked_world::read_file(const std::string& path, unsigned page_number)
         return false;
     }
     grid_object_in_file = false;
+    // The loader skips a byte order mark before the first record.
+    data_text::skip_byte_order_mark(in);
     long long number = 0;
     std::vector<level_finding> read;
     for (std::string line; std::getline(in, line);) {

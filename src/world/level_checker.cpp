@@ -1,6 +1,7 @@
 #include "level_checker.h"
 
 #include "cfg.h"
+#include "data_text.h"
 #include "level_format.h"
 
 #include <algorithm>
@@ -37,6 +38,8 @@ std::vector<std::pair<std::string, long long>> list_words(std::istream& in)
 {
     std::vector<std::pair<std::string, long long>> words;
     long long number = 0;
+    // The game skips a byte order mark before the first name.
+    data_text::skip_byte_order_mark(in);
     for (std::string line; std::getline(in, line);) {
         ++number;
         std::istringstream s(line);
