@@ -135,17 +135,20 @@ std::string level_document::to_text() const
     out.imbue(std::locale::classic());
     for (const std::string& note : notes)
         out << note << '\n';
-    out << "mapsize " << width << ' ' << height << '\n';
+    auto write = [&](const level_record& r) { out << level_format::write_record(r) << '\n'; };
+    level_record size;
+    size.kind = level_record::mapsize;
+    size.columns = width;
+    size.rows = height;
+    write(size);
     // A closed frame is written as the loader's one word for it.
     std::vector<std::vector<bool>> border_held(width, std::vector<bool>(height, false));
     for (const level_record& r : records)
         if (r.is_grid_object() && r.x >= 0 && r.y >= 0 && r.x / m < width && r.y / m < height)
             border_held[r.x / m][r.y / m] = true;
     bool framed = true;
-    for (int column = 0; column < width; ++column)
-        framed = framed && border_held[column][0] && border_held[column][height - 1];
-    for (int row = 0; row < height; ++row)
-        framed = framed && border_held[0][row] && border_held[width - 1][row];
+    for (const auto& [column, row] : level_format::frame_cells(width, height))
+        framed = framed && border_held[column][row];
     auto frame_block = [&](const level_record& r) {
         const long long column = r.x / m, row = r.y / m;
         return framed && r.kind == level_record::stock_expendable && r.colour == 0 &&
@@ -158,17 +161,21 @@ std::string level_document::to_text() const
         return framed && r.is_grid_object() && !frame_block(r) &&
                (column == 0 || row == 0 || column == width - 1 || row == height - 1);
     };
-    auto write = [&](const level_record& r) { out << level_format::write_record(r) << '\n'; };
     for (const level_record& r : records)
         if (on_border(r))
             write(r);
+    level_record frame;
+    frame.kind = level_record::mkframe;
     if (framed)
-        out << "mkframe\n";
+        write(frame);
     for (const level_record& r : records)
         if (!frame_block(r) && !on_border(r))
             write(r);
+    level_record focus;
+    focus.kind = level_record::focusedchar;
+    focus.index = focused;
     if (focused != 0)
-        out << "focusedchar " << focused << '\n';
+        write(focus);
     return out.str();
 }
 
