@@ -7,6 +7,8 @@
 #include "level_format.h"
 
 #include <QDir>
+#include <fstream>
+#include <sstream>
 
 using loader = world_test;
 
@@ -176,6 +178,19 @@ TEST_F(loader, MissingFileReportsFailure)
     testing::internal::CaptureStdout();
     EXPECT_FALSE(scene->load_from_file(dir.path().toStdString()));
     EXPECT_NE(testing::internal::GetCapturedStdout().find(" FAILED"), std::string::npos);
+}
+
+TEST_F(loader, ALogStreamTakesTheLoadingLineInsteadOfStandardOutput)
+{
+    const std::string path = dir.filePath("quiet.level").toStdString();
+    std::ofstream(path) << "mapsize 4 4\n";
+    scene = std::make_unique<game_scene>();
+    std::ostringstream log;
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(scene->load_from_file(path, log));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(log.str(), "loading: " + path + " SUCCES\n");
+    EXPECT_TRUE(scene->has_grid());
 }
 
 TEST_F(loader, GridObjectsOutsideTheMapOrBeforeItAreIgnored)
