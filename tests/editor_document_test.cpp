@@ -2,7 +2,6 @@
 // what the loader builds, and a save must never cost the previous file.
 
 #include "cfg.h"
-#include "data_text.h"
 #include "game_scene.h"
 #include "level_checker.h"
 #include "level_document.h"
@@ -84,21 +83,6 @@ TEST(EditorDocument, EveryShippedLevelSavedAgainBuildsTheSameWorld)
     }
 }
 
-TEST(EditorDocument, CoordinatesReadBackToTheSameWorldUnits)
-{
-    const long long values[] = {0,         1,         -1,       m,          25000000,
-                                73000000,  -10000000, 2999999,  3000001,    12345678,
-                                -12345678, 999999999, m * 9999, m / 10 * 3, -m * 7 / 10};
-    for (long long units : values) {
-        const std::string word = coordinate_word(units);
-        double blocks = 0;
-        ASSERT_TRUE(data_text::read_double(word, blocks)) << word;
-        EXPECT_EQ(static_cast<long long>(blocks * static_cast<double>(m)), units) << word;
-    }
-    EXPECT_EQ(coordinate_word(73000000), "7.3");
-    EXPECT_EQ(coordinate_word(-m), "-1");
-}
-
 TEST(EditorDocument, ReadsTextWithTheLoadersRules)
 {
     const level_document doc =
@@ -133,6 +117,15 @@ TEST(EditorDocument, ReadsTextWithTheLoadersRules)
     EXPECT_EQ(ch.stock_slots[0].count, 44); // 300 wraps like the 8-bit store
     EXPECT_EQ(ch.stock_slots[1].type, 0u);
     EXPECT_EQ(ch.stock_slots[1].count, 1);
+}
+
+TEST(EditorDocument, SkipsAByteOrderMarkLikeTheLoader)
+{
+    const std::string text = "# a note\nmapsize 5 4\nmkframe\nexit 2 1 red\n";
+    const level_document marked = level_document::from_text("\xEF\xBB\xBF" + text);
+    EXPECT_EQ(marked, level_document::from_text(text));
+    EXPECT_EQ(marked.width, 5);
+    EXPECT_EQ(marked.to_text(), text);
 }
 
 TEST(EditorDocument, PlacingReplacesWhatTheNewObjectWouldOverlap)

@@ -101,6 +101,9 @@ TEST(level_checker, JudgesSmallLevelsByTheWholeFile)
         std::vector<std::string> expected;
     } cases[] = {
         {"a clean level with comments", "# title: clean\n" + clean + "\n# the end\n", {}},
+        {"a byte order mark before the first record, as the loader allows",
+         "\xEF\xBB\xBF" + clean,
+         {}},
         {"no exit, no character",
          "mapsize 6 5\nmkframe\n",
          {"1: the level has no character", "1: the level has no exit"}},

@@ -3,28 +3,14 @@
 #include "world_fixture.h"
 
 #include "cloud.h"
-#include "extra_functions.h"
 #include "level_exit.h"
+#include "level_format.h"
 
 #include <QDir>
+#include <fstream>
+#include <sstream>
 
 using loader = world_test;
-
-TEST(word_conversions, UseWholeCaseSensitiveWordsWithDefaults)
-{
-    EXPECT_EQ(extra_functions::string_to_colornum("red"), 1);
-    EXPECT_EQ(extra_functions::string_to_colornum("blue"), 3);
-    EXPECT_EQ(extra_functions::string_to_colornum("Red"), 0);
-    EXPECT_EQ(extra_functions::string_to_colornum("purple"), 0);
-    EXPECT_EQ(extra_functions::string_to_colornum(""), 0);
-    EXPECT_EQ(extra_functions::string_to_dir("left"), cfg::l);
-    EXPECT_EQ(extra_functions::string_to_dir("up"), cfg::g);
-    EXPECT_EQ(extra_functions::string_to_dir("sideways"), 0);
-    EXPECT_EQ(extra_functions::string_to_blocktype("destroyer"), cfg::destroyer);
-    EXPECT_EQ(extra_functions::string_to_blocktype("spikes"), cfg::spike);
-    EXPECT_EQ(extra_functions::string_to_blocktype("null"), 0u);
-    EXPECT_EQ(extra_functions::string_to_blocktype("stock_expendable"), 0u);
-}
 
 TEST_F(loader, WorkedExampleBuildsFramedWorld)
 {
@@ -122,6 +108,30 @@ TEST_F(loader, MkframeFillsOnlyEmptyBorderCells)
     EXPECT_EQ(corner.grid[2][0]->type, cfg::stock_expendable);
 }
 
+TEST_F(loader, ObjectsTakeTheSizesTheFormatGivesTheirKind)
+{
+    // The checker and the editor place objects by the format's sizes; the
+    // objects themselves must agree.
+    game_scene& s = load("mapsize 12 12\nstockblock 1 1 red\nstock_expendable 2 1 red\n"
+                         "spikes 3 1 red\nfalling 4 4 red\ncloud 6 4 left red\nexit 8 8 red\n"
+                         "char 2 8 red null null 0 null null 0 null null 0\n"
+                         "level_entrance 5 8 1\n");
+    auto size_of = [](const char* keyword) { return level_format::find(keyword)->size; };
+    EXPECT_EQ(s.grid[1][1]->size, size_of("stockblock"));
+    EXPECT_EQ(s.grid[2][1]->size, size_of("stock_expendable"));
+    EXPECT_EQ(s.grid[3][1]->size, size_of("spikes"));
+    ASSERT_EQ(s.fallings[1].size(), 1u);
+    EXPECT_EQ(s.fallings[1].front()->size, size_of("falling"));
+    ASSERT_EQ(s.clouds[1].size(), 1u);
+    EXPECT_EQ(s.clouds[1].front()->size, size_of("cloud"));
+    ASSERT_EQ(s.exits[1].size(), 1u);
+    EXPECT_EQ(s.exits[1].front()->size, size_of("exit"));
+    ASSERT_EQ(s.characters.size(), 1u);
+    EXPECT_EQ(s.characters[0]->size, size_of("char"));
+    ASSERT_EQ(s.entrances.size(), 1u);
+    EXPECT_EQ(s.entrances.front()->size, size_of("level_entrance"));
+}
+
 TEST_F(loader, DeleteRemovesOverlappingObjectsOnly)
 {
     game_scene& s = load("mapsize 10 10\nstockblock 3 6 red\ndelete 5 5\n");
@@ -168,6 +178,19 @@ TEST_F(loader, MissingFileReportsFailure)
     testing::internal::CaptureStdout();
     EXPECT_FALSE(scene->load_from_file(dir.path().toStdString()));
     EXPECT_NE(testing::internal::GetCapturedStdout().find(" FAILED"), std::string::npos);
+}
+
+TEST_F(loader, ALogStreamTakesTheLoadingLineInsteadOfStandardOutput)
+{
+    const std::string path = dir.filePath("quiet.level").toStdString();
+    std::ofstream(path) << "mapsize 4 4\n";
+    scene = std::make_unique<game_scene>();
+    std::ostringstream log;
+    testing::internal::CaptureStdout();
+    EXPECT_TRUE(scene->load_from_file(path, log));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(log.str(), "loading: " + path + " SUCCES\n");
+    EXPECT_TRUE(scene->has_grid());
 }
 
 TEST_F(loader, GridObjectsOutsideTheMapOrBeforeItAreIgnored)

@@ -63,8 +63,9 @@ const float* editor_palette::sprite(level_record::kind_t kind, unsigned char col
         return spriteman::tex_door_out[c];
     case level_record::character:
         return spriteman::tex_char[c * 6];
+    default: // records the editor does not place
+        return nullptr;
     }
-    return nullptr;
 }
 
 const float* editor_palette::stock_sprite(unsigned int type, unsigned char colour)

@@ -1,8 +1,7 @@
 #include "level_document.h"
 
 #include "cfg.h"
-#include "extra_functions.h"
-#include "level_words.h"
+#include "data_text.h"
 
 #include <algorithm>
 #include <iterator>
@@ -16,152 +15,7 @@ namespace
 
 const long long m = cfg::multiplier;
 
-// The loader's own readers: what it skips, the document skips too.
-bool read_coordinate(const std::string& word, long long& units)
-{
-    const std::optional<long long> read = level_words::coordinate(word);
-    if (read)
-        units = *read;
-    return read.has_value();
-}
-
-bool read_unsigned(const std::string& word, unsigned long long modulo, unsigned long long limit,
-                   unsigned long long& value)
-{
-    const std::optional<unsigned long long> read =
-        level_words::unsigned_number(word, modulo, limit);
-    if (read)
-        value = *read;
-    return read.has_value();
-}
-
-const char* colour_word(unsigned char colour)
-{
-    static const char* const words[] = {"white", "red", "green", "blue"};
-    return colour < 4 ? words[colour] : "white";
-}
-
-const char* direction_word(unsigned char direction)
-{
-    switch (direction) {
-    case cfg::l:
-        return "left";
-    case cfg::p:
-        return "right";
-    case cfg::g:
-        return "up";
-    case cfg::d:
-        return "down";
-    default:
-        return "none";
-    }
-}
-
-const char* type_word(unsigned int type)
-{
-    switch (type) {
-    case cfg::character:
-        return "char";
-    case cfg::static0:
-        return "stockblock";
-    case cfg::cloud:
-        return "cloud";
-    case cfg::spike:
-        return "spikes";
-    case cfg::falling:
-        return "falling";
-    case cfg::destroyer:
-        return "destroyer";
-    default:
-        return "null";
-    }
-}
-
-const char* keyword(const level_record& r)
-{
-    switch (r.kind) {
-    case level_record::stockblock:
-        return "stockblock";
-    case level_record::stock_expendable:
-        return "stock_expendable";
-    case level_record::spikes:
-        return "spikes";
-    case level_record::falling:
-        return "falling";
-    case level_record::cloud:
-        return "cloud";
-    case level_record::exit:
-        return "exit";
-    case level_record::character:
-        return r.menu_motion ? "menuchar" : "char";
-    }
-    return "";
-}
-
-bool overlaps(long long a, long long a_size, long long b, long long b_size)
-{
-    // Strict: objects that only touch do not overlap, as in collisions.
-    return a < b + b_size && b < a + a_size;
-}
-
 } // namespace
-
-long long level_record::extent() const
-{
-    switch (kind) {
-    case exit:
-        return 2 * m;
-    case character:
-        return m * 7 / 10;
-    default:
-        return m;
-    }
-}
-
-bool level_record::is_grid_object() const
-{
-    return kind == stockblock || kind == stock_expendable || kind == spikes;
-}
-
-bool level_record::covers(long long left, long long top, long long size) const
-{
-    return overlaps(x, extent(), left, size) && overlaps(y, extent(), top, size);
-}
-
-bool level_record::operator==(const level_record& o) const
-{
-    return kind == o.kind && x == o.x && y == o.y && colour == o.colour &&
-           direction == o.direction && menu_motion == o.menu_motion &&
-           stock_slots[0] == o.stock_slots[0] && stock_slots[1] == o.stock_slots[1] &&
-           stock_slots[2] == o.stock_slots[2];
-}
-
-std::string coordinate_word(long long units)
-{
-    auto write = [](long long value, bool trim) {
-        std::string text = value < 0 ? "-" : "";
-        const unsigned long long magnitude = value < 0
-                                                 ? 0ULL - static_cast<unsigned long long>(value)
-                                                 : static_cast<unsigned long long>(value);
-        text += std::to_string(magnitude / static_cast<unsigned long long>(m));
-        std::string fraction = std::to_string(magnitude % static_cast<unsigned long long>(m));
-        fraction.insert(0, 7 - fraction.size(), '0');
-        while (trim && !fraction.empty() && fraction.back() == '0')
-            fraction.pop_back();
-        if (!fraction.empty())
-            text += "." + fraction;
-        else if (!trim)
-            text += ".0000000";
-        return text;
-    };
-    std::string word = write(units, true);
-    long long back = 0;
-    if (read_coordinate(word, back) && back == units)
-        return word;
-    // A decimal just below the value can truncate one unit short; half a
-    // unit further from zero always truncates back to the value.
-    return write(units, false) + "5";
-}
 
 level_record level_document::make(level_record::kind_t kind, int column, int row,
                                   unsigned char colour, unsigned char direction)
@@ -191,7 +45,7 @@ level_document level_document::from_text(const std::string& text)
     std::list<level_record> records;
     std::unordered_map<long long, std::list<level_record>::iterator> grid;
     auto cell_key = [](long long column, long long row) {
-        return row * level_words::max_grid_edge + column;
+        return row * level_format::max_grid_edge + column;
     };
     auto remove = [&](std::list<level_record>::iterator it) {
         if (it->is_grid_object())
@@ -200,9 +54,11 @@ level_document level_document::from_text(const std::string& text)
     };
 
     std::istringstream in(text);
+    // The loader skips a byte order mark before the first record.
+    data_text::skip_byte_order_mark(in);
     std::string line;
     while (std::getline(in, line)) {
-        const std::vector<std::string> words = level_words::split(line);
+        const std::vector<std::string> words = level_format::split(line);
         if (notes_open && !words.empty() && words[0][0] == '#') {
             if (!line.empty() && line.back() == '\r')
                 line.pop_back();
@@ -212,61 +68,44 @@ level_document level_document::from_text(const std::string& text)
         if (words.empty())
             continue;
         notes_open = false;
-        auto word = [&](size_t i) { return i < words.size() ? words[i] : std::string(); };
-        const std::string& key = words[0];
+        std::optional<level_record> read = level_format::read_record(line, 0, nullptr);
+        if (!read)
+            continue;
+        level_record& r = *read;
 
-        if (key == "mapsize") {
-            const std::optional<long long> read_w = level_words::size(word(1));
-            const std::optional<long long> read_h = level_words::size(word(2));
-            if (!read_w || !read_h)
-                continue;
-            const long long w = *read_w, h = *read_h;
-            if (w < 1 || h < 1 || w > level_words::max_grid_edge ||
-                h > level_words::max_grid_edge ||
-                std::max<long long>(w, doc.width) * std::max<long long>(h, doc.height) >
-                    level_words::max_grid_cells)
+        switch (r.kind) {
+        case level_record::mapsize:
+            if (std::max<long long>(r.columns, doc.width) *
+                    std::max<long long>(r.rows, doc.height) >
+                level_format::max_grid_cells)
                 continue;
             // A grid grows but never shrinks under a second size.
-            doc.width = std::max<int>(doc.width, static_cast<int>(w));
-            doc.height = std::max<int>(doc.height, static_cast<int>(h));
+            doc.width = std::max<int>(doc.width, static_cast<int>(r.columns));
+            doc.height = std::max<int>(doc.height, static_cast<int>(r.rows));
             continue;
-        }
-        if (key == "mkframe") {
-            auto fill = [&](int column, int row) {
+        case level_record::mkframe:
+            for (const auto& [column, row] : level_format::frame_cells(doc.width, doc.height)) {
                 if (!grid.count(cell_key(column, row))) {
-                    records.push_back(make(level_record::stock_expendable, column, row, 0));
+                    records.push_back(make(level_record::stock_expendable, static_cast<int>(column),
+                                           static_cast<int>(row), 0));
                     grid[cell_key(column, row)] = std::prev(records.end());
                 }
-            };
-            for (int column = 0; column < doc.width; ++column)
-                fill(column, 0);
-            for (int column = 0; column < doc.width; ++column)
-                fill(column, doc.height - 1);
-            for (int row = 0; row < doc.height; ++row)
-                fill(0, row);
-            for (int row = 0; row < doc.height; ++row)
-                fill(doc.width - 1, row);
+            }
             continue;
-        }
-        if (key == "focusedchar") {
-            unsigned long long index = 0;
-            if (read_unsigned(word(1), 0, 0xFFFFFFFFULL, index))
-                doc.focused = static_cast<unsigned int>(index);
+        case level_record::focusedchar:
+            doc.focused = r.index;
             continue;
-        }
-
-        level_record r;
-        if (!read_coordinate(word(1), r.x) || !read_coordinate(word(2), r.y))
-            continue;
-        if (key == "delete") {
+        case level_record::erase:
             for (auto it = records.begin(); it != records.end();)
                 it = it->covers(r.x, r.y, m) ? remove(it) : std::next(it);
             continue;
+        case level_record::level_entrance:
+            // Map-screen doors are no part of a level.
+            continue;
+        default:
+            break;
         }
-        if (key == "stockblock" || key == "spikes" || key == "stock_expendable") {
-            r.kind = key == "stockblock" ? level_record::stockblock
-                     : key == "spikes"   ? level_record::spikes
-                                         : level_record::stock_expendable;
+        if (r.is_grid_object()) {
             const long long column = r.x / m;
             const long long row = r.y / m;
             if (!in_grid(column, row))
@@ -274,34 +113,9 @@ level_document level_document::from_text(const std::string& text)
             // Grid objects snap to their cell and take it over.
             r.x = column * m;
             r.y = row * m;
-            r.colour = extra_functions::string_to_colornum(word(3));
             const auto old = grid.find(cell_key(column, row));
             if (old != grid.end())
                 remove(old->second);
-        } else if (key == "cloud") {
-            r.kind = level_record::cloud;
-            r.direction = extra_functions::string_to_dir(word(3));
-            r.colour = extra_functions::string_to_colornum(word(4));
-        } else if (key == "falling" || key == "exit") {
-            r.kind = key == "falling" ? level_record::falling : level_record::exit;
-            r.colour = extra_functions::string_to_colornum(word(3));
-        } else if (key == "char" || key == "menuchar") {
-            r.kind = level_record::character;
-            r.menu_motion = key == "menuchar";
-            r.colour = extra_functions::string_to_colornum(word(3));
-            bool counts_ok = true;
-            for (int k = 0; k < 3; ++k) {
-                unsigned long long count = 0;
-                counts_ok = counts_ok && read_unsigned(word(6 + 3 * k), 256, 0, count);
-                r.stock_slots[k].colour = extra_functions::string_to_colornum(word(4 + 3 * k));
-                r.stock_slots[k].type = extra_functions::string_to_blocktype(word(5 + 3 * k));
-                r.stock_slots[k].count = static_cast<unsigned char>(count);
-            }
-            if (!counts_ok)
-                continue;
-        } else {
-            // Map-screen doors and unknown words are no part of a level.
-            continue;
         }
         records.push_back(r);
         if (r.is_grid_object())
@@ -321,17 +135,20 @@ std::string level_document::to_text() const
     out.imbue(std::locale::classic());
     for (const std::string& note : notes)
         out << note << '\n';
-    out << "mapsize " << width << ' ' << height << '\n';
+    auto write = [&](const level_record& r) { out << level_format::write_record(r) << '\n'; };
+    level_record size;
+    size.kind = level_record::mapsize;
+    size.columns = width;
+    size.rows = height;
+    write(size);
     // A closed frame is written as the loader's one word for it.
     std::vector<std::vector<bool>> border_held(width, std::vector<bool>(height, false));
     for (const level_record& r : records)
         if (r.is_grid_object() && r.x >= 0 && r.y >= 0 && r.x / m < width && r.y / m < height)
             border_held[r.x / m][r.y / m] = true;
     bool framed = true;
-    for (int column = 0; column < width; ++column)
-        framed = framed && border_held[column][0] && border_held[column][height - 1];
-    for (int row = 0; row < height; ++row)
-        framed = framed && border_held[0][row] && border_held[width - 1][row];
+    for (const auto& [column, row] : level_format::frame_cells(width, height))
+        framed = framed && border_held[column][row];
     auto frame_block = [&](const level_record& r) {
         const long long column = r.x / m, row = r.y / m;
         return framed && r.kind == level_record::stock_expendable && r.colour == 0 &&
@@ -344,27 +161,21 @@ std::string level_document::to_text() const
         return framed && r.is_grid_object() && !frame_block(r) &&
                (column == 0 || row == 0 || column == width - 1 || row == height - 1);
     };
-    auto write = [&](const level_record& r) {
-        out << keyword(r) << ' ' << coordinate_word(r.x) << ' ' << coordinate_word(r.y);
-        if (r.kind == level_record::cloud)
-            out << ' ' << direction_word(r.direction);
-        out << ' ' << colour_word(r.colour);
-        if (r.kind == level_record::character)
-            for (const level_record::slot& s : r.stock_slots)
-                out << ' ' << colour_word(s.colour) << ' ' << type_word(s.type) << ' '
-                    << static_cast<int>(s.count);
-        out << '\n';
-    };
     for (const level_record& r : records)
         if (on_border(r))
             write(r);
+    level_record frame;
+    frame.kind = level_record::mkframe;
     if (framed)
-        out << "mkframe\n";
+        write(frame);
     for (const level_record& r : records)
         if (!frame_block(r) && !on_border(r))
             write(r);
+    level_record focus;
+    focus.kind = level_record::focusedchar;
+    focus.index = focused;
     if (focused != 0)
-        out << "focusedchar " << focused << '\n';
+        write(focus);
     return out.str();
 }
 

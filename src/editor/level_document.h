@@ -5,34 +5,10 @@
 // writes back with the loader's own words. It never holds world objects; a
 // test-play loads the written text like any shipped level.
 
+#include "level_format.h"
+
 #include <string>
 #include <vector>
-
-struct level_record {
-    enum kind_t { stockblock, stock_expendable, spikes, falling, cloud, exit, character };
-    struct slot {
-        unsigned char colour = 0;
-        unsigned int type = 0; // object-type flag, 0 for an empty slot
-        unsigned char count = 0;
-        bool operator==(const slot& o) const
-        {
-            return colour == o.colour && type == o.type && count == o.count;
-        }
-    };
-
-    kind_t kind = stockblock;
-    long long x = 0, y = 0; // world units, the object's top-left corner
-    unsigned char colour = 0;
-    unsigned char direction = 0; // clouds only
-    bool menu_motion = false;    // a "menuchar": map-screen walking values
-    slot stock_slots[3];
-
-    // World units covered on each axis, as the object's constructor sets it.
-    long long extent() const;
-    bool is_grid_object() const;
-    bool covers(long long left, long long top, long long size) const;
-    bool operator==(const level_record& o) const;
-};
 
 class level_document
 {
@@ -70,9 +46,5 @@ class level_document
     std::vector<level_record> records; // in file order
     unsigned int focused = 0;
 };
-
-// The word a level file uses for a coordinate in world units; reading it
-// back with the loader's truncation gives the same value.
-std::string coordinate_word(long long units);
 
 #endif

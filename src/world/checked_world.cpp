@@ -1,10 +1,10 @@
 #include "checked_world.h"
 
 #include "cfg.h"
-#include "level_words.h"
+#include "data_text.h"
+#include "level_format.h"
 
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <sstream>
 
@@ -13,21 +13,8 @@ namespace
 
 const long long M = cfg::multiplier;
 
-// Words the loader knows, with the number of arguments each record reads.
-const std::map<std::string, size_t> arguments = {
-    {"stockblock", 3},  {"level_entrance", 3},   {"cloud", 4},   {"char", 12}, {"menuchar", 12},
-    {"focusedchar", 1}, {"mapsize", 2},          {"mkframe", 0}, {"exit", 3},  {"spikes", 3},
-    {"falling", 3},     {"stock_expendable", 3}, {"delete", 2}};
-
 const char* colour_words[] = {"white", "red", "green", "blue"};
 const unsigned char colour_flags[] = {7, 1, 2, 4};
-const char* stock_types[] = {"null", "stockblock", "cloud", "spikes", "falling", "destroyer"};
-
-bool is_grid_kind(const std::string& kind)
-{
-    return kind == "stockblock" || kind == "spikes" || kind == "stock_expendable" ||
-           kind == "frame";
-}
 
 bool is_mover(const std::string& kind)
 {
@@ -49,31 +36,12 @@ std::string blocks(long long units)
     return s.str();
 }
 
-std::string lower(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 } // namespace
 
 checked_world::checked_world(std::vector<check_finding>& findings, bool pages,
                              bool deletes_may_miss)
     : findings(findings), page(pages), deletes_may_miss(deletes_may_miss)
 {
-}
-
-std::string checked_world::shown(const std::string& word)
-{
-    std::string s;
-    for (char ch : word) {
-        const auto u = static_cast<unsigned char>(ch);
-        s += u >= 0x20 && u < 0x7f ? ch : '?';
-        if (s.size() == 40)
-            return s + "...";
-    }
-    return s;
 }
 
 void checked_world::report(const std::string& file, long long line, const std::string& message)
@@ -85,7 +53,7 @@ std::vector<std::pair<std::string, long long>> checked_world::characters() const
 {
     std::vector<std::pair<std::string, long long>> found;
     for (const thing& t : things)
-        if (t.alive && (t.kind == "char" || t.kind == "menuchar"))
+        if (t.alive && t.character)
             found.emplace_back(t.file, t.line);
     return found;
 }
@@ -98,9 +66,18 @@ bool checked_world::read_file(const std::string& path, unsigned page_number)
         return false;
     }
     grid_object_in_file = false;
+    // The loader skips a byte order mark before the first record.
+    data_text::skip_byte_order_mark(in);
     long long number = 0;
-    for (std::string line; std::getline(in, line);)
-        read_record(path, ++number, level_words::split(line), page_number);
+    std::vector<level_finding> read;
+    for (std::string line; std::getline(in, line);) {
+        read.clear();
+        const std::optional<level_record> r = level_format::read_record(line, ++number, &read);
+        for (const level_finding& f : read)
+            report(path, f.line, f.message);
+        if (r)
+            check_record(path, number, *r, page_number);
+    }
     if (in.bad()) {
         report(path, 1, "cannot read the file");
         return false;
@@ -108,131 +85,68 @@ bool checked_world::read_file(const std::string& path, unsigned page_number)
     return true;
 }
 
-void checked_world::read_record(const std::string& path, long long line,
-                                const std::vector<std::string>& words, unsigned page_number)
+void checked_world::check_record(const std::string& path, long long line, const level_record& r,
+                                 unsigned page_number)
 {
-    if (words.empty() || words[0][0] == '#')
-        return;
-    const std::string& kw = words[0];
+    const std::string kw = level_format::of(r).keyword;
     auto say = [&](const std::string& message) { report(path, line, message); };
-    const auto known = arguments.find(kw);
-    if (known == arguments.end()) {
-        std::string hint;
-        if (arguments.count(lower(kw)))
-            hint = " (keywords are lower case)";
-        else if (kw == "level_exit")
-            hint = " (a level's door is \"exit\")";
-        say("unknown keyword \"" + shown(kw) + "\"; the line is ignored" + hint);
-        return;
-    }
-    const size_t used = known->second;
-    if (words.size() > used + 1 && words[used + 1][0] != '#')
-        say("words after the record are ignored, from \"" + shown(words[used + 1]) + "\"");
-    auto word = [&](size_t i) { return i < words.size() ? words[i] : std::string(); };
 
-    // A number the loader cannot read makes it skip the whole record.
-    auto number = [&](size_t i, const char* what) -> std::optional<long long> {
-        if (i >= words.size()) {
-            say(kw + ": missing " + what + "; the line is skipped");
-            return std::nullopt;
-        }
-        auto v = level_words::coordinate(words[i]);
-        if (!v)
-            say(kw + ": unreadable number \"" + shown(words[i]) + "\" for " + what +
-                "; the line is skipped");
-        return v;
-    };
-    // Unknown or missing colour words read as white without a word from the loader.
-    auto colour = [&](size_t i, const std::string& what) -> unsigned char {
-        for (int c = 0; c < 4; ++c)
-            if (word(i) == colour_words[c])
-                return colour_flags[c];
-        if (i >= words.size())
-            say(kw + ": missing " + what + "; it is read as white");
-        else
-            say(kw + ": unknown colour \"" + shown(words[i]) + "\" for " + what +
-                "; it is read as white");
-        return 7;
-    };
-
-    if (kw == "mapsize") {
-        auto columns = level_words::size(word(1));
-        auto rows = level_words::size(word(2));
-        if (!columns || !rows || *columns < 1 || *rows < 1 ||
-            *columns > level_words::max_grid_edge || *rows > level_words::max_grid_edge ||
-            std::max(*columns, width) * std::max(*rows, height) > level_words::max_grid_cells) {
-            say("mapsize needs two whole numbers from 1 to " +
-                std::to_string(level_words::max_grid_edge) + "; the line is skipped");
+    if (r.kind == level_record::mapsize) {
+        if (std::max(r.columns, width) * std::max(r.rows, height) > level_format::max_grid_cells) {
+            say(level_format::bad_mapsize);
             return;
         }
         if (grid_object_in_file)
             say("mapsize after grid objects of this file");
-        if (has_grid && (*columns < width || *rows < height))
+        if (has_grid && (r.columns < width || r.rows < height))
             say("the map is already " + std::to_string(width) + " x " + std::to_string(height) +
                 " and never shrinks");
-        width = std::max(*columns, width);
-        height = std::max(*rows, height);
+        width = std::max(r.columns, width);
+        height = std::max(r.rows, height);
         has_grid = true;
         return;
     }
-    if (kw == "mkframe") {
+    if (r.kind == level_record::mkframe) {
         if (!has_grid) {
             say("mkframe before any mapsize does nothing");
             return;
         }
-        auto fill = [&](long long c, long long r) {
-            if (cells.count({c, r}))
-                return;
+        for (const auto& cell : level_format::frame_cells(width, height)) {
+            if (cells.count(cell))
+                continue;
             thing t;
             t.kind = "frame";
-            t.x = c * M, t.y = r * M, t.size = M;
+            t.grid = true;
+            t.x = cell.first * M, t.y = cell.second * M, t.size = M;
             t.file = path, t.line = line;
-            cells[{c, r}] = things.size();
+            cells[cell] = things.size();
             things.push_back(t);
-        };
-        for (long long c = 0; c < width; ++c)
-            fill(c, 0), fill(c, height - 1);
-        for (long long r = 0; r < height; ++r)
-            fill(0, r), fill(width - 1, r);
+        }
         return;
     }
-    if (kw == "focusedchar") {
-        auto index = level_words::unsigned_number(word(1), 0, 0xFFFFFFFFULL);
-        if (!index) {
-            say(word(1).empty() ? "focusedchar: missing index; the line is skipped"
-                                : "focusedchar: unreadable index \"" + shown(word(1)) +
-                                      "\"; the line is skipped");
-            return;
-        }
-        focused = static_cast<long long>(*index);
+    if (r.kind == level_record::focusedchar) {
+        focused = r.index;
         focused_line = line;
         return;
     }
 
-    // Every other record starts with a position.
-    auto x = number(1, "X");
-    if (!x)
-        return;
-    auto y = number(2, "Y");
-    if (!y)
-        return;
-    const long long column = *x / M, row = *y / M;
+    const long long column = r.x / M, row = r.y / M;
     const std::string where = "column " + std::to_string(column) + ", row " + std::to_string(row);
 
-    if (kw == "delete") {
+    if (r.kind == level_record::erase) {
         // The square (X, Y) to (X + 1, Y + 1): grid cells it meets, and
         // every other object overlapping it strictly.
         std::vector<size_t> hit;
-        const long long c_end = std::min((*x + M + M - 1) / M, width);
-        const long long r_end = std::min((*y + M + M - 1) / M, height);
-        for (long long c = std::max(*x / M, 0LL); c < c_end; ++c)
-            for (long long r = std::max(*y / M, 0LL); r < r_end; ++r)
-                if (auto it = cells.find({c, r}); it != cells.end())
+        const long long c_end = std::min((r.x + M + M - 1) / M, width);
+        const long long r_end = std::min((r.y + M + M - 1) / M, height);
+        for (long long c = std::max(r.x / M, 0LL); c < c_end; ++c)
+            for (long long rw = std::max(r.y / M, 0LL); rw < r_end; ++rw)
+                if (auto it = cells.find({c, rw}); it != cells.end())
                     hit.push_back(it->second);
         for (size_t i = 0; i < things.size(); ++i) {
             const thing& t = things[i];
-            if (t.alive && !is_grid_kind(t.kind) && t.x < *x + M && t.x > *x - t.size &&
-                t.y < *y + M && t.y > *y - t.size)
+            if (t.alive && !t.grid && t.x < r.x + M && t.x > r.x - t.size && t.y < r.y + M &&
+                t.y > r.y - t.size)
                 hit.push_back(i);
         }
         if (hit.empty() && !deletes_may_miss)
@@ -240,9 +154,9 @@ void checked_world::read_record(const std::string& path, long long line,
         for (size_t i : hit) {
             thing& t = things[i];
             t.alive = false;
-            if (is_grid_kind(t.kind))
+            if (t.grid)
                 cells.erase({t.x / M, t.y / M});
-            if (!page && (t.kind == "char" || t.kind == "menuchar"))
+            if (!page && t.character)
                 say("delete removes the character of line " + std::to_string(t.line) +
                     ", which fails the level");
         }
@@ -251,12 +165,13 @@ void checked_world::read_record(const std::string& path, long long line,
 
     thing t;
     t.kind = kw;
-    t.x = *x, t.y = *y;
+    t.grid = r.is_grid_object();
+    t.character = r.kind == level_record::character;
+    t.colour = colour_flags[r.colour < 4 ? r.colour : 0];
+    t.x = r.x, t.y = r.y, t.size = r.extent();
     t.file = path, t.line = line;
 
-    if (kw == "stockblock" || kw == "spikes" || kw == "stock_expendable") {
-        t.colour = colour(3, "the colour");
-        t.size = M;
+    if (t.grid) {
         if (!has_grid) {
             say(kw + " before any mapsize; the line is skipped");
             return;
@@ -282,66 +197,20 @@ void checked_world::read_record(const std::string& path, long long line,
         return;
     }
 
-    if (kw == "cloud") {
-        const std::string dir = word(3);
-        if (dir != "left" && dir != "right" && dir != "up" && dir != "down")
-            say(dir.empty()
-                    ? "cloud: missing direction; the cloud will not move"
-                    : "cloud: unknown direction \"" + shown(dir) + "\"; the cloud will not move");
-        t.colour = colour(4, "the colour");
-        t.size = M;
-    } else if (kw == "falling") {
-        t.colour = colour(3, "the colour");
-        t.size = M;
-    } else if (kw == "exit") {
-        t.colour = colour(3, "the colour");
-        t.size = 2 * M;
+    if (r.kind == level_record::exit) {
         if (page)
             say("an exit on a map page leads nowhere");
-    } else if (kw == "level_entrance") {
-        t.size = 2 * M;
-        if (word(3).empty() || word(3)[0] == '#') {
-            say("level_entrance: missing level name");
-        } else if (!page) {
+    } else if (r.kind == level_record::level_entrance) {
+        // A missing name is the format's finding.
+        const bool named = !r.level.empty() && r.level[0] != '#';
+        if (named && !page)
             say("level_entrance in a level: a door to another level from inside one");
-        } else {
-            doors.push_back({word(3), path, line, page_number});
-        }
-    } else { // char, menuchar
-        t.size = M * 7 / 10;
-        // The loader skips the whole character when a count is unreadable.
-        unsigned long long counts[3] = {0, 0, 0};
-        for (int k = 0; k < 3; ++k) {
-            const std::string slot = "slot " + std::to_string(k + 1);
-            auto count = level_words::unsigned_number(word(6 + 3 * k), 0, ~0ULL);
-            if (!count) {
-                say(word(6 + 3 * k).empty()
-                        ? kw + ": missing count of " + slot + "; the line is skipped"
-                        : kw + ": unreadable count \"" + shown(word(6 + 3 * k)) + "\" in " + slot +
-                              "; the line is skipped");
-                return;
-            }
-            counts[k] = *count;
-        }
-        t.colour = colour(3, "the character's colour");
-        for (int k = 0; k < 3; ++k) {
-            const std::string slot = "slot " + std::to_string(k + 1);
-            const std::string type = word(5 + 3 * k);
-            // An empty slot's colour is never used.
-            if (type != "null")
-                colour(4 + 3 * k, "the colour of " + slot);
-            if (std::find(std::begin(stock_types), std::end(stock_types), type) ==
-                std::end(stock_types))
-                say(kw + ": " + slot + " has the type \"" + shown(type) +
-                    "\", which cannot be drawn; the slot stays empty");
-            if (counts[k] > 9)
-                say(kw + ": " + slot + " holds " + shown(word(6 + 3 * k)) + ", more than 9" +
-                    (counts[k] > 255 ? "; it is stored as " + std::to_string(counts[k] % 256)
-                                     : std::string()));
-        }
-        if (kw == "menuchar" && !page)
+        else if (named)
+            doors.push_back({r.level, path, line, page_number});
+    } else if (t.character) {
+        if (r.menu_motion && !page)
             say("menuchar in a level: it moves at the map's speed");
-        if (kw == "char" && page)
+        if (!r.menu_motion && page)
             say("char on a map page: only a menuchar moves at the map's speed");
     }
     if (has_grid && (t.x < 0 || t.y < 0 || t.x + t.size > width * M || t.y + t.size > height * M))
@@ -384,7 +253,7 @@ void checked_world::check_level_end(const std::string& path)
     for (const thing& t : things) {
         if (!t.alive)
             continue;
-        if (t.kind == "char" || t.kind == "menuchar")
+        if (t.character)
             characters.push_back(&t);
         else if (t.kind == "exit")
             exits.push_back(&t);

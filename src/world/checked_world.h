@@ -12,6 +12,8 @@
 #include <utility>
 #include <vector>
 
+struct level_record;
+
 struct check_finding {
     std::string file;
     long long line = 0;
@@ -34,9 +36,6 @@ class checked_world
     // The characters left at the end, by file and line.
     std::vector<std::pair<std::string, long long>> characters() const;
 
-    // A word as a finding quotes it, made printable and short.
-    static std::string shown(const std::string& word);
-
     struct door {
         std::string level, file;
         long long line = 0;
@@ -46,7 +45,9 @@ class checked_world
 
   private:
     struct thing {
-        std::string kind;         // the record's keyword, or "frame"
+        std::string kind;  // the record's keyword, or "frame"
+        bool grid = false; // held in a map cell
+        bool character = false;
         unsigned char colour = 7; // colour flags
         long long x = 0, y = 0, size = 0;
         std::string file;
@@ -55,8 +56,8 @@ class checked_world
     };
 
     void report(const std::string& file, long long line, const std::string& message);
-    void read_record(const std::string& path, long long line, const std::vector<std::string>& words,
-                     unsigned page_number);
+    void check_record(const std::string& path, long long line, const level_record& r,
+                      unsigned page_number);
 
     std::vector<check_finding>& findings;
     bool page;

@@ -2,8 +2,7 @@
 #define CRUMBLEFORD_WORLD_EXTRA_FUNCTIONS_H
 
 // Free utilities shared by the world and the renderer: numeric helpers for
-// the collision code, the level format's word conversions, the atlas loader
-// and the atlas font.
+// the collision code, the atlas loader and the atlas font.
 
 #include <string>
 
@@ -13,10 +12,6 @@ class extra_functions
     static long long abs(long long v);
     // Cell count rounded up: the exclusive upper cell bound of a coordinate.
     static long long bigtoceiled(long long v);
-
-    static unsigned char string_to_colornum(const std::string& word);
-    static unsigned char string_to_dir(const std::string& word);
-    static unsigned int string_to_blocktype(const std::string& word);
 
     // Loads the atlas into one GL texture and builds spriteman's tables;
     // returns the texture name, or 0 when the image cannot be read.

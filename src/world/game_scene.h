@@ -11,9 +11,12 @@
 #include "myscene.h"
 #include "replay.h"
 
+#include <iostream>
 #include <list>
 #include <string>
 #include <vector>
+
+struct level_record;
 
 class QKeyEvent;
 class QGraphicsSceneMouseEvent;
@@ -42,7 +45,9 @@ class game_scene : public myscene
     // Steps the world back in time; only a level can.
     virtual void rewind() {}
 
-    bool load_from_file(const std::string& path);
+    // Reads a level or map file record by record into the scene; `log` gets
+    // one line saying which file and whether it was read.
+    bool load_from_file(const std::string& path, std::ostream& log = std::cout);
     void mkframe();
     void flush_blocks();
     void calculate_sizes();
@@ -159,7 +164,7 @@ class game_scene : public myscene
     void process_removal_queue();
     void process_deletion_queue();
     void tell_listener(replay_event::kind_t kind, int key);
-    void load_record(const std::vector<std::string>& words);
+    void load_record(const level_record& r);
 };
 
 #endif

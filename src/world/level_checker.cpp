@@ -1,7 +1,8 @@
 #include "level_checker.h"
 
 #include "cfg.h"
-#include "level_words.h"
+#include "data_text.h"
+#include "level_format.h"
 
 #include <algorithm>
 #include <cctype>
@@ -37,6 +38,8 @@ std::vector<std::pair<std::string, long long>> list_words(std::istream& in)
 {
     std::vector<std::pair<std::string, long long>> words;
     long long number = 0;
+    // The game skips a byte order mark before the first name.
+    data_text::skip_byte_order_mark(in);
     for (std::string line; std::getline(in, line);) {
         ++number;
         std::istringstream s(line);
@@ -86,8 +89,8 @@ std::vector<check_finding> level_checker::check(const std::vector<std::string>& 
             continue;
         checked.insert(key_of(p));
         checked_world w(findings, true, true);
-        const auto number = level_words::unsigned_number(std::filesystem::path(p).stem().string(),
-                                                         0, 0xFFFFFFFFULL);
+        const auto number = level_format::unsigned_number(std::filesystem::path(p).stem().string(),
+                                                          0, 0xFFFFFFFFULL);
         w.read_file(p, number ? static_cast<unsigned>(*number) : 0);
         w.check_starts();
         collect_doors(w);
@@ -160,10 +163,10 @@ void level_checker::read_menus_list(const std::string& path)
     long long last_line = 1;
     for (const auto& [word, line] : list_words(in)) {
         last_line = line;
-        const auto n = level_words::unsigned_number(word, 0, 0xFFFFFFFFULL);
+        const auto n = level_format::unsigned_number(word, 0, 0xFFFFFFFFULL);
         if (!n) {
             report(path, line,
-                   "\"" + checked_world::shown(word) +
+                   "\"" + level_format::shown(word) +
                        "\" is not a page number; the game reads no further");
             break;
         }

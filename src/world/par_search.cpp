@@ -14,8 +14,8 @@
 #include <cstdint>
 #include <deque>
 #include <fstream>
-#include <iostream>
 #include <memory>
+#include <ostream>
 #include <queue>
 #include <sstream>
 #include <unordered_map>
@@ -259,7 +259,9 @@ std::unique_ptr<game_scene> searcher::play(long long index, replay_outcome& outc
             for (const replay_event& e : (*it)->events)
                 events.push_back(&e);
         scene = std::make_unique<game_scene>();
-        if (!scene->load_from_file(level_path))
+        // A search loads thousands of times; none is worth a line.
+        std::ostream quiet(nullptr);
+        if (!scene->load_from_file(level_path, quiet))
             return nullptr;
     }
 
@@ -502,10 +504,5 @@ int read_par(const std::string& level_path)
 
 par_result search_cheaper_pass(const std::string& level_path, int par, const par_budget& budget)
 {
-    // Loading a level says so on standard output; a search loads thousands.
-    std::ostringstream quiet;
-    std::streambuf* const out = std::cout.rdbuf(quiet.rdbuf());
-    par_result result = searcher(level_path, par, budget).run();
-    std::cout.rdbuf(out);
-    return result;
+    return searcher(level_path, par, budget).run();
 }

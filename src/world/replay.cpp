@@ -108,10 +108,8 @@ class played_ticks
             path.push_back(&ticks[static_cast<size_t>(i - 1)]);
 
         auto scene = std::make_unique<game_scene>();
-        std::ostringstream quiet; // the loading line and the replayed "place" lines
-        std::streambuf* const out = std::cout.rdbuf(quiet.rdbuf());
-        scene->load_from_file(level_path);
-        std::cout.rdbuf(out);
+        std::ostream quiet(nullptr); // the loading line and the replayed "place" lines
+        scene->load_from_file(level_path, quiet);
         for (auto it = path.rbegin(); it != path.rend(); ++it) {
             for (const replay_event& e : (*it)->events)
                 apply_replay_event(*scene, e, quiet);
@@ -208,14 +206,14 @@ namespace
 
 // With no trace, nothing is formatted; the world runs the same ticks.
 replay_result run(const std::string& level_path, const replay_script& script, long long ticks,
-                  std::ostream* trace)
+                  std::ostream* trace, std::ostream& log)
 {
     std::ostream discard(nullptr);
 
     replay_result result;
     {
         auto scene = std::make_unique<game_scene>();
-        scene->load_from_file(level_path);
+        scene->load_from_file(level_path, log);
 
         std::vector<replay_event> events = script.events;
         std::stable_sort(
@@ -275,11 +273,12 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
 replay_result run_replay(const std::string& level_path, const replay_script& script,
                          long long ticks, std::ostream& trace)
 {
-    return run(level_path, script, ticks, &trace);
+    return run(level_path, script, ticks, &trace, std::cout);
 }
 
 replay_result run_replay_quietly(const std::string& level_path, const replay_script& script,
                                  long long ticks)
 {
-    return run(level_path, script, ticks, nullptr);
+    std::ostream quiet(nullptr);
+    return run(level_path, script, ticks, nullptr, quiet);
 }

@@ -5,8 +5,7 @@
 #include "stockchar.h"
 
 #include <algorithm>
-#include <iostream>
-#include <sstream>
+#include <ostream>
 
 void rewind_log::begin(unsigned char tick_counter)
 {
@@ -73,10 +72,8 @@ void rewind_log::restore(game_scene& scene, const std::string& level_path, long 
     scene.flush_blocks();
     {
         // The level was announced when it was first loaded.
-        std::ostringstream quiet;
-        std::streambuf* const out = std::cout.rdbuf(quiet.rdbuf());
-        scene.load_from_file(level_path);
-        std::cout.rdbuf(out);
+        std::ostream quiet(nullptr);
+        scene.load_from_file(level_path, quiet);
     }
     scene.tick_counter = first_tick_counter;
     std::size_t next = 0;

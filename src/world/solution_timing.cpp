@@ -2,9 +2,7 @@
 
 #include <QtCore/qnamespace.h>
 #include <algorithm>
-#include <iostream>
 #include <random>
-#include <sstream>
 
 namespace solution_timing
 {
@@ -115,10 +113,6 @@ long long shortest_up_press(const replay_script& script)
 
 report check(const std::string& level_path, const replay_script& script)
 {
-    // The loader announces every load; hundreds of runs would bury the report.
-    std::ostringstream quiet;
-    std::streambuf* const out = std::cout.rdbuf(quiet.rdbuf());
-
     report r;
     r.as_recorded = run_replay_quietly(level_path, script, max_ticks).outcome;
     r.idle = run_replay_quietly(level_path, replay_script{}, idle_ticks).outcome;
@@ -145,7 +139,6 @@ report check(const std::string& level_path, const replay_script& script)
             replay_outcome::passed)
             ++r.random_passed;
     }
-    std::cout.rdbuf(out);
     return r;
 }
 

@@ -6,8 +6,8 @@
 #include "stockchar.h"
 
 #include <algorithm>
-#include <iostream>
 #include <memory>
+#include <ostream>
 #include <sstream>
 
 namespace
@@ -130,7 +130,9 @@ level_outline outline_of(const std::string& level_path)
     level_outline outline;
     {
         game_scene probe;
-        probe.load_from_file(level_path);
+        // Thousands of plays would each print their loading line.
+        std::ostream quiet(nullptr);
+        probe.load_from_file(level_path, quiet);
         if (probe.has_grid()) {
             outline.width = probe.grid_width;
             outline.height = probe.grid_height;
@@ -147,19 +149,13 @@ level_outline outline_of(const std::string& level_path)
 std::string thoughtless_player::random_script_for(unsigned seed, long long ticks,
                                                   const std::string& level_path)
 {
-    std::ostringstream loading;
-    std::streambuf* cout_buffer = std::cout.rdbuf(loading.rdbuf());
     const level_outline level = outline_of(level_path);
-    std::cout.rdbuf(cout_buffer);
     return random_script(seed, ticks, level.width, level.height, level.starts);
 }
 
 thoughtless_tally thoughtless_player::play(const std::string& level_path, int scripts,
                                            long long ticks)
 {
-    // Thousands of loads would each print their loading line.
-    std::ostringstream loading;
-    std::streambuf* cout_buffer = std::cout.rdbuf(loading.rdbuf());
     const level_outline level = outline_of(level_path);
 
     thoughtless_tally tally;
@@ -175,6 +171,5 @@ thoughtless_tally thoughtless_player::play(const std::string& level_path, int sc
         }
         ++tally.played;
     }
-    std::cout.rdbuf(cout_buffer);
     return tally;
 }

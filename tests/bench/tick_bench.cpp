@@ -65,10 +65,8 @@ class world
     void reload()
     {
         scene = std::make_unique<game_scene>();
-        std::ostringstream sink;
-        std::streambuf* old = std::cout.rdbuf(sink.rdbuf()); // the loading line
-        scene->load_from_file(path);
-        std::cout.rdbuf(old);
+        std::ostream quiet(nullptr); // the loading line
+        scene->load_from_file(path, quiet);
         // Everybody walks and jumps; half of them to the left.
         for (size_t i = 0; i < scene->characters.size(); ++i) {
             stockchar* c = scene->characters[i];
