@@ -59,6 +59,7 @@ void cloud::advance(int phase)
     sync_item_pos();
 
     // A stop zeroed the moving component: turn back along the track.
+    const unsigned char was_dir = dir;
     if (dir == cfg::p && vx == 0) {
         dir = cfg::l;
         vx = -speed;
@@ -72,6 +73,8 @@ void cloud::advance(int phase)
         dir = cfg::g;
         vy = -speed;
     }
+    if (dir != was_dir)
+        world->tell(world_event{world_event::cloud_turn, this});
 }
 
 void cloud::push(unsigned char push_dir, long long pos, int force, stockblock* pusher)

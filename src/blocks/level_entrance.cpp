@@ -7,6 +7,7 @@
 #include "progress_manager.h"
 #include "scene_manager.h"
 #include "spriteman.h"
+#include "stockchar.h"
 
 level_entrance::level_entrance(game_scene* scene, long long x, long long y,
                                const std::string& level_name)
@@ -40,8 +41,9 @@ void level_entrance::calculate_size()
     setPos(static_cast<float>(x * world->px_per_unit), static_cast<float>(y * world->px_per_unit));
 }
 
-void level_entrance::triggered(stockchar*)
+void level_entrance::triggered(stockchar* who)
 {
+    world->tell(world_event{world_event::door, who});
     if (scene_manager* manager = scene_manager::current())
         manager->add_scene(new level_scene(level_name));
 }

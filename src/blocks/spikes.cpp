@@ -14,8 +14,10 @@ void spikes::advance(int phase)
 {
     if (phase != 1)
         return;
-    if (!colliding_blocks(x, y, x, y, cfg::character).empty())
+    if (!colliding_blocks(x, y, x, y, cfg::character).empty()) {
         world->failed_request = true;
+        world->tell(world_event{world_event::spikes, this});
+    }
 }
 
 void spikes::updateGL()

@@ -150,8 +150,25 @@ void stockblock::push_reaction(unsigned char dir, long long pos, int force, stoc
     next_y = y;
     std::list<stockblock*> candidates = colliding_blocks(x - m, y - m, x + 3 * m, y + 3 * m, mask);
     mk1dcollisions(candidates, dir, pos, force, pusher, false);
+    if (next_x != x || next_y != y) {
+        world_event e{world_event::push, this};
+        e.dir = dir;
+        world->tell(e);
+    }
     x = next_x;
     y = next_y;
+}
+
+void stockblock::stop_fall()
+{
+    // Standing on the ground stops a fall of one tick's gravity every tick:
+    // that is no landing.
+    if (vy > world->gravity_per_tick && (type & (cfg::character | cfg::falling))) {
+        world_event e{(type & cfg::character) ? world_event::land : world_event::block_land, this};
+        e.speed = vy;
+        world->tell(e);
+    }
+    vy = 0;
 }
 
 std::list<stockblock*> stockblock::colliding_blocks(long long x1, long long y1, long long x2,
@@ -237,7 +254,7 @@ void stockblock::mk1dcollisions(std::list<stockblock*>& candidates, unsigned cha
         // against the push.
         if (dir & cfg::g) {
             if (vy > 0)
-                vy = 0;
+                stop_fall();
             next_y = pos - s;
             contacts |= cfg::d;
         } else if (dir & cfg::d) {
@@ -272,7 +289,7 @@ void stockblock::mk1dcollisions(std::list<stockblock*>& candidates, unsigned cha
         // It did not get out of the way: stop against it.
         if (dir & cfg::d) {
             next_y = b->y - s;
-            vy = 0;
+            stop_fall();
             contacts |= cfg::d;
         } else if (dir & cfg::g) {
             next_y = b->y + b->size;

@@ -40,6 +40,9 @@ class stockblock : public myglitem
     void mk1dcollisions(std::list<stockblock*>& candidates, unsigned char dir, long long pos,
                         int force, stockblock* pusher, bool self_placed);
     void mk2dcollisions(std::list<stockblock*>& candidates);
+    // Something below stopped this block's fall: vy becomes 0, and a real
+    // fall is told as a landing.
+    void stop_fall();
 
     game_scene* world = nullptr;
     long long x = 0;

@@ -61,6 +61,9 @@ void stockchar::advance(int phase)
     if (phase != 1)
         return;
     tick_mark = world->tick_counter;
+    // Carried upwards while rising at jump speed is no new jump.
+    const bool rising = vy == jump_speed;
+    const long long from_x = x;
     tentative_move();
     std::list<stockblock*> candidates = colliding_blocks(x, y, next_x, next_y, obstacles);
     mk2dcollisions(candidates);
@@ -69,8 +72,14 @@ void stockchar::advance(int phase)
 
     vy += world->gravity_per_tick;
     // Holding jump on the ground jumps again on every landing.
-    if ((contacts & cfg::d) && jump_held)
+    const bool takes_off = (contacts & cfg::d) && jump_held;
+    if (takes_off) {
         vy = jump_speed;
+        if (!rising)
+            world->tell(world_event{world_event::jump, this});
+    } else if ((contacts & cfg::d) && x != from_x) {
+        world->tell(world_event{world_event::step, this});
+    }
     vy = clamp_speed(vy);
     vx = clamp_speed(vx);
 
@@ -106,6 +115,7 @@ void stockchar::push(unsigned char dir, long long pos, int force, stockblock* pu
 void stockchar::destroyed()
 {
     world->failed_request = true;
+    world->tell(world_event{world_event::death, this});
 }
 
 void stockchar::activate_doors()

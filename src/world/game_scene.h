@@ -7,6 +7,7 @@
 
 #include "myscene.h"
 #include "replay.h"
+#include "world_event.h"
 
 #include <list>
 #include <string>
@@ -20,7 +21,6 @@ class hud;
 class in_game_menu;
 class myglitem;
 class world_listener;
-class world_watcher;
 
 class game_scene : public myscene
 {
@@ -74,6 +74,15 @@ class game_scene : public myscene
     // C: the focus moves on and the held keys go with it.
     void switch_character();
 
+    // Listeners are told in the order they were added; a listener removes
+    // itself before it goes.
+    void add_listener(world_listener* l);
+    void remove_listener(world_listener* l);
+    // Tells every listener an input that changed the world, or what just
+    // happened in it.
+    void tell(const replay_event& input) const;
+    void tell(const world_event& e) const;
+
     // The two halves of a tick that change the world: the movers (only
     // while it runs), then the exits and deletions queued meanwhile.
     void move_world();
@@ -112,10 +121,9 @@ class game_scene : public myscene
     bool handled_passed = false;
     bool released = false;
     unsigned char drawer_kind = 0;
-    world_listener* listener = nullptr; // not owned
-    world_watcher* watcher = nullptr;   // not owned
+    std::vector<world_listener*> listeners; // not owned
     // Counts the times the world was emptied (a restart, a rewind): a
-    // watcher must not take the new objects for the old ones moved.
+    // listener must not take what happened in the old world for the new.
     unsigned int flushes = 0;
     in_game_menu* menu = nullptr;
     myglitem* drawer = nullptr;
@@ -148,7 +156,7 @@ class game_scene : public myscene
     bool look(input::intent way, bool pressed);
     void process_removal_queue();
     void process_deletion_queue();
-    void tell_listener(replay_event::kind_t kind, int key);
+    void tell_input(replay_event::kind_t kind, int key);
     void load_record(const std::vector<std::string>& words);
 };
 

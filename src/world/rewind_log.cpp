@@ -21,7 +21,7 @@ void rewind_log::input_applied(const replay_event& e)
     inputs.push_back(e);
 }
 
-void rewind_log::tick_ran(bool world_moved)
+void rewind_log::tick_ended(bool world_moved)
 {
     // A stopped tick with no input before it cannot change the world: the
     // queues it settles were emptied by the tick before.
@@ -67,9 +67,10 @@ void rewind_log::restore(game_scene& scene, const std::string& level_path, long 
     steps.resize(kept_steps);
     world_steps.resize(static_cast<std::size_t>(world_tick));
 
-    // The replay must not be heard as new play.
-    world_listener* const listener = scene.listener;
-    scene.listener = nullptr;
+    // The replay is no new play: neither this history nor the sound may
+    // hear it.
+    std::vector<world_listener*> listening;
+    listening.swap(scene.listeners);
     scene.flush_blocks();
     {
         // The level was announced when it was first loaded.
@@ -91,5 +92,5 @@ void rewind_log::restore(game_scene& scene, const std::string& level_path, long 
     // has none pending.
     scene.failed_request = false;
     scene.passed_request = false;
-    scene.listener = listener;
+    scene.listeners.swap(listening);
 }

@@ -22,7 +22,7 @@ class rewind_log : public world_listener
     void begin(unsigned char tick_counter);
 
     void input_applied(const replay_event& e) override;
-    void tick_ran(bool world_moved) override;
+    void tick_ended(bool world_moved) override;
 
     // Ticks in which the world ran since the attempt began.
     long long world_ticks() const { return static_cast<long long>(world_steps.size()); }
