@@ -5,21 +5,9 @@
 #include "spriteman.h"
 
 bomb::bomb(game_scene* scene, long long x, long long y, unsigned char color_index)
-    : fuse(static_cast<unsigned int>(scene->ticks_per_second))
+    : stockblock(scene, cfg::bomb, x, y, color_index, cfg::multiplier, 100, 0.39),
+      fuse(static_cast<unsigned int>(scene->ticks_per_second))
 {
-    world = scene;
-    this->color_index = color_index;
-    calculate_colorflag();
-    depth = 0.39;
-    type = cfg::bomb;
-    register_listed();
-    this->x = x;
-    this->y = y;
-    contacts = 0;
-    tick_mark = 0;
-    weight = 100;
-    size = cfg::multiplier;
-    calculate_size(); // pixel size and item position
 }
 
 bomb::~bomb()

@@ -11,20 +11,10 @@
 
 level_entrance::level_entrance(game_scene* scene, long long x, long long y,
                                const std::string& level_name)
-    : level_name(level_name)
+    : stockblock(scene, cfg::entrance, x, y, 0, 2 * cfg::multiplier), level_name(level_name)
 {
-    world = scene;
-    this->x = x;
-    this->y = y;
     check_if_passed();
-    depth = 0.5;
-    type = cfg::entrance;
-    register_listed();
-    contacts = 0;
-    tick_mark = 0;
-    weight = 100;
-    size = 2 * cfg::multiplier;
-    calculate_size();
+    calculate_size(); // its own picture's: the base could only size a square
 }
 
 void level_entrance::check_if_passed()

@@ -5,9 +5,8 @@
 #include "spriteman.h"
 
 spikes::spikes(game_scene* scene, long long x, long long y, unsigned char color_index)
+    : stockblock(scene, cfg::spike, x, y, color_index)
 {
-    type = cfg::spike;
-    place_in_grid(scene, x, y, color_index);
 }
 
 void spikes::advance(int phase)

@@ -20,10 +20,8 @@ long long clamp_speed(long long v)
 } // namespace
 
 stockchar::stockchar(game_scene* scene, long long x, long long y, unsigned char color_index)
+    : stockblock(scene, cfg::character, x, y, color_index, cfg::multiplier * 7 / 10, 10, 0.3)
 {
-    world = scene;
-    this->color_index = color_index;
-    calculate_colorflag();
     walk_speed = static_cast<long long>(cfg::multiplier * 2.4);
     ground_accel = walk_speed;
     air_accel = walk_speed / 2;
@@ -32,17 +30,6 @@ stockchar::stockchar(game_scene* scene, long long x, long long y, unsigned char 
     stock_slots[0] = new stock_slot{1, cfg::falling, 9};
     stock_slots[1] = new stock_slot{1, cfg::cloud, 9};
     stock_slots[2] = new stock_slot{1, cfg::spike, 9};
-    depth = 0.3;
-    type = cfg::character;
-    register_listed();
-    this->x = x;
-    this->y = y;
-    vx = vy = 0;
-    tick_mark = 0;
-    weight = 10;
-    contacts = 0;
-    size = cfg::multiplier * 7 / 10;
-    calculate_size(); // pixel size and item position
 }
 
 stockchar::~stockchar()
