@@ -48,8 +48,6 @@ void stockchar::advance(int phase)
     if (phase != 1)
         return;
     tick_mark = world->tick_counter;
-    // Carried upwards while rising at jump speed is no new jump.
-    const bool rising = vy == jump_speed;
     const long long from_x = x;
     tentative_move();
     std::list<stockblock*> candidates = colliding_blocks(x, y, next_x, next_y, obstacles);
@@ -62,8 +60,7 @@ void stockchar::advance(int phase)
     const bool takes_off = (contacts & cfg::d) && jump_held;
     if (takes_off) {
         vy = jump_speed;
-        if (!rising)
-            world->tell(world_event{world_event::jump, this});
+        world->tell(world_event{world_event::jump, this});
     } else if ((contacts & cfg::d) && x != from_x) {
         world->tell(world_event{world_event::step, this});
     }

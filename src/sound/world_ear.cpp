@@ -66,6 +66,8 @@ void world_ear::tick_ended(bool)
 
     if (same_world)
         hear(events);
+    else
+        jumped_before.clear();
     events.clear();
     flushes = scene.flushes;
     has_heard = true;
@@ -77,14 +79,18 @@ void world_ear::hear(const std::vector<world_event>& tick)
     auto any = [&](ev::kind_t k) {
         return std::any_of(tick.begin(), tick.end(), [k](const ev& e) { return e.kind == k; });
     };
-    // Whose doings this tick were a jump, or a shove by something else:
-    // their landing and their steps are not heard besides.
-    auto did = [&](const stockblock* who, bool (*what)(const ev&)) {
-        return std::any_of(tick.begin(), tick.end(),
-                           [&](const ev& e) { return e.who == who && what(e); });
+    // A character that jumped is not heard landing in the same tick, nor one
+    // shoved sideways by something else stepping.
+    std::vector<const stockblock*> jumped, shoved;
+    for (const ev& e : tick) {
+        if (e.kind == ev::jump)
+            jumped.push_back(e.who);
+        else if (e.kind == ev::push && sideways(e.dir))
+            shoved.push_back(e.who);
+    }
+    auto among = [](const std::vector<const stockblock*>& who, const stockblock* b) {
+        return std::find(who.begin(), who.end(), b) != who.end();
     };
-    auto jumped = [](const ev& e) { return e.kind == ev::jump; };
-    auto shoved = [](const ev& e) { return e.kind == ev::push && sideways(e.dir); };
     const long long hard_fall = fall_ticks * scene.gravity_per_tick;
 
     for (const ev& e : tick)
@@ -101,17 +107,16 @@ void world_ear::hear(const std::vector<world_event>& tick)
             }
     }
 
-    bool stepped = false, pushed = false;
     for (const ev& e : tick) {
-        if (e.kind == ev::jump)
+        if (e.kind == ev::jump && !among(jumped_before, e.who))
             ask_for(sounds::jump);
-        else if (e.kind == ev::land && e.speed > hard_fall && !did(e.who, jumped))
+        else if (e.kind == ev::land && e.speed > hard_fall && !among(jumped, e.who))
             ask_for(sounds::land);
-        else if (e.kind == ev::step && !did(e.who, shoved))
-            stepped = true;
-        else if (shoved(e))
-            pushed = true;
     }
+    jumped_before = std::move(jumped);
+    bool stepped = false;
+    for (const ev& e : tick)
+        stepped = stepped || (e.kind == ev::step && !among(shoved, e.who));
     if (stepped && step_wait == 0) {
         ask_for(sounds::footstep);
         step_wait = step_ticks;
@@ -138,7 +143,7 @@ void world_ear::hear(const std::vector<world_event>& tick)
         landed = landed || (e.kind == ev::block_land && e.speed > hard_fall);
     if (landed)
         ask_for(sounds::block_land);
-    if (pushed && scrape_wait == 0) {
+    if (!shoved.empty() && scrape_wait == 0) {
         ask_for(sounds::push);
         scrape_wait = scrape_ticks;
     }

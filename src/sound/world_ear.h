@@ -14,6 +14,7 @@
 #include <vector>
 
 class game_scene;
+class stockblock;
 
 class world_ear : public world_listener
 {
@@ -41,6 +42,9 @@ class world_ear : public world_listener
     bool has_heard = false;
     unsigned int flushes = 0;        // the scene's, when the last tick ended
     std::vector<world_event> events; // since the last tick ended
+    // Who took off in the tick before: held jump on a character pinned
+    // under a block takes off again every tick, which is heard once.
+    std::vector<const stockblock*> jumped_before;
     int step_wait = 0;
     int scrape_wait = 0;
     std::vector<std::pair<sounds::id, int>> pending; // jingles and ticks left

@@ -290,7 +290,9 @@ void game_scene::switch_character()
     now->jump_held = jump;
     now->down_held = down;
     tell_input(replay_event::press, input::script_key(input::intent::switch_character));
-    tell(world_event{world_event::char_switch, now});
+    // A lone character keeps the focus: nothing switched.
+    if (now != old)
+        tell(world_event{world_event::char_switch, now});
 }
 
 void game_scene::add_listener(world_listener* l)
