@@ -6,7 +6,6 @@
 #include "drawing_drawer.h"
 #include "gl_recorder.h"
 #include "level_scene.h"
-#include "myglwidget.h"
 #include "spriteman.h"
 #include "world_fixture.h"
 
@@ -293,7 +292,7 @@ TEST_F(DrawingKeys, RightStickPansWhileHeldThenTheCameraFollowsAgain)
     view.resize(800, 480);
     view.show();
     view.centerOn(1200, 600);
-    myglwidget::record_view_position(scene.get(), &view, 800, 480);
+    scene->record_view_position(&view, 800, 480);
     const double x0 = scene->view_center_x, y0 = scene->view_center_y;
     auto stick = [&](input::intent way, bool pressed) {
         input::meaning m;

@@ -76,7 +76,6 @@ class input_log : public world_listener
         if (e.kind == replay_event::press)
             keys.push_back(e.key);
     }
-    void tick_ran(bool) override {}
     std::vector<int> keys;
 };
 
@@ -246,7 +245,7 @@ TEST_F(HudBar, DoorAndCharacterButtonsActAsTheirKeys)
     new stockchar(world, 0, 0, 1);
     new stockchar(world, cfg::multiplier * 2, 0, 3);
     input_log keys;
-    world->listener = &keys;
+    world->add_listener(&keys);
 
     press(buttons[5]);
     press(buttons[7]);
@@ -274,7 +273,7 @@ TEST_F(HudBar, DoorAndCharacterButtonsActAsTheirKeys)
     EXPECT_EQ(gl.draws[0].tex, spriteman::tex_switch_char[3]);
     EXPECT_EQ(gl.draws[1].tex, spriteman::tex_switch_char[1]);
 
-    world->listener = nullptr;
+    world->remove_listener(&keys);
     if (!had_atlas)
         spriteman::deinit();
 }

@@ -4,7 +4,6 @@
 #include "gl_recorder.h"
 #include "intro_scene.h"
 #include "myglitem.h"
-#include "myglwidget.h"
 #include "myscene.h"
 #include "scene_manager.h"
 #include "view.h"
@@ -253,7 +252,7 @@ TEST_F(HeadlessView, FramesRecordWhereTheViewIsScrolled)
     v->horizontalScrollBar()->setValue(1000);
     v->verticalScrollBar()->setValue(200);
 
-    myglwidget::record_view_position(world, v.get(), 801, 480);
+    world->record_view_position(v.get(), 801, 480);
     EXPECT_DOUBLE_EQ(world->view_left, 1000);
     EXPECT_DOUBLE_EQ(world->view_top, 200);
     // Halves truncate: an odd width takes the centre at pixel 400.

@@ -210,6 +210,15 @@ TEST_F(world_sounds, EventsAskForTheirSoundsOnce)
              ticks(20);
          },
          {{sounds::exit_taken, 1}, {sounds::passed, 1}, {sounds::failed, 0}}},
+        // The block pushes the character back down every tick, and held
+        // jump takes off again every tick: one jump, not a buzz.
+        {"held jump under a falling block",
+         "mapsize 6 6\nmkframe\nfalling 2 3 red\nchar 2 4.3 red" + red,
+         [&] {
+             press(Qt::Key_Up);
+             ticks(30);
+         },
+         {{sounds::jump, 1}}},
         {"a character switch",
          ground + "char 2 3.3 red" + red + "char 6 3.3 green" + red,
          [&] {
@@ -217,6 +226,13 @@ TEST_F(world_sounds, EventsAskForTheirSoundsOnce)
              ticks(2);
          },
          {{sounds::char_switch, 1}}},
+        {"a switch with one character",
+         ground + "char 2 3.3 red" + red,
+         [&] {
+             press(Qt::Key_C);
+             ticks(2);
+         },
+         {{sounds::char_switch, 0}}},
     };
     for (const scenario& c : cases) {
         SCOPED_TRACE(c.what);

@@ -28,14 +28,12 @@ level_scene::level_scene(const std::string& name, const std::string& path,
     new character_switch(this, top_hud);
     new rewind_button(this, top_hud);
     history.begin(tick_counter);
-    listener = &history;
-    // A level is entered through a door on the map.
-    sound_sink::cue(sounds::door);
+    add_listener(&history);
 }
 
 level_scene::~level_scene()
 {
-    listener = nullptr;
+    remove_listener(&history);
 }
 
 std::string level_scene::level_path() const
@@ -51,14 +49,14 @@ void level_scene::mark_as_passed()
 
 void level_scene::restart()
 {
-    listener = nullptr;
+    remove_listener(&history);
     flush_blocks();
     load_from_file(level_path());
     close_menu_request = true;
     switch_drawer(cfg::drawer_ctrl_type);
     resume_request = running;
     history.begin(tick_counter);
-    listener = &history;
+    add_listener(&history);
 }
 
 void level_scene::rewind()

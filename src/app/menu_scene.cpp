@@ -1,7 +1,6 @@
 #include "menu_scene.h"
 
 #include "bg_gl_item.h"
-#include "scene_manager.h"
 #include "spriteman.h"
 
 #include <QGraphicsView>

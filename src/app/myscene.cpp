@@ -2,6 +2,7 @@
 
 #include "myglitem.h"
 
+#include <QGraphicsView>
 #include <QKeyEvent>
 #include <QTimer>
 #include <utility>
@@ -85,4 +86,13 @@ bool myscene::tick(scene_shell* shell)
     }
     finish_tick();
     return true;
+}
+
+void myscene::record_view_position(const QGraphicsView* v, int width, int height)
+{
+    const QPointF corner = v->mapToScene(0, 0);
+    view_left = corner.x();
+    view_top = corner.y();
+    view_center_x = v->mapToScene(width / 2, 0).x();
+    view_center_y = v->mapToScene(0, height / 2).y();
 }

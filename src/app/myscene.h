@@ -11,6 +11,7 @@
 #include <list>
 
 class QGraphicsSceneMouseEvent;
+class QGraphicsView;
 class QKeyEvent;
 class QTimer;
 class myglitem;
@@ -75,6 +76,11 @@ class myscene : public QGraphicsScene
     virtual void settle_requests() {}
     // The tick's last step, reached only when the scene was not left.
     virtual void finish_tick() {}
+
+    // Writes where a viewport of the given size shows this scene into the
+    // view position fields: its top-left corner, the x of its top centre
+    // and the y of its middle left.
+    void record_view_position(const QGraphicsView* v, int width, int height);
 
     // Milliseconds between ticks: 1000 / ticks_per_second, truncated.
     int tick_period() const { return static_cast<int>(1000 / ticks_per_second); }

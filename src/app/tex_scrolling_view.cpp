@@ -2,7 +2,6 @@
 
 #include "atlas_table.h"
 #include "myglitem.h"
-#include "myglwidget.h"
 #include "spriteman.h"
 
 #include <QGraphicsSceneMouseEvent>
@@ -107,7 +106,7 @@ bool tex_scrolling_view::center_view(double x, double y)
 void tex_scrolling_view::record_view_position(QGraphicsView* v)
 {
     const QWidget* vp = v->viewport();
-    myglwidget::record_view_position(this, v, vp->width(), vp->height());
+    myscene::record_view_position(v, vp->width(), vp->height());
 }
 
 void tex_scrolling_view::settle_home()

@@ -5,21 +5,9 @@
 #include "spriteman.h"
 
 bomb::bomb(game_scene* scene, long long x, long long y, unsigned char color_index)
-    : fuse(static_cast<unsigned int>(scene->ticks_per_second))
+    : stockblock(scene, cfg::bomb, x, y, color_index, cfg::multiplier, 100, 0.39),
+      fuse(static_cast<unsigned int>(scene->ticks_per_second))
 {
-    world = scene;
-    this->color_index = color_index;
-    calculate_colorflag();
-    depth = 0.39;
-    type = cfg::bomb;
-    register_listed();
-    this->x = x;
-    this->y = y;
-    contacts = 0;
-    tick_mark = 0;
-    weight = 100;
-    size = cfg::multiplier;
-    calculate_size(); // pixel size and item position
 }
 
 bomb::~bomb()
@@ -27,6 +15,13 @@ bomb::~bomb()
     world->remove_gl_item(this);
     const unsigned int mask = cfg::all & ~(cfg::all_expendables | cfg::bomb);
     const std::list<stockblock*> victims = colliding_blocks(x, y, x, y, mask);
+    // Emptying the world (a restart, a rewind) deletes a bomb too: only a
+    // burnt-out fuse is a blast.
+    if (fuse == 0) {
+        world_event e{world_event::blast, this};
+        e.victims = static_cast<int>(victims.size());
+        world->tell(e);
+    }
     for (stockblock* victim : victims) {
         victim->destroyed();
         delete victim;
@@ -37,6 +32,8 @@ void bomb::advance(int phase)
 {
     if (phase != 1 || fuse == 0)
         return;
+    if (fuse == static_cast<unsigned int>(world->ticks_per_second))
+        world->tell(world_event{world_event::fuse, this});
     --fuse;
     if (fuse == 0)
         world->deletion_queue.push_back(this);

@@ -16,17 +16,9 @@ constexpr unsigned int obstacles =
 
 cloud::cloud(game_scene* scene, long long x, long long y, unsigned char dir,
              unsigned char color_index, long long speed)
-    : dir(dir), speed(speed)
+    : stockblock(scene, cfg::cloud, x, y, color_index, cfg::multiplier, 15, 0.4), dir(dir),
+      speed(speed)
 {
-    world = scene;
-    this->x = x;
-    this->y = y;
-    this->color_index = color_index;
-    calculate_colorflag();
-    depth = 0.4;
-    type = cfg::cloud;
-    register_listed();
-    vx = vy = 0;
     if (dir == cfg::g)
         vy = -speed;
     else if (dir == cfg::d)
@@ -35,11 +27,6 @@ cloud::cloud(game_scene* scene, long long x, long long y, unsigned char dir,
         vx = -speed;
     else if (dir == cfg::p)
         vx = speed;
-    contacts = 0;
-    tick_mark = 0;
-    weight = 15;
-    size = cfg::multiplier;
-    calculate_size(); // pixel size and item position
     vy = std::clamp(vy, -cfg::max_speed, cfg::max_speed);
     vx = std::clamp(vx, -cfg::max_speed, cfg::max_speed);
 }
@@ -59,6 +46,7 @@ void cloud::advance(int phase)
     sync_item_pos();
 
     // A stop zeroed the moving component: turn back along the track.
+    const unsigned char was_dir = dir;
     if (dir == cfg::p && vx == 0) {
         dir = cfg::l;
         vx = -speed;
@@ -72,6 +60,8 @@ void cloud::advance(int phase)
         dir = cfg::g;
         vy = -speed;
     }
+    if (dir != was_dir)
+        world->tell(world_event{world_event::cloud_turn, this});
 }
 
 void cloud::push(unsigned char push_dir, long long pos, int force, stockblock* pusher)

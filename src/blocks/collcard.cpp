@@ -35,7 +35,7 @@ void collcard::execute(stockblock* mover, bool& untouched)
         return;
     if (dir & cfg::d) {
         mover->next_y = b->y - s;
-        mover->vy = 0;
+        mover->stop_fall();
         mover->contacts |= cfg::d;
     } else if (dir & cfg::g) {
         mover->next_y = b->y + b->size;

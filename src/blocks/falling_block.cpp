@@ -15,22 +15,8 @@ constexpr unsigned int obstacles =
 } // namespace
 
 falling_block::falling_block(game_scene* scene, long long x, long long y, unsigned char color_index)
-    : dir(cfg::d)
+    : stockblock(scene, cfg::falling, x, y, color_index, cfg::multiplier, 15, 0.4), dir(cfg::d)
 {
-    world = scene;
-    this->x = x;
-    this->y = y;
-    this->color_index = color_index;
-    calculate_colorflag();
-    depth = 0.4;
-    type = cfg::falling;
-    register_listed();
-    vx = vy = 0;
-    contacts = 0;
-    tick_mark = 0;
-    weight = 15;
-    size = cfg::multiplier;
-    calculate_size(); // pixel size and item position
 }
 
 void falling_block::advance(int phase)

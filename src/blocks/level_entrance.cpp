@@ -4,22 +4,13 @@
 #include "extra_functions.h"
 #include "game_scene.h"
 #include "spriteman.h"
+#include "stockchar.h"
 
 level_entrance::level_entrance(game_scene* scene, long long x, long long y,
                                const std::string& level_name)
-    : level_name(level_name)
+    : stockblock(scene, cfg::entrance, x, y, 0, 2 * cfg::multiplier), level_name(level_name)
 {
-    world = scene;
-    this->x = x;
-    this->y = y;
-    depth = 0.5;
-    type = cfg::entrance;
-    register_listed();
-    contacts = 0;
-    tick_mark = 0;
-    weight = 100;
-    size = 2 * cfg::multiplier;
-    calculate_size();
+    calculate_size(); // its own picture's: the base could only size a square
 }
 
 void level_entrance::calculate_size()
@@ -30,8 +21,9 @@ void level_entrance::calculate_size()
     setPos(static_cast<float>(x * world->px_per_unit), static_cast<float>(y * world->px_per_unit));
 }
 
-void level_entrance::triggered(stockchar*)
+void level_entrance::triggered(stockchar* who)
 {
+    world->tell(world_event{world_event::door, who});
     // The map screen enters the level when the tick is over.
     world->enter_level_request = level_name;
 }

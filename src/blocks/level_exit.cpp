@@ -5,20 +5,8 @@
 #include "spriteman.h"
 
 level_exit::level_exit(game_scene* scene, long long x, long long y, unsigned char color_index)
+    : stockblock(scene, cfg::exit, x, y, color_index, 2 * cfg::multiplier)
 {
-    world = scene;
-    this->x = x;
-    this->y = y;
-    this->color_index = color_index;
-    calculate_colorflag();
-    depth = 0.5;
-    type = cfg::exit;
-    register_listed();
-    contacts = 0;
-    tick_mark = 0;
-    weight = 100;
-    size = 2 * cfg::multiplier;
-    calculate_size(); // pixel size and item position
 }
 
 void level_exit::triggered(stockchar* who)

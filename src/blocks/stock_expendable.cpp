@@ -5,9 +5,8 @@
 
 stock_expendable::stock_expendable(game_scene* scene, long long x, long long y,
                                    unsigned char color_index)
+    : stockblock(scene, cfg::stock_expendable, x, y, color_index)
 {
-    type = cfg::stock_expendable;
-    place_in_grid(scene, x, y, color_index);
 }
 
 void stock_expendable::updateGL()

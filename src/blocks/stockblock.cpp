@@ -17,12 +17,27 @@ constexpr unsigned int grid_kinds = cfg::spike | cfg::static0 | cfg::stock_expen
 
 } // namespace
 
-stockblock::stockblock() = default;
-
 stockblock::stockblock(game_scene* scene, long long x, long long y, unsigned char color_index)
+    : stockblock(scene, cfg::static0, x, y, color_index)
 {
-    type = cfg::static0;
-    place_in_grid(scene, x, y, color_index);
+}
+
+stockblock::stockblock(game_scene* scene, unsigned int type, long long x, long long y,
+                       unsigned char color_index, long long size, int weight, double depth)
+    : world(scene), x(x), y(y), weight(weight), size(size)
+{
+    this->type = type;
+    this->color_index = color_index;
+    this->depth = depth;
+    // A colour number above 3 keeps the white default: a probe sees all.
+    calculate_colorflag();
+    if (type & grid_kinds) {
+        place_in_grid();
+    } else if (type != 0) {
+        world->addItem(this);
+        world->add_gl_item(this);
+        calculate_size(); // pixel size and item position
+    }
 }
 
 stockblock::~stockblock()
@@ -38,35 +53,23 @@ stockblock::~stockblock()
     }
 }
 
-void stockblock::place_in_grid(game_scene* scene, long long x, long long y,
-                               unsigned char color_index)
+void stockblock::place_in_grid()
 {
-    world = scene;
-    this->x = x;
-    this->y = y;
-    this->color_index = color_index;
-    vx = vy = 0;
-    calculate_colorflag();
     const long long column = x / cfg::multiplier;
     const long long row = y / cfg::multiplier;
-    depth = 0.5;
     // Callers keep grid objects inside the grid; an object that is not is
     // simply not filed there rather than written out of bounds.
-    if (scene->in_grid(column, row)) {
-        scene->clear_cell(column, row);
-        scene->grid[column][row] = this;
+    if (world->in_grid(column, row)) {
+        world->clear_cell(column, row);
+        world->grid[column][row] = this;
     }
-    scene->addItem(this);
-    scene->add_gl_item(this);
-    setPos(static_cast<qreal>(column * scene->block_size),
-           static_cast<qreal>(row * scene->block_size));
-    tick_mark = 0;
-    contacts = 0;
-    size = cfg::multiplier;
-    weight = 100;
-    this->x = column * cfg::multiplier;
-    this->y = row * cfg::multiplier;
-    width = height = static_cast<int>(cfg::multiplier * scene->px_per_unit);
+    world->addItem(this);
+    world->add_gl_item(this);
+    setPos(static_cast<qreal>(column * world->block_size),
+           static_cast<qreal>(row * world->block_size));
+    x = column * cfg::multiplier;
+    y = row * cfg::multiplier;
+    width = height = static_cast<int>(size * world->px_per_unit);
 }
 
 bool stockblock::claim_tick()
@@ -81,12 +84,6 @@ void stockblock::tentative_move()
 {
     next_x = x + vx / world->ticks_per_second;
     next_y = y + vy / world->ticks_per_second;
-}
-
-void stockblock::register_listed()
-{
-    world->addItem(this);
-    world->add_gl_item(this);
 }
 
 void stockblock::calculate_colorflag()
@@ -150,8 +147,25 @@ void stockblock::push_reaction(unsigned char dir, long long pos, int force, stoc
     next_y = y;
     std::list<stockblock*> candidates = colliding_blocks(x - m, y - m, x + 3 * m, y + 3 * m, mask);
     mk1dcollisions(candidates, dir, pos, force, pusher, false);
+    if (next_x != x || next_y != y) {
+        world_event e{world_event::push, this};
+        e.dir = dir;
+        world->tell(e);
+    }
     x = next_x;
     y = next_y;
+}
+
+void stockblock::stop_fall()
+{
+    // Standing on the ground stops a fall of one tick's gravity every tick:
+    // that is no landing.
+    if (vy > world->gravity_per_tick && (type & (cfg::character | cfg::falling))) {
+        world_event e{(type & cfg::character) ? world_event::land : world_event::block_land, this};
+        e.speed = vy;
+        world->tell(e);
+    }
+    vy = 0;
 }
 
 std::list<stockblock*> stockblock::colliding_blocks(long long x1, long long y1, long long x2,
@@ -237,7 +251,7 @@ void stockblock::mk1dcollisions(std::list<stockblock*>& candidates, unsigned cha
         // against the push.
         if (dir & cfg::g) {
             if (vy > 0)
-                vy = 0;
+                stop_fall();
             next_y = pos - s;
             contacts |= cfg::d;
         } else if (dir & cfg::d) {
@@ -272,7 +286,7 @@ void stockblock::mk1dcollisions(std::list<stockblock*>& candidates, unsigned cha
         // It did not get out of the way: stop against it.
         if (dir & cfg::d) {
             next_y = b->y - s;
-            vy = 0;
+            stop_fall();
             contacts |= cfg::d;
         } else if (dir & cfg::g) {
             next_y = b->y + b->size;

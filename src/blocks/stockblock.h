@@ -6,6 +6,7 @@
 // overlap query and resolves pushes and slides. The game scene owns blocks;
 // deleting one unregisters it everywhere.
 
+#include "cfg.h"
 #include "myglitem.h"
 
 #include <list>
@@ -16,7 +17,6 @@ class stockchar;
 class stockblock : public myglitem
 {
   public:
-    stockblock();
     // A plain static block in the cell containing (x, y).
     stockblock(game_scene* scene, long long x, long long y, unsigned char color_index);
     ~stockblock() override;
@@ -40,6 +40,9 @@ class stockblock : public myglitem
     void mk1dcollisions(std::list<stockblock*>& candidates, unsigned char dir, long long pos,
                         int force, stockblock* pusher, bool self_placed);
     void mk2dcollisions(std::list<stockblock*>& candidates);
+    // Something below stopped this block's fall: vy becomes 0, and a real
+    // fall is told as a landing.
+    void stop_fall();
 
     game_scene* world = nullptr;
     long long x = 0;
@@ -54,6 +57,15 @@ class stockblock : public myglitem
     long long next_y = 0;
 
   protected:
+    // What every kind's constructor shares: kind, colour, size, weight and
+    // drawing depth are set before the scene hears of the block. A grid
+    // kind is filed in the cell containing (x, y) and snapped to it; a
+    // listed kind is registered at (x, y) as given; a block of no kind is a
+    // probe the scene never hears of.
+    stockblock(game_scene* scene, unsigned int type, long long x, long long y,
+               unsigned char color_index, long long size = cfg::multiplier, int weight = 100,
+               double depth = 0.5);
+
     // The shared push reaction of the moving kinds: move out of the way
     // along dir if force beats weight, with mask naming what can stop us.
     void push_reaction(unsigned char dir, long long pos, int force, stockblock* pusher,
@@ -63,14 +75,14 @@ class stockblock : public myglitem
     bool claim_tick();
     // The tentative position after one tick at the current velocity.
     void tentative_move();
-    // Registers a grid kind in its cell and with the scene, snapping x, y.
-    void place_in_grid(game_scene* scene, long long x, long long y, unsigned char color_index);
-    // Registers a listed kind with the scene at (x, y), unsnapped.
-    void register_listed();
     // Item position from the world position.
     void sync_item_pos();
     // Draws the block's square with the given texture coordinates.
     void draw_square(const float* tex);
+
+  private:
+    // Registers a grid kind in its cell and with the scene, snapping x, y.
+    void place_in_grid();
 };
 
 #endif

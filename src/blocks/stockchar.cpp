@@ -20,10 +20,8 @@ long long clamp_speed(long long v)
 } // namespace
 
 stockchar::stockchar(game_scene* scene, long long x, long long y, unsigned char color_index)
+    : stockblock(scene, cfg::character, x, y, color_index, cfg::multiplier * 7 / 10, 10, 0.3)
 {
-    world = scene;
-    this->color_index = color_index;
-    calculate_colorflag();
     walk_speed = static_cast<long long>(cfg::multiplier * 2.4);
     ground_accel = walk_speed;
     air_accel = walk_speed / 2;
@@ -32,17 +30,6 @@ stockchar::stockchar(game_scene* scene, long long x, long long y, unsigned char 
     stock_slots[0] = new stock_slot{1, cfg::falling, 9};
     stock_slots[1] = new stock_slot{1, cfg::cloud, 9};
     stock_slots[2] = new stock_slot{1, cfg::spike, 9};
-    depth = 0.3;
-    type = cfg::character;
-    register_listed();
-    this->x = x;
-    this->y = y;
-    vx = vy = 0;
-    tick_mark = 0;
-    weight = 10;
-    contacts = 0;
-    size = cfg::multiplier * 7 / 10;
-    calculate_size(); // pixel size and item position
 }
 
 stockchar::~stockchar()
@@ -61,6 +48,7 @@ void stockchar::advance(int phase)
     if (phase != 1)
         return;
     tick_mark = world->tick_counter;
+    const long long from_x = x;
     tentative_move();
     std::list<stockblock*> candidates = colliding_blocks(x, y, next_x, next_y, obstacles);
     mk2dcollisions(candidates);
@@ -69,8 +57,13 @@ void stockchar::advance(int phase)
 
     vy += world->gravity_per_tick;
     // Holding jump on the ground jumps again on every landing.
-    if ((contacts & cfg::d) && jump_held)
+    const bool takes_off = (contacts & cfg::d) && jump_held;
+    if (takes_off) {
         vy = jump_speed;
+        world->tell(world_event{world_event::jump, this});
+    } else if ((contacts & cfg::d) && x != from_x) {
+        world->tell(world_event{world_event::step, this});
+    }
     vy = clamp_speed(vy);
     vx = clamp_speed(vx);
 
@@ -106,6 +99,7 @@ void stockchar::push(unsigned char dir, long long pos, int force, stockblock* pu
 void stockchar::destroyed()
 {
     world->failed_request = true;
+    world->tell(world_event{world_event::death, this});
 }
 
 void stockchar::activate_doors()

@@ -3,7 +3,6 @@
 #include "extra_functions.h"
 #include "game_scene.h"
 #include "in_game_menu.h"
-#include "spriteman.h"
 
 #include <QCoreApplication>
 

@@ -2,8 +2,6 @@
 
 #include "cfg.h"
 #include "game_scene.h"
-#include "myglwidget.h"
-#include "stockchar.h"
 
 #include <QGraphicsView>
 
@@ -65,7 +63,7 @@ void moving_drawer::center_on(double x, double y)
     for (QGraphicsView* v : world->views()) {
         v->centerOn(x, y);
         const QWidget* vp = v->viewport();
-        myglwidget::record_view_position(world, v, vp->width(), vp->height());
+        world->record_view_position(v, vp->width(), vp->height());
     }
 }
 

@@ -8,6 +8,7 @@
 #include "level_scene.h"
 #include "myglitem.h"
 #include "own_levels_scene.h"
+#include "sound_sink.h"
 #include "spriteman.h"
 
 #include <QGraphicsSceneMouseEvent>
@@ -229,9 +230,11 @@ bool editor_scene::try_level()
         show_message("CANNOT WRITE TRY FILE");
         return false;
     }
-    if (!enter_request)
+    if (!enter_request) {
         enter_request =
             new level_scene(name.empty() ? "TRYOUT" : name, store.tryout_path(), nullptr);
+        sound_sink::cue(sounds::door); // a level is entered as through a door
+    }
     return true;
 }
 

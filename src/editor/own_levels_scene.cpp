@@ -6,6 +6,7 @@
 #include "extra_functions.h"
 #include "level_scene.h"
 #include "myglitem.h"
+#include "sound_sink.h"
 #include "spriteman.h"
 
 #include <QGraphicsSceneMouseEvent>
@@ -84,8 +85,10 @@ void own_levels_scene::run(action a)
             leave_request = true;
         break;
     case action::play:
-        if (!enter_request)
+        if (!enter_request) {
             enter_request = new level_scene(name, editor->store.path_of(name), nullptr);
+            sound_sink::cue(sounds::door); // a level is entered as through a door
+        }
         break;
     case action::remove:
         editor->store.remove(name);

@@ -422,15 +422,6 @@ void myglwidget::resizeGL(int width, int height)
         _applyOrtho(0, width, height, 0, 0, 1);
 }
 
-void myglwidget::record_view_position(myscene* s, const QGraphicsView* v, int width, int height)
-{
-    const QPointF corner = v->mapToScene(0, 0);
-    s->view_left = corner.x();
-    s->view_top = corner.y();
-    s->view_center_x = v->mapToScene(width / 2, 0).x();
-    s->view_center_y = v->mapToScene(0, height / 2).y();
-}
-
 void myglwidget::paintGL()
 {
     glClear(GL_COLOR_BUFFER_BIT);
@@ -446,7 +437,7 @@ void myglwidget::paintGL()
         // Zoomed-in sprites stay crisp; set here because only now is this
         // context current with the atlas bound.
         gl_backend::current()->texture_filter(top->smooth_atlas());
-        record_view_position(top, v, width(), height());
+        top->record_view_position(v, width(), height());
         top->updateGL();
     }
     glFlush();

@@ -52,10 +52,6 @@ class myglwidget : public QWidget, protected QOpenGLFunctions
     // the GL widget, which makes its context current and calls paintGL.
     void public_paint_event(QPaintEvent* event);
 
-    // Writes the scene position of a viewport of the given size into s: its
-    // top-left corner, the x of its top centre and the y of its middle left.
-    static void record_view_position(myscene* s, const QGraphicsView* v, int width, int height);
-
     // The 16 floats _applyOrtho uploads, laid out for vPosition*Projection.
     static void ortho_matrix(float* m, float left, float right, float bottom, float top, float near,
                              float far);

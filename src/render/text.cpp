@@ -1,7 +1,6 @@
 // The atlas font and the number formatter.
 
 #include "extra_functions.h"
-#include "gl_backend.h"
 #include "myglitem.h"
 #include "spriteman.h"
 

@@ -1,29 +1,29 @@
 #ifndef CRUMBLEFORD_SOUND_WORLD_EAR_H
 #define CRUMBLEFORD_SOUND_WORLD_EAR_H
 
-// Turns what happened in a game scene's tick into sounds: after each tick
-// it compares the world with what it saw after the one before (a jump is a
-// character that took off, a blast a bomb that is gone) and asks the
-// installed sound sink for the sounds. It only reads the world, so the tick
-// stays exactly what it is without sound. Owned by the scene it watches.
+// Turns what happened in a game scene's world into sounds: it listens to
+// the scene's events, and at the end of each tick asks the installed sound
+// sink for the sounds of that tick's events, spacing out footsteps and
+// scrapes and letting jingles wait for what caused them. It changes nothing
+// in the world. Owned by the scene it listens to.
 
 #include "sound_table.h"
-#include "world_watcher.h"
+#include "world_listener.h"
 
-#include <map>
+#include <utility>
 #include <vector>
 
 class game_scene;
-class stockchar;
 class stockblock;
 
-class world_ear : public world_watcher
+class world_ear : public world_listener
 {
   public:
     // music: the loop to play while this scene is shown.
     world_ear(game_scene& scene, sounds::id music);
     ~world_ear() override;
 
+    void happened(const world_event& e) override;
     void tick_ended(bool world_moved) override;
 
     // Ticks between two footsteps, and between two scrapes of a pushed
@@ -34,31 +34,17 @@ class world_ear : public world_watcher
     static constexpr int jingle_delay_ticks = 10;
 
   private:
-    struct body {
-        long long x = 0;
-        long long vx = 0;
-        long long vy = 0;
-    };
-    struct seen {
-        unsigned int flushes = 0;
-        std::map<const stockchar*, body> characters;
-        const stockchar* focused = nullptr;
-        int stock = 0;
-        std::map<const stockblock*, unsigned char> clouds; // direction
-        std::map<const stockblock*, body> fallings;
-        std::map<const stockblock*, bool> bombs;
-        int objects = 0; // counted only while a bomb is about
-    };
-
-    seen look() const;
-    // May forget what must be heard later (a bomb drawn in a stopped world).
-    void hear(const seen& before, seen& now, bool world_moved);
+    void hear(const std::vector<world_event>& tick);
     void ask_for(sounds::id s);
 
     game_scene& scene;
     sounds::id music;
-    bool has_seen = false;
-    seen last;
+    bool has_heard = false;
+    unsigned int flushes = 0;        // the scene's, when the last tick ended
+    std::vector<world_event> events; // since the last tick ended
+    // Who took off in the tick before: held jump on a character pinned
+    // under a block takes off again every tick, which is heard once.
+    std::vector<const stockblock*> jumped_before;
     int step_wait = 0;
     int scrape_wait = 0;
     std::vector<std::pair<sounds::id, int>> pending; // jingles and ticks left

@@ -7,7 +7,6 @@
 #include "stockblock.h"
 #include "stockchar.h"
 #include "world_listener.h"
-#include "world_watcher.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <algorithm>
@@ -252,7 +251,7 @@ void game_scene::set_held_keys(bool left, bool right, bool jump, bool down)
         if (f.held == f.now)
             continue;
         f.held = f.now;
-        tell_listener(f.now ? replay_event::press : replay_event::release, f.key);
+        tell_input(f.now ? replay_event::press : replay_event::release, f.key);
     }
 }
 
@@ -274,17 +273,40 @@ void game_scene::switch_character()
     now->right_held = right;
     now->jump_held = jump;
     now->down_held = down;
-    tell_listener(replay_event::press, input::script_key(input::intent::switch_character));
+    tell_input(replay_event::press, input::script_key(input::intent::switch_character));
+    // A lone character keeps the focus: nothing switched.
+    if (now != old)
+        tell(world_event{world_event::char_switch, now});
 }
 
-void game_scene::tell_listener(replay_event::kind_t kind, int key)
+void game_scene::add_listener(world_listener* l)
 {
-    if (!listener)
-        return;
+    listeners.push_back(l);
+}
+
+void game_scene::remove_listener(world_listener* l)
+{
+    listeners.erase(std::remove(listeners.begin(), listeners.end(), l), listeners.end());
+}
+
+void game_scene::tell(const replay_event& input) const
+{
+    for (world_listener* l : listeners)
+        l->input_applied(input);
+}
+
+void game_scene::tell(const world_event& e) const
+{
+    for (world_listener* l : listeners)
+        l->happened(e);
+}
+
+void game_scene::tell_input(replay_event::kind_t kind, int key)
+{
     replay_event e;
     e.kind = kind;
     e.key = key;
-    listener->input_applied(e);
+    tell(e);
 }
 
 void game_scene::switch_drawer(unsigned char kind)
@@ -333,10 +355,8 @@ void game_scene::advance()
     if (drawer)
         drawer->advance(1);
     settle_queues();
-    if (listener)
-        listener->tick_ran(world_moves);
-    if (watcher)
-        watcher->tick_ended(world_moves);
+    for (world_listener* l : listeners)
+        l->tick_ended(world_moves);
     repaint_request = repaint::if_focused;
 }
 
@@ -379,10 +399,13 @@ void game_scene::process_removal_queue()
     for (stockchar* ch : queue) {
         auto it = std::find(characters.begin(), characters.end(), ch);
         if (it != characters.end()) {
-            if (characters.size() == 1)
+            tell(world_event{world_event::exit_taken, ch});
+            if (characters.size() == 1) {
                 passed_request = true;
-            else
+                tell(world_event{world_event::passed, ch});
+            } else {
                 delete ch;
+            }
         }
         focused = 0;
     }
@@ -441,7 +464,7 @@ bool game_scene::intent_event(const input::meaning& m, bool pressed, bool repeat
             return false;
         if (stockchar* ch = focused_char()) {
             ch->release(m.play);
-            tell_listener(replay_event::release, input::script_key(m.play));
+            tell_input(replay_event::release, input::script_key(m.play));
         }
         return true;
     }
@@ -477,7 +500,7 @@ bool game_scene::intent_event(const input::meaning& m, bool pressed, bool repeat
         return false;
     if (stockchar* ch = focused_char()) {
         ch->press(m.play);
-        tell_listener(replay_event::press, input::script_key(m.play));
+        tell_input(replay_event::press, input::script_key(m.play));
     }
     return true;
 }

@@ -10,6 +10,7 @@
 
 #include "myscene.h"
 #include "replay.h"
+#include "world_event.h"
 
 #include <iostream>
 #include <list>
@@ -27,7 +28,6 @@ class in_game_menu;
 class myglitem;
 class scene_controls;
 class world_listener;
-class world_watcher;
 
 class game_scene : public myscene
 {
@@ -85,6 +85,15 @@ class game_scene : public myscene
     // C: the focus moves on and the held keys go with it.
     void switch_character();
 
+    // Listeners are told in the order they were added; a listener removes
+    // itself before it goes.
+    void add_listener(world_listener* l);
+    void remove_listener(world_listener* l);
+    // Tells every listener an input that changed the world, or what just
+    // happened in it.
+    void tell(const replay_event& input) const;
+    void tell(const world_event& e) const;
+
     // The two halves of a tick that change the world: the movers (only
     // while it runs), then the exits and deletions queued meanwhile.
     void move_world();
@@ -125,10 +134,9 @@ class game_scene : public myscene
     bool released = false;
     unsigned char drawer_kind = 0;
     const scene_controls* controls = nullptr; // not owned; nullptr: no controls
-    world_listener* listener = nullptr;       // not owned
-    world_watcher* watcher = nullptr;         // not owned
+    std::vector<world_listener*> listeners;   // not owned
     // Counts the times the world was emptied (a restart, a rewind): a
-    // watcher must not take the new objects for the old ones moved.
+    // listener must not take what happened in the old world for the new.
     unsigned int flushes = 0;
     in_game_menu* menu = nullptr;
     myglitem* drawer = nullptr;
@@ -163,7 +171,7 @@ class game_scene : public myscene
     myglitem* captured() const;
     void process_removal_queue();
     void process_deletion_queue();
-    void tell_listener(replay_event::kind_t kind, int key);
+    void tell_input(replay_event::kind_t kind, int key);
     void load_record(const level_record& r);
 };
 

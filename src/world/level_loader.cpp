@@ -3,7 +3,6 @@
 
 #include "game_scene.h"
 
-#include "bomb.h"
 #include "cfg.h"
 #include "cloud.h"
 #include "data_text.h"

@@ -9,7 +9,6 @@
 #include "spikes.h"
 #include "stock_expendable.h"
 #include "stockchar.h"
-#include "world_listener.h"
 
 namespace
 {
@@ -102,14 +101,13 @@ bool place_from_stock(game_scene* scene, unsigned int slot, long long cell_x, lo
         break;
     }
     --s.count;
-    if (scene->listener) {
-        replay_event e;
-        e.kind = replay_event::place;
-        e.slot = slot;
-        e.column = cell_x;
-        e.row = cell_y;
-        e.direction = direction;
-        scene->listener->input_applied(e);
-    }
+    replay_event e;
+    e.kind = replay_event::place;
+    e.slot = slot;
+    e.column = cell_x;
+    e.row = cell_y;
+    e.direction = direction;
+    scene->tell(e);
+    scene->tell(world_event{world_event::draw, ch});
     return true;
 }

@@ -6,10 +6,13 @@
 #include "data_text.h"
 #include "game_scene.h"
 #include "placement.h"
+#include "rewind_log.h"
 #include "stockchar.h"
+#include "world_listener.h"
 
 #include <QKeyEvent>
 #include <algorithm>
+#include <array>
 #include <iostream>
 #include <istream>
 #include <locale>
@@ -84,49 +87,47 @@ void print_state(game_scene& scene, long long t, std::ostream& out)
             << static_cast<const bomb*>(b)->fuse << '\n';
 }
 
-// Every tick played remembers the tick whose world it started from and the
-// events applied before it, so the world after any tick played, also one a
-// rewind has since gone back over, can be rebuilt from the level file.
-class played_ticks
-{
-  public:
-    void applied(const replay_event& e) { pending.push_back(e); }
-    void ticked()
-    {
-        ticks.push_back({from, std::move(pending)});
-        pending.clear();
-        from = static_cast<long long>(ticks.size());
-    }
-    // A fresh scene with the world as it was right after played tick t (as
-    // loaded for t <= 0); the next tick starts from it.
-    std::unique_ptr<game_scene> rebuild(const std::string& level_path, long long t)
-    {
-        from = std::max(0LL, t);
-        pending.clear();
-        std::vector<const tick*> path;
-        for (long long i = from; i > 0; i = ticks[static_cast<size_t>(i - 1)].from)
-            path.push_back(&ticks[static_cast<size_t>(i - 1)]);
-
-        auto scene = std::make_unique<game_scene>();
-        std::ostream quiet(nullptr); // the loading line and the replayed "place" lines
-        scene->load_from_file(level_path, quiet);
-        for (auto it = path.rbegin(); it != path.rend(); ++it) {
-            for (const replay_event& e : (*it)->events)
-                apply_replay_event(*scene, e, quiet);
-            scene->tick();
-        }
-        return scene;
-    }
-
-  private:
-    struct tick {
-        long long from;
-        std::vector<replay_event> events;
-    };
-    std::vector<tick> ticks; // ticks[t - 1] is played tick t
-    long long from = 0;
-    std::vector<replay_event> pending;
+// The controls' part of a moment, which the game's rewind leaves alone: the
+// drawer the keys chose and whether Backspace's pause menu is open. Between
+// them they decide whether the world runs.
+struct controls_state {
+    unsigned char drawer_kind;
+    bool menu;
 };
+
+controls_state controls_of(const game_scene& scene)
+{
+    return {scene.drawer_kind, scene.menu != nullptr};
+}
+
+// A script's rewind reaches the whole moment of a played tick: the game's
+// rewind rebuilds its world, and here its controls are set as they were.
+// Changing them must not change the world: the keys the characters hold
+// stay held, and nobody hears of it.
+void set_controls(game_scene& scene, const controls_state& then)
+{
+    std::vector<world_listener*> listening;
+    listening.swap(scene.listeners);
+    std::vector<std::array<bool, 4>> held;
+    for (const stockchar* ch : scene.characters)
+        held.push_back({ch->left_held, ch->right_held, ch->jump_held, ch->down_held});
+    if (scene.menu) {
+        scene.close_menu_request = true; // the menu gives back the running flag it found
+        scene.finish_tick();
+    }
+    if (scene.drawer_kind != then.drawer_kind)
+        scene.switch_drawer(then.drawer_kind);
+    if (then.menu)
+        scene.open_pause_menu();
+    for (size_t i = 0; i < held.size(); ++i) {
+        stockchar* ch = scene.characters[i];
+        ch->left_held = held[i][0];
+        ch->right_held = held[i][1];
+        ch->jump_held = held[i][2];
+        ch->down_held = held[i][3];
+    }
+    scene.listeners.swap(listening);
+}
 
 } // namespace
 
@@ -220,7 +221,10 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
             events.begin(), events.end(),
             [](const replay_event& a, const replay_event& b) { return a.tick < b.tick; });
         auto next = events.begin();
-        played_ticks history;
+        rewind_log history;
+        history.begin(scene->tick_counter);
+        scene->add_listener(&history);
+        std::vector<controls_state> controls{controls_of(*scene)}; // [t]: after played tick t
 
         if (trace)
             print_state(*scene, 0, *trace);
@@ -229,14 +233,15 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
                 if (next->kind == replay_event::rewind) {
                     if (trace)
                         *trace << t << " rewind " << next->back << '\n';
-                    scene = history.rebuild(level_path, t - 1 - next->back);
+                    const long long then = std::max(0LL, t - 1 - next->back);
+                    history.restore_played(*scene, level_path, then);
+                    set_controls(*scene, controls[static_cast<size_t>(then)]);
                     continue;
                 }
                 apply_replay_event(*scene, *next, trace ? *trace : discard);
-                history.applied(*next);
             }
             scene->tick();
-            history.ticked();
+            controls.push_back(controls_of(*scene));
             result.ticks = t;
             if (trace)
                 print_state(*scene, t, *trace);
@@ -264,6 +269,7 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
             *trace << "end " << result.ticks << ' ' << names[static_cast<int>(result.outcome)]
                    << '\n';
         }
+        scene->remove_listener(&history);
     }
     return result;
 }

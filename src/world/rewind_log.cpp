@@ -10,8 +10,9 @@
 void rewind_log::begin(unsigned char tick_counter)
 {
     inputs.clear();
-    steps.clear();
-    world_steps.clear();
+    ticks.clear();
+    now = 0;
+    pending = 0;
     first_tick_counter = tick_counter;
 }
 
@@ -20,16 +21,27 @@ void rewind_log::input_applied(const replay_event& e)
     inputs.push_back(e);
 }
 
-void rewind_log::tick_ran(bool world_moved)
+void rewind_log::tick_ended(bool world_moved)
 {
-    // A stopped tick with no input before it cannot change the world: the
-    // queues it settles were emptied by the tick before.
-    const std::size_t settled = steps.empty() ? 0 : steps.back().inputs_end;
-    if (!world_moved && inputs.size() == settled)
-        return;
-    steps.push_back({inputs.size(), world_moved});
-    if (world_moved)
-        world_steps.push_back(steps.size() - 1);
+    ticks.push_back(
+        {now, pending, inputs.size(), world_moved, world_ticks_at(now) + (world_moved ? 1 : 0)});
+    now = static_cast<long long>(ticks.size());
+    pending = inputs.size();
+}
+
+long long rewind_log::world_ticks() const
+{
+    return world_ticks_at(now);
+}
+
+std::size_t rewind_log::input_count() const
+{
+    std::size_t count = 0;
+    for (long long t = now; t > 0; t = ticks[static_cast<std::size_t>(t - 1)].after) {
+        const tick& k = ticks[static_cast<std::size_t>(t - 1)];
+        count += k.inputs_end - k.inputs_begin;
+    }
+    return count;
 }
 
 void replay_input(game_scene& scene, const replay_event& e)
@@ -58,17 +70,33 @@ void replay_input(game_scene& scene, const replay_event& e)
 void rewind_log::restore(game_scene& scene, const std::string& level_path, long long world_tick)
 {
     world_tick = std::clamp(world_tick, 0LL, world_ticks());
-    // Whatever happened after that tick, stopped ticks and inputs included,
-    // is forgotten.
-    const std::size_t kept_steps =
-        world_tick == 0 ? 0 : world_steps[static_cast<std::size_t>(world_tick - 1)] + 1;
-    inputs.resize(kept_steps == 0 ? 0 : steps[kept_steps - 1].inputs_end);
-    steps.resize(kept_steps);
-    world_steps.resize(static_cast<std::size_t>(world_tick));
+    // The moment right after that world tick: stopped ticks after it and
+    // their inputs are gone back over too.
+    long long t = now;
+    while (t > 0 &&
+           (world_ticks_at(t) > world_tick || !ticks[static_cast<std::size_t>(t - 1)].world_moved))
+        t = ticks[static_cast<std::size_t>(t - 1)].after;
+    rebuild(scene, level_path, t);
+}
 
-    // The replay must not be heard as new play.
-    world_listener* const listener = scene.listener;
-    scene.listener = nullptr;
+void rewind_log::restore_played(game_scene& scene, const std::string& level_path,
+                                long long played_tick)
+{
+    rebuild(scene, level_path, std::clamp(played_tick, 0LL, played_ticks()));
+}
+
+void rewind_log::rebuild(game_scene& scene, const std::string& level_path, long long played_tick)
+{
+    std::vector<const tick*> way;
+    for (long long t = played_tick; t > 0; t = ticks[static_cast<std::size_t>(t - 1)].after)
+        way.push_back(&ticks[static_cast<std::size_t>(t - 1)]);
+    now = played_tick;
+    pending = inputs.size(); // inputs since the last tick are gone back over
+
+    // The replay is no new play: neither this history nor the sound may
+    // hear it.
+    std::vector<world_listener*> listening;
+    listening.swap(scene.listeners);
     scene.flush_blocks();
     {
         // The level was announced when it was first loaded.
@@ -76,11 +104,10 @@ void rewind_log::restore(game_scene& scene, const std::string& level_path, long 
         scene.load_from_file(level_path, quiet);
     }
     scene.tick_counter = first_tick_counter;
-    std::size_t next = 0;
-    for (const step& s : steps) {
-        for (; next < s.inputs_end; ++next)
-            replay_input(scene, inputs[next]);
-        if (s.world_moved)
+    for (auto it = way.rbegin(); it != way.rend(); ++it) {
+        for (std::size_t i = (*it)->inputs_begin; i < (*it)->inputs_end; ++i)
+            replay_input(scene, inputs[i]);
+        if ((*it)->world_moved)
             scene.move_world();
         scene.settle_queues();
     }
@@ -88,5 +115,5 @@ void rewind_log::restore(game_scene& scene, const std::string& level_path, long 
     // has none pending.
     scene.failed_request = false;
     scene.passed_request = false;
-    scene.listener = listener;
+    scene.listeners.swap(listening);
 }

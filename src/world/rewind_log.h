@@ -1,8 +1,9 @@
 #ifndef CRUMBLEFORD_WORLD_REWIND_LOG_H
 #define CRUMBLEFORD_WORLD_REWIND_LOG_H
 
-// The history of one attempt at a level: every input that changed the world,
-// in order, and every tick in which the world ran or an input was settled.
+// The history of one attempt at a level: every input that changed the world
+// and every tick played, as a tree, since a rewind leaves the ticks it goes
+// back over where they are.
 // The world is deterministic, so replaying this from the level file rebuilds
 // any earlier moment exactly. It listens to its scene and lives beside it;
 // the level scene owns it.
@@ -22,29 +23,47 @@ class rewind_log : public world_listener
     void begin(unsigned char tick_counter);
 
     void input_applied(const replay_event& e) override;
-    void tick_ran(bool world_moved) override;
+    void tick_ended(bool world_moved) override;
 
-    // Ticks in which the world ran since the attempt began.
-    long long world_ticks() const { return static_cast<long long>(world_steps.size()); }
-    // Inputs remembered, for tests and for the restore's cost.
-    std::size_t input_count() const { return inputs.size(); }
+    // Ticks in which the world ran on the way to the present moment.
+    long long world_ticks() const;
+    // Ticks played since the attempt began, rewound ones included.
+    long long played_ticks() const { return static_cast<long long>(ticks.size()); }
+    // Inputs on the way to the present moment, for tests and for the cost
+    // of a restore.
+    std::size_t input_count() const;
 
-    // Rebuilds the scene's world as it was right after its world tick
-    // `world_tick` ran (the level as loaded for 0) by loading `level_path`
-    // again and replaying the history up to there; the history after that
-    // moment is forgotten. Controls, the running flag and the zoom are left
-    // alone. A tick beyond the last one restores the moment after the last.
+    // Rebuilds the scene's world as it was right after world tick
+    // `world_tick` of the way to the present moment (the level as loaded
+    // for 0) by loading `level_path` again and replaying the history up to
+    // there; later play is rewound over. Controls, the running flag and the
+    // zoom are left alone. A tick beyond the last restores the last one.
     void restore(game_scene& scene, const std::string& level_path, long long world_tick);
+    // The same for the moment right after played tick `played_tick`, which
+    // may lie on a way a rewind has since gone back over: played ticks are
+    // never forgotten. The simulator's rewind event is this.
+    void restore_played(game_scene& scene, const std::string& level_path, long long played_tick);
 
   private:
-    // One tick worth replaying: the inputs before it end at inputs_end.
-    struct step {
-        std::size_t inputs_end;
+    // One played tick: the inputs applied before it and the tick it
+    // followed (0: the level as loaded, t: played tick t).
+    struct tick {
+        long long after;
+        std::size_t inputs_begin, inputs_end;
         bool world_moved;
+        long long world_ticks; // on the way to the moment after it
     };
-    std::vector<replay_event> inputs;
-    std::vector<step> steps;
-    std::vector<std::size_t> world_steps; // index in steps of each world tick
+    // The moment after played tick t; 0 is the level as loaded.
+    long long world_ticks_at(long long t) const
+    {
+        return t == 0 ? 0 : ticks[static_cast<std::size_t>(t - 1)].world_ticks;
+    }
+    void rebuild(game_scene& scene, const std::string& level_path, long long played_tick);
+
+    std::vector<replay_event> inputs; // every input ever applied, in order
+    std::vector<tick> ticks;          // ticks[t - 1] is played tick t
+    long long now = 0;                // the moment the next tick starts from
+    std::size_t pending = 0;          // inputs from here on wait for the next tick
     unsigned char first_tick_counter = 0;
 };
 

@@ -59,7 +59,7 @@ bool play_ten_minutes(level_scene& level)
         default:
             break;
         }
-        level.advance();
+        level.tick();
         if (level.menu)
             return false;
     }

@@ -88,7 +88,7 @@ void run_ticks(benchmark::State& state, world& w, int reload_every)
             w.reload();
             state.ResumeTiming();
         }
-        w.scene->advance();
+        w.scene->tick();
         ++w.ticks;
     }
 }

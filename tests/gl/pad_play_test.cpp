@@ -193,14 +193,15 @@ class PadPlay : public ::testing::Test
         pad->button(direction, true);
         for (int tick = 0; tick < 600 && !inside(); ++tick) {
             read_pad();
-            map.advance();
+            map.tick();
         }
         pad->button(direction, false);
         read_pad();
         for (int tick = 0; tick < 30; ++tick)
-            map.advance(); // comes to rest
+            map.tick(); // comes to rest
         pad->button(SDL_CONTROLLER_BUTTON_X, true);
-        read_pad(); // the door opens on the press, pushing the level
+        read_pad();                           // the door opens on the press
+        scene_manager::current()->tick(&map); // and the level is entered after the tick
         pad->button(SDL_CONTROLLER_BUTTON_X, false);
         auto* level = dynamic_cast<level_scene*>(scene_manager::current()->top());
         if (level)
@@ -245,7 +246,7 @@ class PadPlay : public ::testing::Test
                     held.erase(e.button);
             }
             read_pad();
-            level.advance();
+            level.tick();
         }
         // Scripts may end with a button held.
         for (const SDL_GameControllerButton b : held)
