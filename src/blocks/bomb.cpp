@@ -5,7 +5,7 @@
 #include "spriteman.h"
 
 bomb::bomb(game_scene* scene, long long x, long long y, unsigned char color_index)
-    : stockblock(scene, cfg::bomb, x, y, color_index, cfg::multiplier, 100, 0.39),
+    : stockblock(scene, cfg::bomb, x, y, color_index, 100, 0.39),
       fuse(static_cast<unsigned int>(scene->ticks_per_second))
 {
 }

@@ -16,8 +16,7 @@ constexpr unsigned int obstacles =
 
 cloud::cloud(game_scene* scene, long long x, long long y, unsigned char dir,
              unsigned char color_index, long long speed)
-    : stockblock(scene, cfg::cloud, x, y, color_index, cfg::multiplier, 15, 0.4), dir(dir),
-      speed(speed)
+    : stockblock(scene, cfg::cloud, x, y, color_index, 15, 0.4), dir(dir), speed(speed)
 {
     if (dir == cfg::g)
         vy = -speed;

@@ -15,7 +15,7 @@ constexpr unsigned int obstacles =
 } // namespace
 
 falling_block::falling_block(game_scene* scene, long long x, long long y, unsigned char color_index)
-    : stockblock(scene, cfg::falling, x, y, color_index, cfg::multiplier, 15, 0.4), dir(cfg::d)
+    : stockblock(scene, cfg::falling, x, y, color_index, 15, 0.4), dir(cfg::d)
 {
 }
 

@@ -8,7 +8,7 @@
 
 level_entrance::level_entrance(game_scene* scene, long long x, long long y,
                                const std::string& level_name)
-    : stockblock(scene, cfg::entrance, x, y, 0, 2 * cfg::multiplier), level_name(level_name)
+    : stockblock(scene, cfg::entrance, x, y, 0), level_name(level_name)
 {
     calculate_size(); // its own picture's: the base could only size a square
 }

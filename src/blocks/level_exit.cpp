@@ -5,7 +5,7 @@
 #include "spriteman.h"
 
 level_exit::level_exit(game_scene* scene, long long x, long long y, unsigned char color_index)
-    : stockblock(scene, cfg::exit, x, y, color_index, 2 * cfg::multiplier)
+    : stockblock(scene, cfg::exit, x, y, color_index)
 {
 }
 

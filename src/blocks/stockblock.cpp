@@ -5,6 +5,7 @@
 #include "collist.h"
 #include "extra_functions.h"
 #include "game_scene.h"
+#include "level_format.h"
 #include "spriteman.h"
 #include "stockchar.h"
 
@@ -13,7 +14,12 @@
 namespace
 {
 
-constexpr unsigned int grid_kinds = cfg::spike | cfg::static0 | cfg::stock_expendable;
+// The kinds that live in the grid, as the level format's table says.
+unsigned int grid_kinds()
+{
+    static const unsigned int kinds = level_format::grid_types();
+    return kinds;
+}
 
 } // namespace
 
@@ -23,15 +29,15 @@ stockblock::stockblock(game_scene* scene, long long x, long long y, unsigned cha
 }
 
 stockblock::stockblock(game_scene* scene, unsigned int type, long long x, long long y,
-                       unsigned char color_index, long long size, int weight, double depth)
-    : world(scene), x(x), y(y), weight(weight), size(size)
+                       unsigned char color_index, int weight, double depth)
+    : world(scene), x(x), y(y), weight(weight), size(level_format::size_of_type(type))
 {
     this->type = type;
     this->color_index = color_index;
     this->depth = depth;
     // A colour number above 3 keeps the white default: a probe sees all.
     calculate_colorflag();
-    if (type & grid_kinds) {
+    if (type & grid_kinds()) {
         place_in_grid();
     } else if (type != 0) {
         world->addItem(this);
@@ -43,7 +49,7 @@ stockblock::stockblock(game_scene* scene, unsigned int type, long long x, long l
 stockblock::~stockblock()
 {
     if (world) {
-        if (type & grid_kinds) {
+        if (type & grid_kinds()) {
             const long long column = x / cfg::multiplier;
             const long long row = y / cfg::multiplier;
             if (world->in_grid(column, row) && world->grid[column][row] == this)

@@ -57,14 +57,14 @@ class stockblock : public myglitem
     long long next_y = 0;
 
   protected:
-    // What every kind's constructor shares: kind, colour, size, weight and
-    // drawing depth are set before the scene hears of the block. A grid
+    // What every kind's constructor shares: kind, colour, size (the level
+    // format's for the kind), weight and drawing depth are set before the
+    // scene hears of the block. A grid
     // kind is filed in the cell containing (x, y) and snapped to it; a
     // listed kind is registered at (x, y) as given; a block of no kind is a
     // probe the scene never hears of.
     stockblock(game_scene* scene, unsigned int type, long long x, long long y,
-               unsigned char color_index, long long size = cfg::multiplier, int weight = 100,
-               double depth = 0.5);
+               unsigned char color_index, int weight = 100, double depth = 0.5);
 
     // The shared push reaction of the moving kinds: move out of the way
     // along dir if force beats weight, with mask naming what can stop us.

@@ -20,7 +20,7 @@ long long clamp_speed(long long v)
 } // namespace
 
 stockchar::stockchar(game_scene* scene, long long x, long long y, unsigned char color_index)
-    : stockblock(scene, cfg::character, x, y, color_index, cfg::multiplier * 7 / 10, 10, 0.3)
+    : stockblock(scene, cfg::character, x, y, color_index, 10, 0.3)
 {
     walk_speed = static_cast<long long>(cfg::multiplier * 2.4);
     ground_accel = walk_speed;

@@ -57,20 +57,20 @@ const char* const level_format::bad_mapsize =
 const std::vector<level_kind>& level_format::kinds()
 {
     static const std::vector<level_kind> table = {
-        {"stockblock", level_record::stockblock, "xyc", true, M},
-        {"stock_expendable", level_record::stock_expendable, "xyc", true, M},
-        {"spikes", level_record::spikes, "xyc", true, M},
-        {"falling", level_record::falling, "xyc", false, M},
-        {"cloud", level_record::cloud, "xydc", false, M},
-        {"exit", level_record::exit, "xyc", false, 2 * M},
-        {"char", level_record::character, slot_letters, false, M * 7 / 10},
-        {"menuchar", level_record::character, slot_letters, false, M * 7 / 10},
-        {"level_entrance", level_record::level_entrance, "xyl", false, 2 * M},
-        {"mapsize", level_record::mapsize, "wh", false, 0},
-        {"mkframe", level_record::mkframe, "", false, 0},
-        {"focusedchar", level_record::focusedchar, "i", false, 0},
+        {"stockblock", level_record::stockblock, "xyc", true, M, cfg::static0},
+        {"stock_expendable", level_record::stock_expendable, "xyc", true, M, cfg::stock_expendable},
+        {"spikes", level_record::spikes, "xyc", true, M, cfg::spike},
+        {"falling", level_record::falling, "xyc", false, M, cfg::falling},
+        {"cloud", level_record::cloud, "xydc", false, M, cfg::cloud},
+        {"exit", level_record::exit, "xyc", false, 2 * M, cfg::exit},
+        {"char", level_record::character, slot_letters, false, M * 7 / 10, cfg::character},
+        {"menuchar", level_record::character, slot_letters, false, M * 7 / 10, cfg::character},
+        {"level_entrance", level_record::level_entrance, "xyl", false, 2 * M, cfg::entrance},
+        {"mapsize", level_record::mapsize, "wh", false, 0, 0},
+        {"mkframe", level_record::mkframe, "", false, 0, 0},
+        {"focusedchar", level_record::focusedchar, "i", false, 0, 0},
         // Clears the square of one block at its position.
-        {"delete", level_record::erase, "xy", false, M},
+        {"delete", level_record::erase, "xy", false, M, 0},
     };
     return table;
 }
@@ -81,6 +81,23 @@ const level_kind* level_format::find(const std::string& keyword)
         if (keyword == k.keyword)
             return &k;
     return nullptr;
+}
+
+long long level_format::size_of_type(unsigned int type)
+{
+    for (const level_kind& k : kinds())
+        if (k.type != 0 && k.type == type)
+            return k.size;
+    return M; // a kind only drawn from a stock, such as the bomb: one block
+}
+
+unsigned int level_format::grid_types()
+{
+    unsigned int types = 0;
+    for (const level_kind& k : kinds())
+        if (k.grid)
+            types |= k.type;
+    return types;
 }
 
 const level_kind& level_format::of(const level_record& r)

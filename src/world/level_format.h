@@ -62,8 +62,9 @@ struct level_kind {
     const char* keyword;
     level_record::kind_t kind;
     const char* arguments;
-    bool grid;      // lives in the map cell holding its corner
-    long long size; // world units on each axis, 0 for records that place nothing
+    bool grid;         // lives in the map cell holding its corner
+    long long size;    // world units on each axis, 0 for records that place nothing
+    unsigned int type; // the object-type flag of what it places, 0 for none
 };
 
 struct level_finding {
@@ -84,6 +85,10 @@ class level_format
     static const std::vector<level_kind>& kinds();
     static const level_kind* find(const std::string& keyword);
     static const level_kind& of(const level_record& r);
+    // What the table says of the objects carrying an object-type flag: the
+    // blocks take their size from here, and the grid its kinds.
+    static long long size_of_type(unsigned int type);
+    static unsigned int grid_types();
 
     // The record a line holds, or none when the line is blank, a comment, or
     // a record the loader skips. What the words do not say plainly goes to
