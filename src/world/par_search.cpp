@@ -373,14 +373,7 @@ void searcher::expand(long long index, game_scene& scene)
                     if (!place_from_stock(&scene, slot, c, r, way, false))
                         break;
                     node n = child();
-                    replay_event e;
-                    e.kind = replay_event::place;
-                    e.tick = at;
-                    e.slot = slot;
-                    e.column = c;
-                    e.row = r;
-                    e.direction = way;
-                    n.events.push_back(e);
+                    n.events.push_back(replay_event::placement(at, slot, c, r, way));
                     ++n.placements;
                     push(std::move(n), parent.score);
                     if (!steered)

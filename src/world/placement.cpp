@@ -101,13 +101,7 @@ bool place_from_stock(game_scene* scene, unsigned int slot, long long cell_x, lo
         break;
     }
     --s.count;
-    replay_event e;
-    e.kind = replay_event::place;
-    e.slot = slot;
-    e.column = cell_x;
-    e.row = cell_y;
-    e.direction = direction;
-    scene->tell(e);
+    scene->tell(replay_event::placement(0, slot, cell_x, cell_y, direction));
     scene->tell(world_event{world_event::draw, ch});
     return true;
 }

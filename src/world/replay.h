@@ -17,6 +17,20 @@ struct replay_event {
     long long slot = 0, column = 0, row = 0;
     unsigned char direction = 0;
     long long back = 0; // rewind: the world becomes the one after tick `tick` - 1 - back
+
+    // A block drawn from stock slot `slot` into a cell.
+    static replay_event placement(long long tick, long long slot, long long column, long long row,
+                                  unsigned char direction)
+    {
+        replay_event e;
+        e.kind = place;
+        e.tick = tick;
+        e.slot = slot;
+        e.column = column;
+        e.row = row;
+        e.direction = direction;
+        return e;
+    }
 };
 
 struct replay_script {
