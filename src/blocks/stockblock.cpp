@@ -37,13 +37,17 @@ stockblock::stockblock(game_scene* scene, unsigned int type, long long x, long l
     this->depth = depth;
     // A colour number above 3 keeps the white default: a probe sees all.
     calculate_colorflag();
-    if (type & grid_kinds()) {
+    if (type & grid_kinds())
         place_in_grid();
-    } else if (type != 0) {
-        world->addItem(this);
-        world->add_gl_item(this);
-        calculate_size(); // pixel size and item position
-    }
+    else if (type != 0 && type != cfg::character)
+        register_listed();
+}
+
+void stockblock::register_listed()
+{
+    world->addItem(this);
+    world->add_gl_item(this);
+    calculate_size(); // pixel size and item position
 }
 
 stockblock::~stockblock()

@@ -59,12 +59,15 @@ class stockblock : public myglitem
   protected:
     // What every kind's constructor shares: kind, colour, size (the level
     // format's for the kind), weight and drawing depth are set before the
-    // scene hears of the block. A grid
-    // kind is filed in the cell containing (x, y) and snapped to it; a
-    // listed kind is registered at (x, y) as given; a block of no kind is a
-    // probe the scene never hears of.
+    // scene hears of the block. A grid kind is filed in the cell containing
+    // (x, y) and snapped to it; a listed kind is registered at (x, y) as
+    // given; a block of no kind is a probe the scene never hears of.
     stockblock(game_scene* scene, unsigned int type, long long x, long long y,
                unsigned char color_index, int weight = 100, double depth = 0.5);
+    // Files a listed kind with the scene. A character does this at the end
+    // of its own constructor: the scene files it as the character it only
+    // is from then on.
+    void register_listed();
 
     // The shared push reaction of the moving kinds: move out of the way
     // along dir if force beats weight, with mask naming what can stop us.

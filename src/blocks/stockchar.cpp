@@ -30,6 +30,7 @@ stockchar::stockchar(game_scene* scene, long long x, long long y, unsigned char 
     stock_slots[0] = new stock_slot{1, cfg::falling, 9};
     stock_slots[1] = new stock_slot{1, cfg::cloud, 9};
     stock_slots[2] = new stock_slot{1, cfg::spike, 9};
+    register_listed();
 }
 
 stockchar::~stockchar()
