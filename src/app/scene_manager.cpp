@@ -54,11 +54,8 @@ void scene_manager::show(myscene* s)
 void scene_manager::start(myscene* s)
 {
     // A scene's timer ticks it through the manager, which then acts on what
-    // the tick requested. A scene is pushed once, so connected once.
-    if (!s->timer->property("cf_connected").toBool()) {
-        s->timer->setProperty("cf_connected", true);
-        QObject::connect(s->timer, &QTimer::timeout, s->timer, [this, s] { tick(s); });
-    }
+    // the tick requested. Only a scene being pushed calls this: once each.
+    QObject::connect(s->timer, &QTimer::timeout, s->timer, [this, s] { tick(s); });
     s->timer->start(s->tick_period());
 }
 
@@ -83,7 +80,7 @@ bool scene_manager::go_back()
     myscene* uncovered = scenes.back();
     show(uncovered);
     delete leaving;
-    start(uncovered);
+    uncovered->timer->start(uncovered->tick_period());
     uncovered->reactivate = true;
     return true;
 }

@@ -29,6 +29,25 @@ const named stock_types[] = {{"null", 0},
                              {"char", cfg::character}};
 const char* const undrawable_stock = "char";
 
+// A table's word for a value (`none` for a value it lacks) and its value for
+// a word (0 for a word it lacks).
+template <size_t N>
+const char* word_of(const named (&table)[N], unsigned int value, const char* none)
+{
+    for (const named& n : table)
+        if (n.value == value)
+            return n.word;
+    return none;
+}
+
+template <size_t N> unsigned int value_of(const named (&table)[N], const std::string& word)
+{
+    for (const named& n : table)
+        if (word == n.word)
+            return n.value;
+    return 0;
+}
+
 const char* const slot_letters = "xycCTNCTNCTN";
 
 std::string lower(std::string s)
@@ -283,14 +302,9 @@ std::string level_format::write_record(const level_record& r)
         case 'c':
             out += colour_word(r.colour);
             break;
-        case 'd': {
-            const char* name = "none";
-            for (const named& d : directions)
-                if (d.value == r.direction)
-                    name = d.word;
-            out += name;
+        case 'd':
+            out += word_of(directions, r.direction, "none");
             break;
-        }
         case 'l':
             out += r.level;
             break;
@@ -306,14 +320,9 @@ std::string level_format::write_record(const level_record& r)
         case 'C':
             out += colour_word(s.colour);
             break;
-        case 'T': {
-            const char* name = "null";
-            for (const named& t : stock_types)
-                if (t.value == s.type)
-                    name = t.word;
-            out += name;
+        case 'T':
+            out += word_of(stock_types, s.type, "null");
             break;
-        }
         case 'N':
             out += std::to_string(static_cast<int>(s.count));
             break;
@@ -435,18 +444,12 @@ unsigned char level_format::colour_number(const std::string& word)
 
 unsigned char level_format::direction_number(const std::string& word)
 {
-    for (const named& d : directions)
-        if (word == d.word)
-            return static_cast<unsigned char>(d.value);
-    return 0;
+    return static_cast<unsigned char>(value_of(directions, word));
 }
 
 unsigned int level_format::stock_type(const std::string& word)
 {
-    for (const named& t : stock_types)
-        if (word == t.word)
-            return t.value;
-    return 0;
+    return value_of(stock_types, word);
 }
 
 std::string level_format::shown(const std::string& word)
