@@ -1,21 +1,25 @@
 // Rewind: the simulator's rewind event against its defining property over
 // the reference cases and random scripts, and across two rewinds; a level's
 // history, which must rebuild any earlier world exactly and stay in step with
-// play; and the player's ways to rewind: Z, the HUD button, both menus.
+// play; the player's ways to rewind: Z, the HUD button, both menus; and what
+// counts as a move to take back, held Z and the gauge.
 
 #include "bomb.h"
 #include "cloud.h"
 #include "drawing_drawer.h"
+#include "gl_recorder.h"
 #include "headless_screen.h"
 #include "hud.h"
 #include "hud_buttons.h"
 #include "in_game_menu.h"
 #include "level_scene.h"
 #include "menu_rows.h"
+#include "placement.h"
 #include "world_fixture.h"
 
 #include <QDir>
 #include <fstream>
+#include <functional>
 #include <random>
 #include <sstream>
 
@@ -212,7 +216,7 @@ class rewind_level : public ::testing::Test
     void SetUp() override
     {
         testing::internal::CaptureStdout();
-        level = std::make_unique<level_scene>("20");
+        level = std::make_unique<level_scene>("20", path, nullptr);
         testing::internal::GetCapturedStdout();
         worlds.push_back(world_dump(*level));
     }
@@ -242,13 +246,29 @@ class rewind_level : public ::testing::Test
         worlds.resize(static_cast<size_t>(std::max(0LL, t)) + 1);
         return worlds.back();
     }
-    void expect_rewound_by(long long n) // through the game's own paths
+    // After a rewind through the game's own paths: the world is the one the
+    // history rebuilds for its present moment, no later than before, and
+    // the recorded worlds are cut back to it.
+    void expect_rewound_from(long long world_ticks_before)
     {
-        EXPECT_EQ(without_keys(world_dump(*level)),
-                  without_keys(back_to(static_cast<long long>(worlds.size()) - 1 - n)));
+        const long long t = level->history.world_ticks();
+        EXPECT_TRUE(t < world_ticks_before || t == 0) << t << " after " << world_ticks_before;
+        rewind_log copy = level->history;
+        testing::internal::CaptureStdout();
+        game_scene fresh;
+        copy.restore_played(fresh, path, copy.moment());
+        testing::internal::GetCapturedStdout();
+        EXPECT_EQ(without_keys(world_dump(fresh)), without_keys(world_dump(*level)));
+        back_to(t);
+    }
+    void expect_rewound_to(long long t)
+    {
+        EXPECT_EQ(level->history.world_ticks(), t);
+        EXPECT_EQ(without_keys(world_dump(*level)), without_keys(back_to(t)));
     }
 
     headless_screen screen;
+    std::string path = cfg::levels_directory + "20" + cfg::level_suffix;
     std::unique_ptr<level_scene> level;
     std::vector<std::string> worlds; // worlds[t]: after world tick t
 };
@@ -265,9 +285,10 @@ TEST_F(rewind_level, HistoryRebuildsAnyEarlierWorldAndStaysInStepWithPlay)
     int restores = 0, placed = 0;
     for (int round = 0; round < 300; ++round) {
         const int what = pick(16);
+        const long long before = level->history.world_ticks();
         if (level->menu) { // lost: the failed menu's REWIND
             tap(400, 360);
-            expect_rewound_by(60);
+            expect_rewound_from(before);
             ++restores;
         } else if (what < 9) {
             key(keys[pick(10)], pick(3) > 0);
@@ -289,8 +310,10 @@ TEST_F(rewind_level, HistoryRebuildsAnyEarlierWorldAndStaysInStepWithPlay)
             }
             if (pick(3) == 0) { // rewinding while drawing keeps drawing and zoom
                 key(Qt::Key_Q);
+                const long long drawn = level->history.world_ticks();
                 key(Qt::Key_Z);
-                expect_rewound_by(60);
+                key(Qt::Key_Z, false);
+                expect_rewound_from(drawn + 1);
                 EXPECT_EQ(level->drawer, surface);
                 EXPECT_FALSE(level->running);
                 key(Qt::Key_A);
@@ -303,7 +326,8 @@ TEST_F(rewind_level, HistoryRebuildsAnyEarlierWorldAndStaysInStepWithPlay)
             ++restores;
         } else if (what == 12) {
             key(Qt::Key_Z);
-            expect_rewound_by(60);
+            key(Qt::Key_Z, false);
+            expect_rewound_from(before);
             ++restores;
         }
         ticks(pick(12));
@@ -323,17 +347,23 @@ TEST_F(rewind_level, HistoryRebuildsAnyEarlierWorldAndStaysInStepWithPlay)
     EXPECT_EQ(world_dump(fresh), world_dump(*level));
 }
 
-TEST_F(rewind_level, ZTheButtonAndThePauseMenuStepBackSixtyTicksEach)
+TEST_F(rewind_level, ZTheButtonAndThePauseMenuTakeBackTheLastMove)
 {
     key(Qt::Key_Left);
     ticks(20);
-    key(Qt::Key_Z); // less than 60 played: the level as loaded
-    expect_rewound_by(60);
+    key(Qt::Key_Z); // the walk is the only move: the level as loaded
+    key(Qt::Key_Z, false);
+    expect_rewound_to(0);
     EXPECT_TRUE(level->focused_char()->left_held) << "Left is still held down";
     ticks(200);
     key(Qt::Key_Left, false);
+    key(Qt::Key_Right);
+    ticks(30);
+    key(Qt::Key_Right, false);
+    ticks(100);
     key(Qt::Key_Z);
-    expect_rewound_by(60);
+    key(Qt::Key_Z, false);
+    expect_rewound_to(200); // right before Right; the held Left was no new move
     const stockchar* ch = level->focused_char();
     EXPECT_FALSE(ch->left_held || ch->right_held || ch->jump_held || ch->down_held)
         << "keys let go count as released";
@@ -342,20 +372,25 @@ TEST_F(rewind_level, ZTheButtonAndThePauseMenuStepBackSixtyTicksEach)
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->vertices[0], 6 * 88 + 19) << "the slot after the six of the left group";
     tap(570, 30);
-    expect_rewound_by(60);
+    expect_rewound_to(0);
 
+    key(Qt::Key_Right);
+    ticks(30);
+    key(Qt::Key_Right, false);
+    key(Qt::Key_Left);
+    ticks(30);
+    key(Qt::Key_Left, false);
     key(Qt::Key_Backspace);
     ASSERT_EQ(level->menu->items.size(), 6u);
     EXPECT_EQ(static_cast<igm_just_text*>(level->menu->items.back())->text, "REWIND");
     tap(400, 440); // the sixth row, below the pause menu's five
-    expect_rewound_by(60);
+    expect_rewound_to(30);
     ticks(2);
     ASSERT_NE(level->menu, nullptr) << "the pause menu stays for more steps back";
     tap(400, 440);
     EXPECT_EQ(level->history.world_ticks(), 0);
 
-    // RESTART begins a new attempt: Z never reaches into the one before,
-    // whose tick count differs.
+    // RESTART begins a new attempt: Z never reaches into the one before.
     tap(400, 280);
     const std::string loaded = world_dump(*level);
     ticks(30);
@@ -384,12 +419,139 @@ TEST_F(rewind_level, FailedMenuRewindBringsTheLostCharacterBack)
     ASSERT_EQ(level->menu->items.size(), 5u);
     EXPECT_EQ(static_cast<igm_just_text*>(level->menu->items.back())->text, "REWIND");
 
-    tap(400, 360); // the fifth row
-    expect_rewound_by(60);
+    tap(400, 360); // the fifth row: back to before the bomb was drawn
+    expect_rewound_to(100);
     EXPECT_EQ(level->characters.size(), 2u);
     ticks(1);
     EXPECT_EQ(level->menu, nullptr);
     ticks(60);
     EXPECT_TRUE(level->running);
     EXPECT_EQ(level->characters.size(), 2u) << "the bomb went back with the rest";
+}
+
+namespace
+{
+
+// A floor, a wall at each end and one red character with three blocks to
+// draw: every move shows on the character or its stock.
+class rewind_moves : public rewind_level
+{
+  protected:
+    void SetUp() override
+    {
+        path = dir.filePath("moves.level").toStdString();
+        std::ofstream(path) << "mapsize 20 8\nmkframe\n"
+                               "char 3 6.3 red red stockblock 3 null null 0 null null 0\n";
+        rewind_level::SetUp();
+    }
+    void place(long long column, long long row)
+    {
+        ASSERT_TRUE(place_from_stock(level.get(), 0, column, row, 0, true));
+    }
+    void hold(int k, int n)
+    {
+        key(k);
+        ticks(n);
+        key(k, false);
+    }
+    long long world_ticks() const { return level->history.world_ticks(); }
+
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(rewind_moves, OnePressTakesBackTheLastMoveWhateverTheIdleTimeAfterIt)
+{
+    const struct {
+        const char* move;
+        std::function<void()> make;
+    } cases[] = {
+        {"a placement", [this] { place(level->focused_char()->x / M + 2, 6); }},
+        {"a jump", [this] { hold(Qt::Key_Up, 3); }},
+        {"a walk", [this] { hold(Qt::Key_Right, 20); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.move);
+        worlds.clear();
+        SetUp();
+        hold(Qt::Key_Left, 5); // a first move, so the start is not the answer
+        ticks(30);
+        const long long before = world_ticks();
+        c.make();
+        ticks(600); // twenty seconds of standing still
+        key(Qt::Key_Z);
+        key(Qt::Key_Z, false);
+        expect_rewound_to(before);
+        key(Qt::Key_Z);
+        key(Qt::Key_Z, false);
+        expect_rewound_to(0);
+    }
+}
+
+TEST_F(rewind_moves, PressesThatChangeNothingAreNoMoves)
+{
+    hold(Qt::Key_Right, 400); // to the wall
+    ticks(30);
+    const std::pair<long long, long long> at_wall(level->focused_char()->x,
+                                                  level->focused_char()->y);
+    hold(Qt::Key_Right, 20); // into the wall
+    key(Qt::Key_C);          // no one else to switch to
+    key(Qt::Key_C, false);
+    ticks(30);
+    const stockchar* ch = level->focused_char();
+    ASSERT_EQ(std::make_pair(ch->x, ch->y), at_wall);
+    key(Qt::Key_Z);
+    key(Qt::Key_Z, false);
+    expect_rewound_to(0);
+}
+
+TEST_F(rewind_moves, HoldingZStepsBackAMoveEveryPeriodWhileTheWorldWaits)
+{
+    EXPECT_EQ(level->rewind_gauge().shown, 0) << "no gauge before a rewind";
+    hold(Qt::Key_Right, 10);
+    ticks(20);
+    hold(Qt::Key_Up, 3);
+    ticks(30);
+    const long long third = world_ticks();
+    place(level->focused_char()->x / M + 2, 6);
+    ticks(20);
+    const double furthest = static_cast<double>(world_ticks());
+
+    key(Qt::Key_Z); // held from here
+    expect_rewound_to(third);
+    EXPECT_DOUBLE_EQ(level->rewind_gauge().moment, third / furthest);
+    EXPECT_EQ(level->rewind_gauge().shown, 1);
+    const std::string waiting = world_dump(*level);
+    for (int t = 1; t < level_scene::rewind_delay; ++t) {
+        level->tick();
+        ASSERT_EQ(world_dump(*level), waiting) << "tick " << t;
+    }
+    level->tick();
+    expect_rewound_to(30);
+    for (int t = 0; t < level_scene::rewind_period; ++t)
+        level->tick();
+    expect_rewound_to(0);
+    EXPECT_EQ(level->rewind_gauge().moment, 0);
+    key(Qt::Key_Z, false);
+
+    // The gauge under the button: a track, and no fill at the start.
+    gl_recorder gl;
+    level->top_hud->items.back()->updateGL();
+    ASSERT_EQ(gl.draws.size(), 2u);
+    const auto* button = level->top_hud->items.back();
+    EXPECT_EQ(gl.draws[1].left(), button->vertices[0]);
+    EXPECT_EQ(gl.draws[1].right(), button->vertices[2]);
+    EXPECT_GT(gl.draws[1].top(), button->vertices[5]);
+    EXPECT_LT(gl.draws[1].bottom(), level->top_hud->height);
+
+    // Let go, the world runs on and the gauge fades away.
+    ticks(level_scene::gauge_ticks - level_scene::gauge_fade_ticks);
+    EXPECT_EQ(world_ticks(), level_scene::gauge_ticks - level_scene::gauge_fade_ticks);
+    EXPECT_EQ(level->rewind_gauge().shown, 1);
+    ticks(level_scene::gauge_fade_ticks);
+    EXPECT_EQ(level->rewind_gauge().shown, 0);
+    gl.draws.clear();
+    level->top_hud->items.back()->updateGL();
+    EXPECT_EQ(gl.draws.size(), 1u);
 }

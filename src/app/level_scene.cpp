@@ -7,6 +7,8 @@
 #include "progress_manager.h"
 #include "sound_sink.h"
 
+#include <algorithm>
+
 level_scene::level_scene(const std::string& name, progress_manager* progress)
     : level_scene(name, cfg::levels_directory + name + cfg::level_suffix, progress)
 {
@@ -27,7 +29,7 @@ level_scene::level_scene(const std::string& name, const std::string& path,
     new drawer_switch(this, top_hud);
     new character_switch(this, top_hud);
     new rewind_button(this, top_hud);
-    history.begin(tick_counter);
+    history.begin(tick_counter, this);
     add_listener(&history);
 }
 
@@ -55,17 +57,50 @@ void level_scene::restart()
     close_menu_request = true;
     switch_drawer(cfg::drawer_ctrl_type);
     resume_request = running;
-    history.begin(tick_counter);
+    rewind_held_ticks = -1;
+    gauge_left = 0;
+    history.begin(tick_counter, this);
     add_listener(&history);
 }
 
 void level_scene::rewind()
 {
     sound_sink::cue(sounds::rewind);
-    history.restore(*this, level_path(), history.world_ticks() - rewind_ticks);
+    ++rewinds;
+    history.restore_played(*this, level_path(), history.before_last_move());
     // The player's hands are not rewound: keys let go meanwhile count as
     // released, so nobody walks on by himself.
     set_held_keys(left_down, right_down, jump_down, down_down);
+    history.mark_carried();
+    gauge_left = gauge_ticks;
+}
+
+game_scene::rewind_position level_scene::rewind_gauge() const
+{
+    rewind_position p;
+    const long long furthest = history.furthest_world_ticks();
+    p.moment = furthest > 0 ? static_cast<double>(history.world_ticks()) / furthest : 0.0;
+    p.shown = rewind_held_ticks >= 0
+                  ? 1.0
+                  : std::min(1.0, static_cast<double>(gauge_left) / gauge_fade_ticks);
+    return p;
+}
+
+void level_scene::advance()
+{
+    if (rewind_held_ticks >= 0 && menu)
+        rewind_held_ticks = -1; // a menu takes the keys, the release too
+    if (rewind_held_ticks >= 0) {
+        ++rewind_held_ticks;
+        if (rewind_held_ticks >= rewind_delay &&
+            (rewind_held_ticks - rewind_delay) % rewind_period == 0)
+            rewind();
+        repaint_request = repaint::if_focused;
+        return;
+    }
+    game_scene::advance();
+    if (gauge_left > 0)
+        --gauge_left;
 }
 
 void level_scene::open_pause_menu()
@@ -102,5 +137,13 @@ bool level_scene::intent_event(const input::meaning& m, bool pressed, bool repea
             break;
         }
     }
-    return game_scene::intent_event(m, pressed, repeat);
+    if (m.play == input::intent::rewind && !pressed)
+        rewind_held_ticks = -1;
+    const unsigned int rewinds_before = rewinds;
+    const bool taken = game_scene::intent_event(m, pressed, repeat);
+    // Only a held key or button steps on; the keyboard's own repeat is not
+    // the pace.
+    if (m.play == input::intent::rewind && pressed && rewinds != rewinds_before)
+        rewind_held_ticks = 0;
+    return taken;
 }

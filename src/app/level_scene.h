@@ -26,16 +26,23 @@ class level_scene : public game_scene
 
     void mark_as_passed() override;
     void restart() override;
-    // Steps the world back rewind_ticks world ticks, or to the level's
-    // start when less has been played.
+    // Takes back the last move (see rewind_log::before_last_move), or goes
+    // to the level's start when there is none.
     void rewind() override;
+    rewind_position rewind_gauge() const override;
     void open_pause_menu() override;
     void open_failed_menu() override;
 
     bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
+    // While the rewind key is held the world waits, and a move more is
+    // taken back every rewind_period ticks after the first rewind_delay.
+    void advance() override;
 
-    // Two seconds of play.
-    static constexpr long long rewind_ticks = 60;
+    static constexpr int rewind_delay = 12;
+    static constexpr int rewind_period = 8;
+    // The gauge stays this long after the last step back, fading at the end.
+    static constexpr int gauge_ticks = 90;
+    static constexpr int gauge_fade_ticks = 30;
 
     std::string level_name;
     rewind_log history;
@@ -51,6 +58,10 @@ class level_scene : public game_scene
     bool right_down = false;
     bool jump_down = false;
     bool down_down = false;
+    // Ticks the rewind key has been held, or -1 when it is not.
+    int rewind_held_ticks = -1;
+    unsigned int rewinds = 0;
+    int gauge_left = 0;
 };
 
 #endif

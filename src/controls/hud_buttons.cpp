@@ -7,6 +7,8 @@
 #include "spriteman.h"
 #include "stockchar.h"
 
+#include <algorithm>
+
 hud_button::hud_button(game_scene* scene, hud* owner, bool right_packed)
     : owner(owner), world(scene), right_packed(right_packed)
 {
@@ -150,9 +152,31 @@ const float* open_the_door::texture()
 
 rewind_button::rewind_button(game_scene* scene, hud* owner) : hud_button(scene, owner, false) {}
 
+// Called directly rather than as a key: a tap has no release, so it must
+// not start the held key's stepping.
 void rewind_button::clicked(int, int)
 {
-    send(input::intent::rewind);
+    world->rewind();
+}
+
+void rewind_button::updateGL()
+{
+    hud_button::updateGL();
+    const game_scene::rewind_position gauge = world->rewind_gauge();
+    if (gauge.shown <= 0)
+        return;
+    // In the band's margin under the icon: the track, dark as the badges,
+    // filled from the attempt's start up to the present moment.
+    const float left = vertices[0];
+    const float right = vertices[2];
+    const float top = vertices[5] + 2;
+    const float alpha = static_cast<float>(gauge.shown);
+    const float track[4] = {0.15f, 0.15f, 0.2f, 0.75f * alpha};
+    const float fill[4] = {0.93f, 0.93f, 0.9f, alpha};
+    draw_flat_rect(left, top, right, top + 6, track);
+    const float moment = static_cast<float>(std::clamp(gauge.moment, 0.0, 1.0));
+    if (moment > 0)
+        draw_flat_rect(left + 1, top + 1, left + 1 + (right - left - 2) * moment, top + 5, fill);
 }
 
 const float* rewind_button::texture()

@@ -104,12 +104,14 @@ class open_the_door : public hud_button
     const float* texture() override;
 };
 
-// Steps the level back in time, as the Z key does.
+// Takes back the last move, as the Z key does, and shows under its icon how
+// far back the rewinding has gone (a gauge, while it is recent).
 class rewind_button : public hud_button
 {
   public:
     rewind_button(game_scene* scene, hud* owner);
     void clicked(int x, int y) override;
+    void updateGL() override;
 
   protected:
     const float* texture() override;

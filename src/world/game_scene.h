@@ -44,6 +44,14 @@ class game_scene : public myscene
     virtual void restart() {}
     // Steps the world back in time; only a level can.
     virtual void rewind() {}
+    // For the rewind gauge: the present moment's place in the attempt, from
+    // its start (0) to the furthest moment played (1), and how much the
+    // gauge shows (0: not at all).
+    struct rewind_position {
+        double moment = 0;
+        double shown = 0;
+    };
+    virtual rewind_position rewind_gauge() const { return {}; }
 
     // Reads a level or map file record by record into the scene; `log` gets
     // one line saying which file and whether it was read.

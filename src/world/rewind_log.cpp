@@ -7,26 +7,90 @@
 #include <algorithm>
 #include <ostream>
 
-void rewind_log::begin(unsigned char tick_counter)
+namespace
+{
+
+// What the player's moves act on: the focus, and each character's place and
+// stock. Clouds and falling blocks are left out, as they move whatever the
+// player does.
+std::uint64_t stance_of(const game_scene* scene)
+{
+    if (!scene)
+        return 0;
+    std::uint64_t h = 14695981039346656037ull;
+    auto mix = [&h](long long v) {
+        for (int i = 0; i < 8; ++i) {
+            h ^= static_cast<std::uint64_t>(v >> (8 * i)) & 0xff;
+            h *= 1099511628211ull;
+        }
+    };
+    mix(scene->focused);
+    mix(static_cast<long long>(scene->characters.size()));
+    for (const stockchar* ch : scene->characters) {
+        mix(ch->x);
+        mix(ch->y);
+        for (const stock_slot* slot : ch->stock_slots)
+            mix(slot ? slot->count : -1);
+    }
+    return h;
+}
+
+} // namespace
+
+void rewind_log::begin(unsigned char tick_counter, const game_scene* scene)
 {
     inputs.clear();
+    carried.clear();
     ticks.clear();
     now = 0;
     pending = 0;
     first_tick_counter = tick_counter;
+    watched = scene;
+    first_stance = stance_of(scene);
+    furthest = 0;
 }
 
 void rewind_log::input_applied(const replay_event& e)
 {
     inputs.push_back(e);
+    carried.push_back(false);
 }
 
 void rewind_log::tick_ended(bool world_moved)
 {
-    ticks.push_back(
-        {now, pending, inputs.size(), world_moved, world_ticks_at(now) + (world_moved ? 1 : 0)});
+    ticks.push_back({now, pending, inputs.size(), world_moved,
+                     world_ticks_at(now) + (world_moved ? 1 : 0), stance_of(watched)});
     now = static_cast<long long>(ticks.size());
     pending = inputs.size();
+    furthest = std::max(furthest, world_ticks());
+}
+
+void rewind_log::mark_carried()
+{
+    std::fill(carried.begin() + static_cast<std::ptrdiff_t>(pending), carried.end(), true);
+}
+
+bool rewind_log::begins_move(const tick& k) const
+{
+    for (std::size_t i = k.inputs_begin; i < k.inputs_end; ++i)
+        if (inputs[i].kind != replay_event::release && !carried[i])
+            return true;
+    return false;
+}
+
+long long rewind_log::before_last_move() const
+{
+    // Walking back, `changed` gathers the ticks from the present moment (or
+    // the next move) back to the tick being looked at.
+    bool changed = false;
+    for (long long t = now; t > 0; t = ticks[static_cast<std::size_t>(t - 1)].after) {
+        const tick& k = ticks[static_cast<std::size_t>(t - 1)];
+        changed = changed || k.stance != stance_at(k.after);
+        // A move after which nothing changed is passed over with its time.
+        if (begins_move(k) && changed)
+            return k.after;
+    }
+    return 0;
 }
 
 long long rewind_log::world_ticks() const
