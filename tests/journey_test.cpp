@@ -152,3 +152,86 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
 
     manager.reset();
 }
+
+TEST(journey, MapCountsPassesAnnouncesANewPageOnceAndWaitsAtTheLastDoor)
+{
+    headless_screen screen;
+    QTemporaryDir dir;
+    const std::string menus = dir.filePath("menus.list").toStdString();
+    const std::string levels = dir.filePath("levels.list").toStdString();
+    const std::string progress_file = dir.filePath("home/.crumbleford/passed_levels").toStdString();
+    const std::string pages = dir.filePath("menu/").toStdString();
+    std::ofstream(menus) << "0\n3\n7\n";
+    std::ofstream(levels) << "1\n2\n3\n4\n5\n6\n";
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("menu")));
+    for (const char* page : {"0", "3", "7"})
+        ASSERT_TRUE(QFile::copy(QString(CF_STAGE_DIR "maps/menu/%1.menu").arg(page),
+                                QString::fromStdString(pages + page + ".menu")));
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("home/.crumbleford")));
+    std::ofstream(progress_file) << "2\n3\n";
+
+    testing::internal::CaptureStdout();
+    auto progress = std::make_unique<progress_manager>(menus, levels, progress_file, pages);
+    auto* map = new map_select_scene(progress.get());
+    auto manager = std::make_unique<scene_manager>(map, nullptr, progress.get());
+    testing::internal::GetCapturedStdout();
+    ASSERT_NE(map->passed_count, nullptr);
+    EXPECT_EQ(map->passed_count->text, "2 / 6");
+    EXPECT_EQ(map->banner, nullptr) << "the first map shown announces nothing";
+    const float start_x = map->characters.at(0)->x;
+
+    // Into level 5's door, and out of it passed: the third pass joins page 3.
+    map->enter_level_request = "5";
+    testing::internal::CaptureStdout();
+    manager->tick(map);
+    testing::internal::GetCapturedStdout();
+    auto* level = dynamic_cast<level_scene*>(manager->top());
+    ASSERT_NE(level, nullptr);
+    level->mark_as_passed();
+    level->leave_request = true;
+    manager->tick(level);
+    testing::internal::CaptureStdout();
+    manager->tick(map);
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(map->passed_count->text, "3 / 6");
+    ASSERT_NE(map->banner, nullptr);
+    EXPECT_EQ(map->banner->text, "A NEW PAGE JOINS THE MAP");
+    for (int t = 0; t < page_banner::ticks_shown && map->banner; ++t) {
+        EXPECT_GT(map->banner->opacity(), 0);
+        manager->tick(map);
+    }
+    EXPECT_EQ(map->banner, nullptr) << "faded away";
+
+    // Back from the title, and in a later run: a new map, no banner, and
+    // the character standing at door 5 on its floor.
+    for (int run = 0; run < 2; ++run) {
+        manager.reset();
+        testing::internal::CaptureStdout();
+        if (run == 1)
+            progress = std::make_unique<progress_manager>(menus, levels, progress_file, pages);
+        map = new map_select_scene(progress.get());
+        manager = std::make_unique<scene_manager>(map, nullptr, progress.get());
+        testing::internal::GetCapturedStdout();
+        EXPECT_EQ(map->banner, nullptr) << "run " << run;
+        stockchar* ch = map->characters.at(0);
+        const stockblock* five = door(map, "5");
+        ASSERT_NE(five, nullptr);
+        EXPECT_NE(ch->x, start_x);
+        for (int t = 0; t < 30; ++t)
+            manager->tick(map);
+        EXPECT_GE(ch->x, five->x) << "run " << run;
+        EXPECT_LE(ch->x + ch->size, five->x + five->size) << "run " << run;
+        EXPECT_EQ(ch->y + ch->size, five->y + five->size / 2) << "standing, run " << run;
+        // Space there opens that door.
+        testing::internal::CaptureStdout();
+        key(map, QEvent::KeyPress, Qt::Key_Space);
+        manager->tick(map);
+        testing::internal::GetCapturedStdout();
+        auto* entered = dynamic_cast<level_scene*>(manager->top());
+        ASSERT_NE(entered, nullptr);
+        EXPECT_EQ(entered->level_name, "5");
+        key(map, QEvent::KeyRelease, Qt::Key_Space);
+    }
+    EXPECT_EQ(read_file(progress_file), "2\n3\n5\n") << "the progress file is only appended to";
+    manager.reset();
+}

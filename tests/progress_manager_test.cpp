@@ -243,4 +243,41 @@ TEST_F(ProgressStore, HandEditedProgressFilesReadAndGrowCleanly)
     EXPECT_EQ(store->passed_count, 3u);
 }
 
+TEST_F(ProgressStore, NewPagesAreAnnouncedOnceAcrossRunsBesideAnUntouchedProgressFile)
+{
+    make_progress_file("");
+    load();
+    EXPECT_FALSE(store->take_page_announcement()) << "the first map's pages are no news";
+    pass("a");
+    EXPECT_FALSE(store->take_page_announcement());
+    pass("b");
+    EXPECT_EQ(store->newest_page(), 2);
+    EXPECT_TRUE(store->take_page_announcement());
+    EXPECT_FALSE(store->take_page_announcement());
+    load();
+    EXPECT_FALSE(store->take_page_announcement()) << "remembered by the next run";
+
+    // Passed, then the game ended before the map was shown again.
+    pass("c");
+    pass("d");
+    pass("e");
+    load();
+    EXPECT_TRUE(store->take_page_announcement());
+
+    store->set_last_played("d");
+    load();
+    EXPECT_EQ(store->last_played(), "d");
+    EXPECT_EQ(read(progress), "a\nb\nc\nd\ne\n");
+
+    // A memory that is not ours is forgotten, never a reason to announce.
+    const std::string memory = root + "home/.crumbleford/map_state";
+    for (const char* junk :
+         {"announced_page -3\n", "announced_page 99999999999\n", "\x01\x02", "announced_page\n"}) {
+        write(memory, junk);
+        load();
+        EXPECT_FALSE(store->take_page_announcement()) << junk;
+        EXPECT_FALSE(store->take_page_announcement()) << junk;
+    }
+}
+
 } // namespace

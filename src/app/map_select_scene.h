@@ -5,7 +5,10 @@
 // whose doors lead into levels. It grows as levels are passed.
 
 #include "game_scene.h"
+#include "map_signs.h"
 #include "world_ear.h"
+
+#include <memory>
 
 class progress_manager;
 
@@ -23,12 +26,21 @@ class map_select_scene : public game_scene
     bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
     // A door asked for its level: it is entered on top of the map.
     void settle_requests() override;
+    // The world's tick, and the banner of a new page ages.
+    void advance() override;
 
     world_ear ear{*this, sounds::menu_music};
+    std::unique_ptr<passed_count_sign> passed_count;
+    std::unique_ptr<page_banner> banner; // while a new page is announced
 
   private:
-    // Each door shows whether its level is passed, from the progress store.
+    // Each door shows whether its level is passed, from the progress store,
+    // and the bar counts them.
     void show_passed_levels();
+    void announce_new_page();
+    // A new map screen: its character waits at the door of the level last
+    // played, not at the start of the first page.
+    void stand_at_last_door();
 
     progress_manager* progress; // not owned
 };

@@ -53,9 +53,16 @@ progress_manager::progress_manager(const std::string& menus_list_path,
                                    const std::string& progress_path,
                                    const std::string& menu_directory)
     : menus_list_path(menus_list_path), levels_list_path(levels_list_path),
-      progress_path(progress_path), menu_directory(menu_directory)
+      progress_path(progress_path), menu_directory(menu_directory),
+      map_memory(std::make_unique<settings_store>(durable_file::directory_of(progress_path) +
+                                                  "/map_state"))
 {
     load();
+    const std::string page = map_memory->get("announced_page", "");
+    if (!page.empty() && page.size() <= 9 &&
+        std::all_of(page.begin(), page.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        announced_page = std::stoi(page);
+    last_level = map_memory->get("last_played", "");
 }
 
 void progress_manager::load()
@@ -181,4 +188,33 @@ std::vector<std::string> progress_manager::get_all_menuses()
 {
     last_unlocked = -1;
     return get_new_menuses();
+}
+
+int progress_manager::newest_page() const
+{
+    int newest = -1;
+    for (unsigned int number : menus)
+        if (number <= passed_count)
+            newest = std::max(newest, static_cast<int>(number));
+    return newest;
+}
+
+bool progress_manager::take_page_announcement()
+{
+    const int newest = newest_page();
+    if (newest < 0 || newest <= announced_page)
+        return false;
+    const bool first_map = announced_page < 0;
+    announced_page = newest;
+    map_memory->set("announced_page",
+                    extra_functions::uint_to_string(static_cast<unsigned>(newest)));
+    return !first_map;
+}
+
+void progress_manager::set_last_played(const std::string& name)
+{
+    if (name == last_level)
+        return;
+    last_level = name;
+    map_memory->set("last_played", name);
 }

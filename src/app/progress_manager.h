@@ -6,6 +6,9 @@
 // once; appends to the progress file as levels are passed. The view creates
 // the one instance and owns it for the life of the program.
 
+#include "settings_store.h"
+
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -31,6 +34,18 @@ class progress_manager
     // Paths of every unlocked map file.
     std::vector<std::string> get_all_menuses();
 
+    // The newest map page joined so far (-1: none). A page N joins when N
+    // levels are passed.
+    int newest_page() const;
+    // True once for each newly joined page, and remembered beside the
+    // progress file. The first map ever shown announces nothing: its pages
+    // were there from the start.
+    bool take_page_announcement();
+    // The level last entered from the map, so that a new map screen puts
+    // its character back at that door; "" when none.
+    const std::string& last_played() const { return last_level; }
+    void set_last_played(const std::string& name);
+
     std::vector<lvl_struct> levels;        // level list order
     std::vector<unsigned int> menus;       // map list order
     std::vector<std::string> passed_names; // as read at start-up
@@ -46,6 +61,11 @@ class progress_manager
     std::string levels_list_path;
     std::string progress_path;
     std::string menu_directory;
+    // The map screen's memory: its own small file, since the progress file
+    // is only ever appended to. Kept here too, for when it cannot be saved.
+    std::unique_ptr<settings_store> map_memory;
+    int announced_page = -1;
+    std::string last_level;
 };
 
 #endif
