@@ -61,6 +61,8 @@ std::vector<cell> sprite_cells()
         if (k != atlas::blank_glyph)
             cells.push_back({indexed("glyph", k), atlas::glyph(k)});
     }
+    for (int i = 0; i < atlas::punctuation_count; ++i)
+        cells.push_back({indexed("punctuation", i), atlas::punctuation(i)});
     const std::vector<cell> icons = {
         {"play", atlas::play},
         {"quit", atlas::quit},

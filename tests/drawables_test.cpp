@@ -41,6 +41,7 @@ std::string name_of(const recorded_draw& d)
         {"exit", spriteman::tex_door_out, 4},
         {"bomb", spriteman::tex_bomb, 36},
         {"glyph", spriteman::tex_alphabet, 37},
+        {"punctuation", spriteman::tex_punctuation, 3},
         {"blank", &spriteman::tex_blank, 1},
         {"paused", &spriteman::tex_level_paused, 1},
     };

@@ -121,3 +121,30 @@ TEST(UintToString, PlainDecimalAtBothEnds)
     EXPECT_EQ(extra_functions::uint_to_string(std::numeric_limits<unsigned int>::max()),
               "4294967295");
 }
+
+TEST_F(AtlasText, LabelsDrawPunctuationSpacesAndSmallCapitals)
+{
+    // A label reads a space and the three marks; with keep_case a small
+    // letter is a smaller capital on the same baseline and in its own cell.
+    extra_functions::print_gl_label("3 /:-a?", 400, 240, 60, true);
+    ASSERT_EQ(gl.draws.size(), 7u);
+    const float* expected[] = {spriteman::tex_alphabet[3],    spriteman::tex_alphabet[36],
+                               spriteman::tex_punctuation[0], spriteman::tex_punctuation[1],
+                               spriteman::tex_punctuation[2], spriteman::tex_alphabet[10],
+                               spriteman::tex_alphabet[36]};
+    for (size_t i = 0; i < gl.draws.size(); ++i)
+        EXPECT_TRUE(gl.draws[i].uses(expected[i])) << i;
+    const recorded_draw& capital = gl.draws[0];
+    const recorded_draw& small = gl.draws[5];
+    EXPECT_FLOAT_EQ(small.right() - small.left(), 45);
+    EXPECT_FLOAT_EQ(small.bottom() - small.top(), 45);
+    EXPECT_NEAR(small.top() + 45 * 5 / 6.0, capital.top() + 50, 1);
+    EXPECT_GE(small.left(), capital.left() + 5 * 60);
+    EXPECT_LE(small.right(), capital.left() + 6 * 60);
+
+    // Without keep_case the same letter is a full capital, as print_gl_text has it.
+    gl.draws.clear();
+    extra_functions::print_gl_label("a", 400, 240, 60);
+    ASSERT_EQ(gl.draws.size(), 1u);
+    EXPECT_FLOAT_EQ(gl.draws[0].bottom() - gl.draws[0].top(), 60);
+}

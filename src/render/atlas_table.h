@@ -61,6 +61,13 @@ constexpr int char_frames = 6;
 constexpr int bomb_frames = 9;
 constexpr int glyph_count = 37; // 0-9, A-Z, then the blank
 constexpr int blank_glyph = 36;
+// Punctuation for labels beyond the letters: "/", ":" and "-", in the three
+// cells that follow the blank in the glyph grid.
+constexpr int punctuation_count = 3;
+constexpr rect punctuation(int i)
+{
+    return glyph(glyph_count + i);
+}
 
 // Single cells.
 constexpr rect play{0, 682, 122, 122};

@@ -17,6 +17,7 @@ float* spriteman::tex_door_out[4] = {};
 float* spriteman::tex_switch_char[4] = {};
 float* spriteman::tex_bomb[36] = {};
 float* spriteman::tex_alphabet[37] = {};
+float* spriteman::tex_punctuation[3] = {};
 
 float* spriteman::tex_play = nullptr;
 float* spriteman::tex_quit = nullptr;
@@ -148,6 +149,8 @@ void spriteman::init(float width, float height)
     }
     for (int k = 0; k < atlas::glyph_count; ++k)
         tex_alphabet[k] = make_cell(atlas::glyph(k));
+    for (int i = 0; i < atlas::punctuation_count; ++i)
+        tex_punctuation[i] = make_cell(atlas::punctuation(i));
     for (const single_cell& s : single_cells)
         *s.entry = make_cell(s.r);
     color_blank = new float[4]{0, 0, 0, 0};
@@ -166,6 +169,7 @@ void spriteman::deinit()
     free_cells(tex_switch_char);
     free_cells(tex_bomb);
     free_cells(tex_alphabet);
+    free_cells(tex_punctuation);
     for (const single_cell& s : single_cells) {
         delete[] * s.entry;
         *s.entry = nullptr;

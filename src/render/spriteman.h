@@ -22,6 +22,7 @@ class spriteman
     static float* tex_switch_char[4];
     static float* tex_bomb[36];
     static float* tex_alphabet[37];
+    static float* tex_punctuation[3]; // "/", ":", "-"
 
     static float* tex_play;
     static float* tex_quit;

@@ -28,7 +28,43 @@ unsigned char glyph_of(unsigned char ch)
     return k;
 }
 
+// A label byte's texture: a glyph, a punctuation mark, or the blank.
+const float* label_texture(unsigned char ch)
+{
+    static const char marks[] = "/:-";
+    for (int i = 0; i < 3; ++i)
+        if (ch == static_cast<unsigned char>(marks[i]))
+            return spriteman::tex_punctuation[i];
+    return spriteman::tex_alphabet[ch == ' ' ? blank_glyph : glyph_of(ch)];
+}
+
 } // namespace
+
+void extra_functions::print_gl_label(const std::string& text, int x, int y, int size,
+                                     bool keep_case)
+{
+    const int n = static_cast<int>(text.size());
+    const int top = y - size / 2;
+    const int first_left = x - (n * size) / 2;
+    // A small capital is three quarters high and shares the capitals'
+    // baseline, which the atlas puts five sixths down the cell.
+    const int small = size * 3 / 4;
+    const int small_top = top + (size * 5) / 6 - (small * 5) / 6;
+    float quad[8];
+    for (int i = 0; i < n; ++i) {
+        const unsigned char ch = static_cast<unsigned char>(text[i]);
+        const int left = first_left + i * size;
+        if (keep_case && ch >= 'a' && ch <= 'z') {
+            const int inset = (size - small) / 2;
+            myglitem::set_quad(quad, left + inset, small_top, left + inset + small,
+                               small_top + small);
+        } else {
+            myglitem::set_quad(quad, left, top, left + size, top + size);
+        }
+        if (const float* tex = label_texture(ch))
+            myglitem::draw_strip(tex, quad);
+    }
+}
 
 void extra_functions::print_gl_text(const std::string& text, int x, int y, int size)
 {

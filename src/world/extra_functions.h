@@ -19,6 +19,11 @@ class extra_functions
     static void unmake_texture(unsigned int* texture);
 
     static void print_gl_text(const std::string& text, int x, int y, int size);
+    // Like print_gl_text, for the game's newer labels: a space is a space,
+    // "/", ":" and "-" have glyphs, and with keep_case lower-case letters
+    // show as small capitals, so a name reads as it was typed.
+    static void print_gl_label(const std::string& text, int x, int y, int size,
+                               bool keep_case = false);
     static std::string uint_to_string(unsigned int value);
 };
 

@@ -82,6 +82,8 @@ void draw_interface(QPainter& p)
     in_cell(p, atlas::pencil, [&] { art::draw_pencil_icon(p); });
     for (int k = 0; k < atlas::glyph_count; ++k)
         in_cell(p, atlas::glyph(k), [&] { art::draw_glyph(p, k); });
+    for (int i = 0; i < atlas::punctuation_count; ++i)
+        in_cell(p, atlas::punctuation(i), [&] { art::draw_glyph(p, atlas::glyph_count + i); });
     in_cell(p, atlas::level_paused, [&] { art::draw_banner(p, art::banner::paused); });
     in_cell(p, atlas::level_failed, [&] { art::draw_banner(p, art::banner::failed); });
     in_cell(p, atlas::level_passed, [&] { art::draw_banner(p, art::banner::passed); });

@@ -1,5 +1,6 @@
 #include "ui_sprites.h"
 
+#include "atlas_table.h"
 #include "colour_marks.h"
 #include "paint_kit.h"
 #include "world_sprites.h"
@@ -48,9 +49,11 @@ QPainterPath soft(const QPainterPath& shape, double rounding)
     return shape.united(stroke_of(shape, rounding));
 }
 
-// Glyph k's text: digits, then letters.
+// Glyph k's text: digits, letters, the blank, then the punctuation.
 QString glyph_text(int k)
 {
+    if (k > atlas::blank_glyph)
+        return QString(QChar("/:-"[k - atlas::glyph_count]));
     return k < 10 ? QString(QChar('0' + k)) : QString(QChar('A' + k - 10));
 }
 
@@ -299,7 +302,7 @@ void draw_pencil_icon(QPainter& p)
 
 void draw_glyph(QPainter& p, int k)
 {
-    if (k < 0 || k >= 36)
+    if (k < 0 || k == atlas::blank_glyph || k >= atlas::glyph_count + atlas::punctuation_count)
         return; // the blank glyph stays empty: a space must not show
     // One size and one baseline for every glyph, so words line up. The game
     // sets glyphs one cell apart, so they are drawn large and a little wide
