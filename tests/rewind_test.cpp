@@ -469,6 +469,13 @@ TEST_F(rewind_moves, OnePressTakesBackTheLastMoveWhateverTheIdleTimeAfterIt)
     } cases[] = {
         {"a placement", [this] { place(level->focused_char()->x / M + 2, 6); }},
         {"a jump", [this] { hold(Qt::Key_Up, 3); }},
+        {"a jump to the right, Right pressed a moment after Up",
+         [this] {
+             key(Qt::Key_Up);
+             ticks(static_cast<int>(rewind_log::chord_ticks) - 1);
+             hold(Qt::Key_Right, 10);
+             key(Qt::Key_Up, false);
+         }},
         {"a walk", [this] { hold(Qt::Key_Right, 20); }},
     };
     for (const auto& c : cases) {

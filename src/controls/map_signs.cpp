@@ -13,7 +13,7 @@ namespace
 // Under the HUD band, where the eye falls first.
 constexpr int banner_top_gap = 24;
 constexpr int largest_count_glyph = 24;
-constexpr int largest_banner_glyph = 32;
+constexpr int largest_banner_glyph = 26;
 
 } // namespace
 
@@ -51,7 +51,7 @@ void passed_count_sign::updateGL()
     const int size = glyph_size();
     if (size < 6)
         return; // no room worth reading
-    extra_functions::print_gl_text(text, centre_x(), bar->bar_y + bar->height / 2, size);
+    extra_functions::print_gl_label(text, centre_x(), bar->bar_y + bar->height / 2, size);
 }
 
 page_banner::page_banner(game_scene* scene, std::string text) : text(std::move(text)), world(scene)
@@ -100,6 +100,6 @@ void page_banner::updateGL()
     // The tint adds to the glyphs' texels: taking from alpha fades them.
     const float fade[4] = {0, 0, 0, alpha - 1};
     set_tint(fade);
-    extra_functions::print_gl_text(text, vw / 2, centre_y, size);
+    extra_functions::print_gl_label(text, vw / 2, centre_y, size);
     set_tint(spriteman::color_blank);
 }

@@ -78,19 +78,39 @@ bool rewind_log::begins_move(const tick& k) const
     return false;
 }
 
+bool rewind_log::only_presses(const tick& k) const
+{
+    for (std::size_t i = k.inputs_begin; i < k.inputs_end; ++i)
+        if (inputs[i].kind == replay_event::place)
+            return false;
+    return true;
+}
+
 long long rewind_log::before_last_move() const
 {
     // Walking back, `changed` gathers the ticks from the present moment (or
     // the next move) back to the tick being looked at.
     bool changed = false;
+    long long found = -1;
+    bool chord = false;   // the move found is key presses
+    long long walked = 0; // ticks walked back since it began
     for (long long t = now; t > 0; t = ticks[static_cast<std::size_t>(t - 1)].after) {
         const tick& k = ticks[static_cast<std::size_t>(t - 1)];
+        if (found >= 0 && (!chord || ++walked > chord_ticks))
+            break;
         changed = changed || k.stance != stance_at(k.after);
         // A move after which nothing changed is passed over with its time.
-        if (begins_move(k) && changed)
-            return k.after;
+        if (!begins_move(k) || (found < 0 && !changed))
+            continue;
+        // Keys pressed a moment apart, as Up and then Right for a jump to
+        // the right, are one move.
+        if (found >= 0 && !only_presses(k))
+            break;
+        found = k.after;
+        chord = only_presses(k);
+        walked = 0;
     }
-    return 0;
+    return std::max(found, 0LL);
 }
 
 long long rewind_log::world_ticks() const

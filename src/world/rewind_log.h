@@ -47,7 +47,9 @@ class rewind_log : public world_listener
     // stay as they were until the next one; releases, keys handed back
     // after a rewind and presses that changed nothing (walking into a wall)
     // are no moves, and the time between moves is skipped over with them.
+    // Key presses less than chord_ticks apart make one move.
     long long before_last_move() const;
+    static constexpr long long chord_ticks = 8;
     // The inputs waiting for the next tick are keys still held across a
     // rewind, not a new move.
     void mark_carried();
@@ -83,6 +85,7 @@ class rewind_log : public world_listener
         return t == 0 ? first_stance : ticks[static_cast<std::size_t>(t - 1)].stance;
     }
     bool begins_move(const tick& k) const;
+    bool only_presses(const tick& k) const;
     void rebuild(game_scene& scene, const std::string& level_path, long long played_tick);
 
     std::vector<replay_event> inputs; // every input ever applied, in order
