@@ -233,11 +233,18 @@ TEST_F(DrawingKeys, KeyPlacementIsInTheHistorySoRewindKeepsOrTakesItBack)
         key(k);
     ASSERT_NE(level.grid[7][8], nullptr);
     run(70);
-    key(Qt::Key_Z); // to world tick 15: rebuilt from the file and the history
-    ASSERT_EQ(level.history.world_ticks(), 15);
+    QKeyEvent left_down(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
+    level.keyPressEvent(&left_down);
+    run(10);
+    QKeyEvent left_up(QEvent::KeyRelease, Qt::Key_Left, Qt::NoModifier);
+    level.keyReleaseEvent(&left_up);
+    run(30);
+    key(Qt::Key_Z); // the walk taken back: rebuilt from the file and the history
+    ASSERT_EQ(level.history.world_ticks(), 75);
     EXPECT_NE(level.grid[7][8], nullptr);
     EXPECT_EQ(level.focused_char()->stock_slots[0]->count, 8);
-    key(Qt::Key_Z); // to the start, before the block
+    key(Qt::Key_Z); // the placement taken back
+    EXPECT_EQ(level.history.world_ticks(), 5);
     EXPECT_EQ(level.grid[7][8], nullptr);
     EXPECT_EQ(level.focused_char()->stock_slots[0]->count, 9);
 }
