@@ -115,7 +115,8 @@ cf_layer(cf_editor
         editor/editor_palette.h editor/editor_palette.cpp editor/level_document.h
         editor/level_document.cpp editor/level_store.h editor/level_store.cpp
         editor/own_levels_scene.h editor/own_levels_scene.cpp editor/editor_layout.h
-        editor/editor_layout.cpp
+        editor/editor_layout.cpp editor/name_picker.h editor/name_picker.cpp editor/try_warnings.h
+        editor/try_warnings.cpp
   USES cf_levels cf_sound_sink)
 # The shell: window, view, scene stack, title and pages.
 cf_layer(cf_app

@@ -134,7 +134,10 @@ TEST(EditorDocument, PlacingReplacesWhatTheNewObjectWouldOverlap)
     ASSERT_TRUE(doc.place(level_document::make(level_record::stockblock, 1, 1, 0)));
     ASSERT_TRUE(doc.place(level_document::make(level_record::character, 2, 2, 1)));
     ASSERT_TRUE(doc.place(level_document::make(level_record::cloud, 4, 0, 2, cfg::l)));
-    // A 2 x 2 exit over the block and the character takes both cells' places.
+    // A 2 x 2 exit takes the place of the block in its own cell, not of the
+    // character in another one.
+    EXPECT_FALSE(doc.place(level_document::make(level_record::exit, 1, 1, 3)));
+    ASSERT_TRUE(doc.erase_at(2, 2));
     ASSERT_TRUE(doc.place(level_document::make(level_record::exit, 1, 1, 3)));
     ASSERT_EQ(doc.records.size(), 2u);
     EXPECT_EQ(doc.records[1].kind, level_record::exit);
@@ -160,6 +163,61 @@ TEST(EditorDocument, PlacingReplacesWhatTheNewObjectWouldOverlap)
     EXPECT_EQ(level_document::from_text(framed.to_text()).record_at(0, 1), -1);
     EXPECT_FALSE(doc.resize(level_document::min_edge - 1, 4));
     EXPECT_EQ(doc.width, 4);
+}
+
+TEST(EditorDocument, PlacingReplacesOnlyWhatStandsInItsOwnCell)
+{
+    // Columns 1 to 5 and rows 1 to 4 inside the frame; a red block at (2, 2),
+    // a white exit over (3, 1) to (4, 2) and a red character at (1, 3).
+    const level_document start =
+        level_document::from_text("mapsize 7 6\nmkframe\nstockblock 2 2 red\nexit 3 1 white\n"
+                                  "char 1 3.3 red null null 0 null null 0 null null 0\n");
+    const struct {
+        const char* what;
+        level_record::kind_t kind;
+        int column, row;
+        bool fits;
+        size_t in_the_way;
+    } cases[] = {
+        {"an exit on free cells", level_record::exit, 2, 3, true, 0},
+        {"an exit in the bottom-right corner", level_record::exit, 5, 4, true, 3},
+        {"an exit against the right wall", level_record::exit, 5, 1, true, 2},
+        {"an exit reaching into the floor", level_record::exit, 2, 4, true, 2},
+        {"an exit on the left wall", level_record::exit, 0, 1, true, 1},
+        {"an exit reaching over the block", level_record::exit, 1, 1, true, 1},
+        {"an exit half over the other exit", level_record::exit, 2, 1, true, 2},
+        {"an exit over the other exit", level_record::exit, 3, 1, true, 0},
+        {"an exit on the character's cell", level_record::exit, 1, 3, true, 0},
+        {"an exit out of the map", level_record::exit, 6, 2, false, 1},
+        {"a block on the block", level_record::stockblock, 2, 2, true, 0},
+        {"a block on the frame", level_record::stockblock, 0, 2, true, 0},
+        {"a block in the exit's corner", level_record::stockblock, 4, 2, true, 0},
+        {"a cloud on the character", level_record::cloud, 1, 3, true, 0},
+        {"a character on the block", level_record::character, 2, 2, true, 0},
+    };
+    const long long m = cfg::multiplier;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        level_document doc = start;
+        // Blue, a colour nothing there has, so that no record equals the new one.
+        const level_record r = level_document::make(c.kind, c.column, c.row, 3);
+        EXPECT_EQ(doc.fits(r), c.fits);
+        EXPECT_EQ(doc.in_the_way(r).size(), c.in_the_way);
+        const bool placed = c.fits && c.in_the_way == 0;
+        EXPECT_EQ(doc.place(r), placed);
+        if (!placed) {
+            EXPECT_EQ(doc, start) << "a refused placement changes nothing";
+            continue;
+        }
+        const int here = doc.record_at(c.column, c.row);
+        ASSERT_GE(here, 0);
+        EXPECT_EQ(doc.records[here], r);
+        for (const level_record& o : start.records) {
+            const bool replaced = o.covers(c.column * m, c.row * m, m);
+            EXPECT_EQ(std::count(doc.records.begin(), doc.records.end(), o), replaced ? 0 : 1)
+                << level_format::write_record(o);
+        }
+    }
 }
 
 TEST(EditorDocument, ShrinkingKeepsWhatEndsOnTheNewBorder)

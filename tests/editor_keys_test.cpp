@@ -7,6 +7,7 @@
 #include "gl_recorder.h"
 #include "headless_screen.h"
 #include "level_scene.h"
+#include "name_picker.h"
 #include "own_levels_scene.h"
 #include "scene_manager.h"
 #include "view.h"
@@ -184,6 +185,10 @@ TEST_F(editor_keys_fixture, EveryMenuRowRunsItsCommand)
     } cases[] = {
         {row::try_level, pad::south,
          [](auto& f) {
+             // The level has no exit: A on TRY ANYWAY past the warning.
+             if (f.editor->mode != editor_mode::confirm_try)
+                 return false;
+             buttons(*f.editor, {pad::dpad_left, pad::south});
              f.manager.tick(f.editor); // the level is entered at the end of the tick
              return dynamic_cast<level_scene*>(f.manager.top()) != nullptr;
          }},
@@ -239,13 +244,21 @@ TEST_F(editor_keys_fixture, PadNamesAndSavesALevelWithTheLetterPicker)
     buttons(*editor, {pad::start, pad::dpad_down, pad::south}); // SAVE
     ASSERT_EQ(editor->mode, editor_mode::naming);
     EXPECT_EQ(editor->typed_name, "LEVEL1") << "the offered name";
-    buttons(*editor, {pad::dpad_right, pad::dpad_up, pad::dpad_up, pad::dpad_right, pad::dpad_down,
-                      pad::dpad_right, pad::east});
-    EXPECT_EQ(editor->typed_name, "LEVEL1C9");
-    // Y moves the highlight to CANCEL and back again before A saves.
-    buttons(*editor, {pad::north, pad::north, pad::south});
+    // B takes a character back. The focus starts on SAVE; up goes to the 5,
+    // then the S and the F above it; right is the G.
+    buttons(*editor, {pad::east, pad::dpad_up, pad::south, pad::dpad_up, pad::dpad_up, pad::south,
+                      pad::dpad_right, pad::south});
+    EXPECT_EQ(editor->typed_name, "LEVEL5FG");
+    // Down from G through T and 6 to SAVE, left to the case shift, up to the
+    // 1 above it, twice more to the B; left from A wraps to M in its row.
+    buttons(*editor, {pad::dpad_down, pad::dpad_down, pad::dpad_down, pad::dpad_left, pad::south,
+                      pad::dpad_up, pad::dpad_up, pad::dpad_up, pad::south, pad::dpad_left,
+                      pad::dpad_left, pad::south});
+    EXPECT_EQ(editor->typed_name, "LEVEL5FGbm");
+    // Y jumps to SAVE, again to CANCEL and back before A saves.
+    buttons(*editor, {pad::north, pad::north, pad::north, pad::south});
     EXPECT_EQ(editor->mode, editor_mode::editing);
-    EXPECT_EQ(editor->store.names(), std::vector<std::string>{"LEVEL1C9"});
+    EXPECT_EQ(editor->store.names(), std::vector<std::string>{"LEVEL5FGbm"});
 
     // A keyboard types into the name as before; Space is not an answer.
     keys(*editor, {{Qt::Key_N}});
@@ -254,7 +267,68 @@ TEST_F(editor_keys_fixture, PadNamesAndSavesALevelWithTheLetterPicker)
     EXPECT_EQ(editor->mode, editor_mode::naming);
     keys(*editor, {{Qt::Key_Tab}, {Qt::Key_Return}});
     EXPECT_EQ(editor->mode, editor_mode::editing) << "Enter on CANCEL cancels";
-    EXPECT_EQ(editor->store.names(), std::vector<std::string>{"LEVEL1C9"});
+    EXPECT_EQ(editor->store.names(), std::vector<std::string>{"LEVEL5FGbm"});
+}
+
+TEST_F(editor_keys_fixture, TouchNamesALevelWithTheLetterPicker)
+{
+    editor->place_at(2, 2);
+    const size_t records = editor->doc.records.size();
+    editor->press_at(editor_layout::top_button_rect(editor_layout::top_button::save, 800).left + 5,
+                     5, false);
+    ASSERT_EQ(editor->mode, editor_mode::naming);
+    // Every key answers a tap in its middle; the gaps between keys do not.
+    const int w = 800, h = 480;
+    const auto& all = name_picker::keys();
+    for (int k = 0; k < static_cast<int>(all.size()); ++k) {
+        const screen_rect r = name_picker::key_rect(k, w, h);
+        EXPECT_EQ(name_picker::key_at((r.left + r.right) / 2, (r.top + r.bottom) / 2, w, h), k);
+        EXPECT_EQ(name_picker::key_at(r.left - 1, r.top - 1, w, h), -1);
+        EXPECT_TRUE(name_picker::panel(w, h).contains(r.left, r.top));
+    }
+    const auto tap = [&](auto which) {
+        for (int k = 0; k < static_cast<int>(all.size()); ++k)
+            if (which(all[k])) {
+                const screen_rect r = name_picker::key_rect(k, w, h);
+                editor->press_at((r.left + r.right) / 2, (r.top + r.bottom) / 2, false);
+                editor->release_at((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+                return;
+            }
+        FAIL() << "no such key";
+    };
+    const auto character = [&](char c) {
+        tap([c](const name_picker::key& k) {
+            return k.kind == name_picker::key_kind::character && k.ch == c;
+        });
+    };
+    const auto kind = [&](name_picker::key_kind wanted) {
+        tap([wanted](const name_picker::key& k) { return k.kind == wanted; });
+    };
+    for (int i = 0; i < 6; ++i)
+        kind(name_picker::key_kind::erase);
+    EXPECT_EQ(editor->typed_name, "");
+    for (char c : std::string("HI"))
+        character(c);
+    kind(name_picker::key_kind::shift);
+    for (char c : std::string("LL-2_"))
+        character(c);
+    kind(name_picker::key_kind::shift);
+    character('X');
+    EXPECT_EQ(editor->typed_name, "HIll-2_X");
+    EXPECT_EQ(editor->mode, editor_mode::naming);
+    kind(name_picker::key_kind::save);
+    EXPECT_EQ(editor->mode, editor_mode::editing) << editor->message;
+    EXPECT_EQ(editor->name, "HIll-2_X");
+    EXPECT_TRUE(
+        QFileInfo(QString::fromStdString(editor->store.directory + "HIll-2_X.level")).isFile());
+    EXPECT_EQ(editor->doc.records.size(), records) << "no tap reached the map";
+
+    // CANCEL leaves the name as it was.
+    editor->rename();
+    character('Q');
+    kind(name_picker::key_kind::cancel);
+    EXPECT_EQ(editor->mode, editor_mode::editing);
+    EXPECT_EQ(editor->name, "HIll-2_X");
 }
 
 TEST_F(editor_keys_fixture, OwnLevelsListAnswersNoByDefaultAndIsLeftByKeyOrPad)

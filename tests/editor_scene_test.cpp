@@ -3,7 +3,9 @@
 // menu's way in.
 
 #include "cfg.h"
+#include "editor_canvas.h"
 #include "editor_scene.h"
+#include "gl_recorder.h"
 #include "headless_screen.h"
 #include "level_scene.h"
 #include "menu_scene.h"
@@ -193,7 +195,10 @@ TEST_F(editor_fixture, TestPlayLoadsTheWrittenTextAndReturnsToAnUnchangedEditor)
     editor->place_at(2, 8);
     editor->change_slot(0, editor_scene::slot_part::type);
     const level_document before = editor->doc;
-    ASSERT_TRUE(editor->try_level());
+    // It has no exit: the player is warned first and tries anyway.
+    EXPECT_FALSE(editor->try_level());
+    ASSERT_EQ(editor->mode, editor_scene::mode_t::confirm_try);
+    ASSERT_TRUE(editor->try_level(true));
     manager.tick(editor); // the level is entered at the end of the tick
     auto* play = dynamic_cast<level_scene*>(manager.top());
     ASSERT_NE(play, nullptr);
@@ -356,23 +361,27 @@ TEST_F(editor_fixture, AnUnsafeNameIsRefusedWithAMessageAndNothingWritten)
 TEST_F(editor_fixture, TheLongestNameThatCanBeTypedIsSaved)
 {
     editor->place_at(4, 4);
-    // By keys and by a pad's letter picker, typing runs on past the limit.
+    // By keys and by the letter picker, typing runs on past the limit.
+    const auto pad = [&](input::pad_button b) {
+        editor->intent_event(input::pad_meaning(b), true, false);
+    };
     const struct {
         const char* how;
         std::function<void()> add_letter;
-    } ways[] = {{"keys", [&] { type(*editor, "k"); }},
-                {"pad", [&] {
-                     editor->intent_event(input::pad_meaning(input::pad_button::dpad_right), true,
-                                          false);
-                 }}};
+        std::function<void()> to_save;
+    } ways[] = {
+        {"keys", [&] { type(*editor, "k"); }, [&] { key(*editor, Qt::Key_Tab); }},
+        {"pad", [&] { pad(input::pad_button::south); }, [&] { pad(input::pad_button::north); }}};
     for (const auto& w : ways) {
         SCOPED_TRACE(w.how);
         key(*editor, Qt::Key_N, "n");
         ASSERT_EQ(editor->mode, editor_scene::mode_t::naming);
+        pad(input::pad_button::dpad_up); // from SAVE to the 5 above it
         for (int i = 0; i < 40; ++i)
             w.add_letter();
         const std::string typed = editor->typed_name;
         EXPECT_LT(typed.size(), 40u);
+        w.to_save(); // the next button jumps to SAVE
         key(*editor, Qt::Key_Return);
         EXPECT_EQ(editor->mode, editor_scene::mode_t::editing) << editor->message;
         EXPECT_EQ(editor->name, typed);
@@ -419,4 +428,170 @@ TEST(EditorNaming, TheLetterMIsTypedIntoANameNotTakenAsTheSoundToggle)
     through_view(Qt::Key_M, "m");
     through_view(Qt::Key_A, "a");
     EXPECT_EQ(editor->typed_name, "ma");
+}
+
+// What the level checker finds is shown before a try, and each way of
+// answering goes on or goes back.
+TEST_F(editor_fixture, TryWarnsWithTheCheckersFindingsFirst)
+{
+    using kind = level_record::kind_t;
+    struct object {
+        kind k;
+        int column, row;
+        unsigned char colour;
+    };
+    const struct {
+        const char* what;
+        std::vector<object> objects;
+        std::vector<int> gap; // a floor cell taken away
+        std::vector<std::string> findings;
+    } cases[] = {
+        {"no exit", {{kind::character, 2, 8, 1}}, {}, {"the level has no exit"}},
+        {"an exit of another colour",
+         {{kind::character, 2, 8, 1}, {kind::exit, 5, 7, 2}},
+         {},
+         {"red character: no exit it can use, so the level cannot be passed",
+          "green exit: no character can use it"}},
+        {"a gap under the character",
+         {{kind::character, 2, 8, 1}, {kind::exit, 5, 7, 1}},
+         {2, 9},
+         {"red character at column 2, row 8: nothing below it, it falls out of the world"}},
+        {"a white exit serves the red character",
+         {{kind::character, 2, 8, 1}, {kind::exit, 5, 7, 0}},
+         {},
+         {}},
+    };
+    testing::internal::CaptureStdout();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        editor->new_level();
+        for (const object& o : c.objects) {
+            editor->palette.kind = o.k;
+            editor->palette.colour = o.colour;
+            ASSERT_TRUE(editor->place_at(o.column, o.row));
+        }
+        if (!c.gap.empty()) {
+            ASSERT_TRUE(editor->erase_at(c.gap[0], c.gap[1]));
+        }
+        EXPECT_EQ(editor->try_level(), c.findings.empty());
+        EXPECT_EQ(editor->mode, c.findings.empty() ? editor_scene::mode_t::editing
+                                                   : editor_scene::mode_t::confirm_try);
+        EXPECT_EQ(editor->try_findings, c.findings);
+        EXPECT_EQ(editor->enter_request != nullptr, c.findings.empty());
+        manager.tick(editor);
+        while (manager.top() != editor)
+            manager.go_back();
+    }
+
+    const int w = 800, h = 480;
+    const screen_rect anyway = editor_layout::warning_button(0, w, h);
+    const screen_rect back = editor_layout::warning_button(1, w, h);
+    const struct {
+        const char* how;
+        std::function<void()> answer;
+        bool goes_on;
+    } answers[] = {
+        {"Enter on the default", [&] { key(*editor, Qt::Key_Return); }, false},
+        {"pad B",
+         [&] { editor->intent_event(input::pad_meaning(input::pad_button::east), true, false); },
+         false},
+        {"a press on BACK", [&] { editor->press_at(back.left + 5, back.top + 5, false); }, false},
+        {"Y", [&] { key(*editor, Qt::Key_Y, "y"); }, true},
+        {"pad left, A",
+         [&] {
+             editor->intent_event(input::pad_meaning(input::pad_button::dpad_left), true, false);
+             editor->intent_event(input::pad_meaning(input::pad_button::south), true, false);
+         },
+         true},
+        {"a press on TRY ANYWAY",
+         [&] { editor->press_at(anyway.right - 5, anyway.bottom - 5, false); }, true},
+    };
+    editor->new_level();
+    editor->palette.kind = kind::character;
+    ASSERT_TRUE(editor->place_at(2, 8));
+    for (const auto& a : answers) {
+        SCOPED_TRACE(a.how);
+        ASSERT_FALSE(editor->try_level());
+        ASSERT_EQ(editor->mode, editor_scene::mode_t::confirm_try);
+        {
+            // The findings show on screen.
+            gl_recorder r;
+            editor_canvas::draw(*editor);
+            const auto small_t =
+                std::count_if(r.draws.begin(), r.draws.end(), [](const recorded_draw& d) {
+                    return d.uses(spriteman::tex_alphabet[29]) && d.right() - d.left() < 15;
+                });
+            EXPECT_GT(small_t, 0) << "\"the level has no exit\" in small capitals";
+        }
+        a.answer();
+        EXPECT_EQ(editor->mode, editor_scene::mode_t::editing);
+        EXPECT_EQ(editor->enter_request != nullptr, a.goes_on);
+        manager.tick(editor);
+        EXPECT_EQ(manager.top() != editor, a.goes_on);
+        while (manager.top() != editor)
+            manager.go_back();
+    }
+    testing::internal::GetCapturedStdout();
+}
+
+TEST_F(editor_fixture, APlacementThatWouldCoverOtherObjectsIsRefusedAndShown)
+{
+    // The bottom-right corner inside the frame: an exit there would take the
+    // frame's blocks to its right and below.
+    editor->palette.kind = level_record::exit;
+    const level_document before = editor->doc;
+    EXPECT_FALSE(editor->place_at(14, 8));
+    EXPECT_EQ(editor->doc, before);
+    EXPECT_TRUE(editor->undo_steps.empty()) << "nothing to undo";
+    EXPECT_EQ(editor->message, "3 OBJECTS IN THE WAY");
+    ASSERT_EQ(editor->in_the_way.size(), 3u);
+    for (const level_record& r : editor->in_the_way)
+        EXPECT_EQ(r.kind, level_record::stock_expendable) << "the frame's blocks are marked";
+    // The marks go with the message.
+    for (int i = 0; i < 90; ++i)
+        editor->advance();
+    EXPECT_TRUE(editor->message.empty());
+    EXPECT_TRUE(editor->in_the_way.empty());
+    EXPECT_TRUE(editor->place_at(13, 7)) << "one cell up and left it fits";
+}
+
+TEST_F(editor_fixture, NamesKeepTheirCaseThroughSaveOpenAndTheList)
+{
+    editor->place_at(4, 4);
+    for (const std::string typed : {"LevelAb", "LEVELAB"}) {
+        key(*editor, Qt::Key_N, "n");
+        for (size_t i = editor->typed_name.size(); i > 0; --i)
+            key(*editor, Qt::Key_Backspace);
+        type(*editor, typed);
+        key(*editor, Qt::Key_Return);
+        EXPECT_EQ(editor->name, typed);
+        EXPECT_TRUE(
+            QFileInfo(QString::fromStdString(editor->store.directory + typed + ".level")).isFile());
+    }
+    EXPECT_EQ(editor->store.names(), (std::vector<std::string>{"LEVELAB", "LevelAb"}));
+    editor->new_level();
+    ASSERT_TRUE(editor->open_level("LevelAb"));
+    EXPECT_EQ(editor->name, "LevelAb");
+    editor->message.clear(); // the status line shows the name again
+
+    // Drawn with its lowercase as small capitals: the e of "LevelAb" on the
+    // status line (16) and in the list (20) is three quarters of a capital.
+    const auto small_e = [](const gl_recorder& r, float size) {
+        return std::count_if(r.draws.begin(), r.draws.end(), [&](const recorded_draw& d) {
+            return d.uses(spriteman::tex_alphabet[14]) && d.right() - d.left() == size;
+        });
+    };
+    {
+        gl_recorder r;
+        editor_canvas::draw(*editor);
+        EXPECT_EQ(small_e(r, 12), 2);
+    }
+    editor->open_list();
+    manager.tick(editor);
+    auto* list = dynamic_cast<own_levels_scene*>(manager.top());
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->names, (std::vector<std::string>{"LEVELAB", "LevelAb"}));
+    gl_recorder r;
+    list->updateGL();
+    EXPECT_EQ(small_e(r, 15), 2);
 }

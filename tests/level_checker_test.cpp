@@ -109,17 +109,20 @@ TEST(level_checker, JudgesSmallLevelsByTheWholeFile)
          {"1: the level has no character", "1: the level has no exit"}},
         {"a white character leaves by any exit",
          "mapsize 6 5\nchar 1 3.3 white null null 0 null null 0 null null 0\nexit 3 2 green\n",
-         {}},
+         {"2: white character at column 1, row 3: nothing below it, it falls out of the world"}},
         {"a green exit a red and a blue character cannot use",
          "mapsize 6 5\nchar 1 3.3 red null null 0 null null 0 null null 0\n"
          "char 2 3.3 blue null null 0 null null 0 null null 0\nexit 3 2 green\n",
-         {"2: red character: no exit it can use, so the level cannot be passed",
+         {"2: red character at column 1, row 3: nothing below it, it falls out of the world",
+          "2: red character: no exit it can use, so the level cannot be passed",
+          "3: blue character at column 2, row 3: nothing below it, it falls out of the world",
           "3: blue character: no exit it can use, so the level cannot be passed",
           "4: green exit: no character can use it"}},
         {"counts wrap at 256",
          "mapsize 6 5\n"
          "char 1 3.3 red white falling 300 null null 0 null null 0\nexit 3 2 red\n",
-         {"2: char: slot 1 holds 300, more than 9; it is stored as 44"}},
+         {"2: char: slot 1 holds 300, more than 9; it is stored as 44",
+          "2: red character at column 1, row 3: nothing below it, it falls out of the world"}},
         {"a delete that kills the character",
          clean + "delete 1 3\n",
          {"1: the level has no character",
@@ -128,17 +131,29 @@ TEST(level_checker, JudgesSmallLevelsByTheWholeFile)
          "mapsize 6 5\nmenuchar 1 3.3 red null null 0 null null 0 null null 0\nlevel_exit 3 2 "
          "red\nMkframe\n",
          {"1: the level has no exit", "2: menuchar in a level: it moves at the map's speed",
+          "2: red character at column 1, row 3: nothing below it, it falls out of the world",
           "3: unknown keyword \"level_exit\"; the line is ignored (a level's door is \"exit\")",
           "4: unknown keyword \"Mkframe\"; the line is ignored (keywords are lower case)"}},
         {"a map that shrinks and a mapsize after blocks",
          "mapsize 8 5\nstockblock 1 1 white\nmapsize 6 6\n"
          "char 1 3.3 white null null 0 null null 0 null null 0\nexit 3 2 white\n",
          {"3: mapsize after grid objects of this file",
-          "3: the map is already 8 x 5 and never shrinks"}},
+          "3: the map is already 8 x 5 and never shrinks",
+          "4: white character at column 1, row 3: nothing below it, it falls out of the world"}},
+        {"a character over a gap in the floor, and one over a cloud, falls only where nothing "
+         "it meets is below",
+         "mapsize 6 5\nstockblock 2 4 red\nstockblock 3 4 green\ncloud 4 4 right white\n"
+         "char 1 3.3 white null null 0 null null 0 null null 0\n"
+         "char 2 3.3 red null null 0 null null 0 null null 0\n"
+         "char 3 3.3 blue null null 0 null null 0 null null 0\n"
+         "char 4 1.3 red null null 0 null null 0 null null 0\nexit 2 1 white\n",
+         {"5: white character at column 1, row 3: nothing below it, it falls out of the world",
+          "7: blue character at column 3, row 3: nothing below it, it falls out of the world"}},
         {"a cloud and an exit beyond the edge",
          "mapsize 6 5\ncloud 5.5 1 left white\n"
          "char 1 3.3 white null null 0 null null 0 null null 0\nexit 5 2 white\n",
          {"2: cloud at 5.5, 1 reaches outside the 6 x 5 map",
+          "3: white character at column 1, row 3: nothing below it, it falls out of the world",
           "4: exit at 5, 2 reaches outside the 6 x 5 map"}},
     };
     QTemporaryDir dir;

@@ -142,6 +142,14 @@ TEST_F(AtlasText, LabelsDrawPunctuationSpacesAndSmallCapitals)
     EXPECT_GE(small.left(), capital.left() + 5 * 60);
     EXPECT_LE(small.right(), capital.left() + 6 * 60);
 
+    // An underscore, which names may hold, is the dash set down on the baseline.
+    gl.draws.clear();
+    extra_functions::print_gl_label("-_", 400, 240, 60, true);
+    ASSERT_EQ(gl.draws.size(), 2u);
+    EXPECT_TRUE(gl.draws[1].uses(spriteman::tex_punctuation[2]));
+    EXPECT_FLOAT_EQ(gl.draws[1].top() - gl.draws[0].top(), 20);
+    EXPECT_FLOAT_EQ(gl.draws[1].left() - gl.draws[0].left(), 60);
+
     // Without keep_case the same letter is a full capital, as print_gl_text has it.
     gl.draws.clear();
     extra_functions::print_gl_label("a", 400, 240, 60);

@@ -6,7 +6,9 @@
 #include "extra_functions.h"
 #include "myglitem.h"
 #include "myscene.h"
+#include "name_picker.h"
 #include "spriteman.h"
+#include "try_warnings.h"
 
 #include <algorithm>
 
@@ -22,6 +24,11 @@ const float line_tint[4] = {0.15f, 0.15f, 0.15f, 0.25f};
 const float cursor_tint[4] = {0.8f, 0.7f, 0.1f, 0.9f};
 const float selected_tint[4] = {0.1f, 0.5f, 0.8f, 0.9f};
 const float prompt_tint[4] = {0.02f, 0.02f, 0.05f, 0.85f};
+// The name's keys stand over the stock panel: nothing should show through.
+const float picker_tint[4] = {0.02f, 0.02f, 0.05f, 0.96f};
+const float key_tint[4] = {0.22f, 0.24f, 0.3f, 1};
+const float in_the_way_tint[4] = {0.9f, 0.15f, 0.1f, 0.95f};
+const float caret_tint[4] = {1.0f, 0.9f, 0.6f, 0.9f};
 const float swatch_tint[4][4] = {{0.93f, 0.93f, 0.9f, 1},
                                  {0.88f, 0.27f, 0.24f, 1},
                                  {0.3f, 0.7f, 0.3f, 1},
@@ -61,6 +68,21 @@ void picture(const float* tex, const screen_rect& r, int inset)
 void text(const std::string& line, const screen_rect& r, int size)
 {
     extra_functions::print_gl_text(line, (r.left + r.right) / 2, (r.top + r.bottom) / 2, size);
+}
+
+// Text that may hold a name or a checker's words: lowercase shows as such.
+void cased_text(const std::string& line, const screen_rect& r, int size)
+{
+    extra_functions::print_gl_label(line, (r.left + r.right) / 2, (r.top + r.bottom) / 2, size,
+                                    true);
+}
+
+void frame_if_keys(const screen_rect& r)
+{
+    if (myscene::keys_in_use)
+        editor_canvas::focus_frame(static_cast<float>(r.left - 6), static_cast<float>(r.top - 6),
+                                   static_cast<float>(r.right + 6),
+                                   static_cast<float>(r.bottom + 6));
 }
 
 // A button of the top strip: a picture or a label.
@@ -187,6 +209,12 @@ void editor_canvas::draw_map(const editor_scene& e)
         if (static_cast<int>(i) == e.selected_char)
             outline(x0, y0, x0 + size, y0 + size, selected_tint);
     }
+    for (const level_record& r : e.in_the_way) {
+        const float x0 = left + static_cast<float>(r.x * scale);
+        const float y0 = top + static_cast<float>(r.y * scale);
+        const float size = static_cast<float>(r.extent() * scale);
+        outline(x0, y0, x0 + size, y0 + size, in_the_way_tint);
+    }
     const float cx = left + e.cursor_column * bs;
     const float cy = top + e.cursor_row * bs;
     outline(cx, cy, cx + bs, cy + bs, cursor_tint);
@@ -210,10 +238,9 @@ void editor_canvas::draw_bars(const editor_scene& e)
     if (!e.message.empty())
         line = e.message;
     const int size = 16;
-    myglitem::draw_flat_rect(0, bar, static_cast<float>(line.size() * size + 16), bar + size + 8,
-                             badge_tint);
-    extra_functions::print_gl_text(line, static_cast<int>(line.size() * size) / 2 + 8,
-                                   bar + size / 2 + 4, size);
+    const int width = static_cast<int>(line.size()) * size;
+    myglitem::draw_flat_rect(0, bar, static_cast<float>(width + 16), bar + size + 8, badge_tint);
+    extra_functions::print_gl_label(line, width / 2 + 8, bar + size / 2 + 4, size, true);
     e.palette.draw(h);
 }
 
@@ -246,27 +273,88 @@ void editor_canvas::draw_stock_panel(const editor_scene& e)
 
 void editor_canvas::draw_prompt(const editor_scene& e)
 {
-    if (e.mode == editor_scene::mode_t::editing)
+    switch (e.mode) {
+    case editor_scene::mode_t::editing:
         return;
+    case editor_scene::mode_t::naming:
+        draw_name_picker(e);
+        return;
+    case editor_scene::mode_t::confirm_try:
+        draw_try_warning(e);
+        return;
+    case editor_scene::mode_t::confirm_leave:
+        break;
+    }
     const int w = myglitem::viewport_width();
     const int h = myglitem::viewport_height();
     const screen_rect panel = editor_layout::prompt_panel(w, h);
     const int cx = (panel.left + panel.right) / 2;
     fill(panel, 0, prompt_tint);
-    const bool naming = e.mode == editor_scene::mode_t::naming;
-    const std::string title = naming ? "NAME " + e.typed_name : "UNSAVED CHANGES";
-    extra_functions::print_gl_text(title, cx, panel.top + 40, 20);
-    if (naming && !e.message.empty())
-        extra_functions::print_gl_text(e.message, cx, panel.top + 70, 14);
+    extra_functions::print_gl_text("UNSAVED CHANGES", cx, panel.top + 40, 20);
     const screen_rect answers[2] = {editor_layout::prompt_button(0, w, h),
                                     editor_layout::prompt_button(1, w, h)};
     fill(answers[0], 0, badge_tint);
     fill(answers[1], 0, badge_tint);
-    if (myscene::keys_in_use) {
-        const screen_rect& chosen = answers[e.prompt_choice == 0 ? 0 : 1];
-        focus_frame(static_cast<float>(chosen.left - 6), static_cast<float>(chosen.top - 6),
-                    static_cast<float>(chosen.right + 6), static_cast<float>(chosen.bottom + 6));
+    frame_if_keys(answers[e.prompt_choice == 0 ? 0 : 1]);
+    text("LEAVE", answers[0], 22);
+    text("STAY", answers[1], 22);
+}
+
+void editor_canvas::draw_name_picker(const editor_scene& e)
+{
+    const int w = myglitem::viewport_width();
+    const int h = myglitem::viewport_height();
+    const screen_rect panel = name_picker::panel(w, h);
+    const int cx = (panel.left + panel.right) / 2;
+    fill(panel, 0, picker_tint);
+    const std::string title = "NAME " + e.typed_name;
+    const int size = 20;
+    extra_functions::print_gl_label(title, cx, panel.top + 28, size, true);
+    // Where the next character goes.
+    const int end = cx + static_cast<int>(title.size()) * size / 2;
+    myglitem::draw_flat_rect(static_cast<float>(end + 2), static_cast<float>(panel.top + 18),
+                             static_cast<float>(end + 5), static_cast<float>(panel.top + 38),
+                             caret_tint);
+    if (!e.message.empty())
+        extra_functions::print_gl_label(e.message, cx, panel.top + 60, 14, true);
+    for (int k = 0; k < static_cast<int>(name_picker::keys().size()); ++k) {
+        const screen_rect r = name_picker::key_rect(k, w, h);
+        fill(r, 0, key_tint);
+        const std::string label = e.picker.label(k);
+        // A word fits its key; a single character fills half of it.
+        const int room = (r.right - r.left) * 4 / 5 / static_cast<int>(label.size());
+        cased_text(label, r, std::min({room, (r.bottom - r.top) / 2, 28}));
     }
-    text(naming ? "SAVE" : "LEAVE", answers[0], 22);
-    text(naming ? "CANCEL" : "STAY", answers[1], 22);
+    frame_if_keys(name_picker::key_rect(e.picker.focus, w, h));
+}
+
+void editor_canvas::draw_try_warning(const editor_scene& e)
+{
+    const int w = myglitem::viewport_width();
+    const int h = myglitem::viewport_height();
+    const screen_rect panel = editor_layout::warning_panel(w, h);
+    const int cx = (panel.left + panel.right) / 2;
+    fill(panel, 0, prompt_tint);
+    extra_functions::print_gl_text("BEFORE YOU TRY", cx, panel.top + 30, 20);
+    const int size = 18, line_height = 26;
+    const size_t per_line = static_cast<size_t>((panel.right - panel.left - 40) / size);
+    const screen_rect answers[2] = {editor_layout::warning_button(0, w, h),
+                                    editor_layout::warning_button(1, w, h)};
+    fill(answers[0], 0, badge_tint);
+    fill(answers[1], 0, badge_tint);
+    frame_if_keys(answers[e.prompt_choice == 0 ? 0 : 1]);
+    text("TRY ANYWAY", answers[0], 20);
+    text("BACK", answers[1], 22);
+    // As many lines as fit above the answers; a finding cut short ends the list.
+    const int last_top = answers[0].top - 10 - line_height;
+    int top = panel.top + 60;
+    for (const std::string& finding : e.try_findings) {
+        for (const std::string& line : try_warnings::wrap(finding, per_line)) {
+            if (top > last_top)
+                return;
+            extra_functions::print_gl_label(line, cx, top + line_height / 2, size, true);
+            top += line_height;
+        }
+        top += line_height / 3; // findings apart
+    }
 }

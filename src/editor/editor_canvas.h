@@ -20,6 +20,8 @@ class editor_canvas
     static void draw_bars(const editor_scene& e);
     static void draw_stock_panel(const editor_scene& e);
     static void draw_prompt(const editor_scene& e);
+    static void draw_name_picker(const editor_scene& e);
+    static void draw_try_warning(const editor_scene& e);
 };
 
 #endif

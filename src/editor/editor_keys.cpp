@@ -4,8 +4,6 @@
 #include "level_store.h"
 
 #include <QKeyEvent>
-#include <algorithm>
-#include <cctype>
 #include <string>
 
 void editor_keys::key_press(editor_scene& e, QKeyEvent* event)
@@ -32,11 +30,11 @@ void editor_keys::key_press(editor_scene& e, QKeyEvent* event)
         }
         return;
     }
-    if (e.mode == mode_t::confirm_leave) {
+    if (e.mode == mode_t::confirm_leave || e.mode == mode_t::confirm_try) {
         if (key == Qt::Key_Y)
-            e.leave();
+            answer(e, 0);
         else if (key == Qt::Key_N)
-            e.mode = mode_t::editing;
+            answer(e, 1);
         else
             intent(e, m.edit, repeat);
         return;
@@ -166,28 +164,23 @@ bool editor_keys::intent(editor_scene& e, input::intent in, bool repeat)
     }
 }
 
-namespace
+void editor_keys::answer(editor_scene& e, int choice)
 {
-
-// The letters a pad or the arrows pick a name from, one at a time.
-const std::string name_letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-
-char step_letter(char c, int delta)
-{
-    const int n = static_cast<int>(name_letters.size());
-    const size_t found =
-        name_letters.find(static_cast<char>(std::toupper(static_cast<unsigned char>(c))));
-    const int at = found == std::string::npos ? 0 : static_cast<int>(found);
-    return name_letters[((at + delta) % n + n) % n];
+    using mode_t = editor_scene::mode_t;
+    if (choice == 1)
+        e.mode = mode_t::editing;
+    else if (e.mode == mode_t::confirm_leave)
+        e.leave();
+    else if (e.mode == mode_t::confirm_try)
+        e.try_level(true);
 }
-
-} // namespace
 
 bool editor_keys::prompt_intent(editor_scene& e, input::intent in)
 {
     using mode_t = editor_scene::mode_t;
     using i = input::intent;
-    const bool naming = e.mode == mode_t::naming;
+    if (e.mode == mode_t::naming)
+        return name_intent(e, in);
     switch (in) {
     case i::next:
     case i::previous:
@@ -195,45 +188,51 @@ bool editor_keys::prompt_intent(editor_scene& e, input::intent in)
         return true;
     case i::left:
     case i::right:
-        if (!naming) {
-            e.prompt_choice = in == i::left ? 0 : 1;
-            return true;
-        }
-        // In a name, right adds a letter and left takes the last one back.
-        if (in == i::left && !e.typed_name.empty())
-            e.typed_name.pop_back();
-        else if (in == i::right && e.typed_name.size() < level_store::max_name_length)
-            e.typed_name += name_letters[0];
+        e.prompt_choice = in == i::left ? 0 : 1;
+        return true;
+    case i::confirm:
+        answer(e, e.prompt_choice);
         return true;
     case i::up:
     case i::down:
-        // Up and down turn the name's last letter.
-        if (naming) {
-            if (e.typed_name.empty())
-                e.typed_name += name_letters[0];
-            else
-                e.typed_name.back() = step_letter(e.typed_name.back(), in == i::up ? 1 : -1);
-        }
         return true;
     case i::erase:
-        if (naming) {
-            if (!e.typed_name.empty())
-                e.typed_name.pop_back();
-            return true;
-        }
-        e.mode = mode_t::editing;
-        return true;
-    case i::confirm:
-        if (e.prompt_choice == 1)
-            e.mode = mode_t::editing;
-        else if (!naming)
-            e.leave();
-        else if (e.save_as(e.typed_name))
-            e.mode = mode_t::editing;
-        return true;
     case i::back:
     case i::menu:
         e.mode = mode_t::editing;
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool editor_keys::name_intent(editor_scene& e, input::intent in)
+{
+    using i = input::intent;
+    switch (in) {
+    case i::up:
+    case i::down:
+        e.picker.move(0, in == i::up ? -1 : 1);
+        return true;
+    case i::left:
+    case i::right:
+        e.picker.move(in == i::left ? -1 : 1, 0);
+        return true;
+    case i::next:
+    case i::previous:
+        e.picker.jump_to_answers();
+        return true;
+    case i::confirm:
+        e.press_name_key(e.picker.focus);
+        return true;
+    case i::erase:
+        // A pad's B takes the last character back.
+        if (!e.typed_name.empty())
+            e.typed_name.pop_back();
+        return true;
+    case i::back:
+    case i::menu:
+        e.mode = editor_scene::mode_t::editing;
         return true;
     default:
         return false;

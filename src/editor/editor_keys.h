@@ -20,6 +20,9 @@ class editor_keys
 
   private:
     static bool prompt_intent(editor_scene& e, input::intent in);
+    static bool name_intent(editor_scene& e, input::intent in);
+    // A question's answer: 0 the left one (leave, try anyway), 1 the right one.
+    static void answer(editor_scene& e, int choice);
 };
 
 #endif

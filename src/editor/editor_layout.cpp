@@ -114,6 +114,23 @@ screen_rect editor_layout::prompt_button(int answer, int viewport_width, int vie
     return {left, cy + 10, left + 160, cy + 70};
 }
 
+screen_rect editor_layout::warning_panel(int viewport_width, int viewport_height)
+{
+    const int cx = viewport_width / 2;
+    const int half_width = std::min(viewport_width - 40, 640) / 2;
+    const int cy = viewport_height / 2;
+    return {cx - half_width, std::max(10, cy - 200), cx + half_width,
+            std::min(viewport_height - 10, cy + 200)};
+}
+
+screen_rect editor_layout::warning_button(int answer, int viewport_width, int viewport_height)
+{
+    const screen_rect panel = warning_panel(viewport_width, viewport_height);
+    const int cx = viewport_width / 2;
+    const int left = answer == 0 ? cx - 250 : cx + 10;
+    return {left, panel.bottom - 70, left + 240, panel.bottom - 10};
+}
+
 int editor_layout::menu_row_height(int rows, int viewport_height)
 {
     // Every row fits on a short screen too.

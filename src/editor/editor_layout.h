@@ -61,6 +61,11 @@ class editor_layout
     static screen_rect prompt_panel(int viewport_width, int viewport_height);
     static screen_rect prompt_button(int answer, int viewport_width, int viewport_height);
 
+    // The warning before a try: the checker's findings over two answers,
+    // TRY ANYWAY on the left and BACK on the right.
+    static screen_rect warning_panel(int viewport_width, int viewport_height);
+    static screen_rect warning_button(int answer, int viewport_width, int viewport_height);
+
     // The editor's menu: `rows` rows stacked in the middle of the screen.
     static constexpr int menu_width = 360;
     static int menu_row_height(int rows, int viewport_height);

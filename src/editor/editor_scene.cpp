@@ -10,6 +10,7 @@
 #include "own_levels_scene.h"
 #include "sound_sink.h"
 #include "spriteman.h"
+#include "try_warnings.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsSceneWheelEvent>
@@ -67,6 +68,7 @@ void editor_scene::edit(const level_document& changed)
         undo_steps.erase(undo_steps.begin());
     redo_steps.clear();
     doc = changed;
+    in_the_way.clear();
 }
 
 bool editor_scene::place_at(int column, int row)
@@ -82,8 +84,23 @@ bool editor_scene::place_at(int column, int row)
         selected_char = here;
         return true;
     }
+    const level_record placed = palette.record_for(column, row);
+    if (!doc.fits(placed)) {
+        show_message("NO ROOM INSIDE THE MAP");
+        return false;
+    }
+    // Placing replaces what stands in the cell; wiping out more than that
+    // unseen would lose work, so the player is shown what is in the way.
+    const std::vector<int> covered = doc.in_the_way(placed);
+    if (!covered.empty()) {
+        show_message(std::to_string(covered.size()) +
+                     (covered.size() == 1 ? " OBJECT IN THE WAY" : " OBJECTS IN THE WAY"));
+        for (int i : covered)
+            in_the_way.push_back(doc.records[i]);
+        return false;
+    }
     level_document changed = doc;
-    if (!changed.place(palette.record_for(column, row)))
+    if (!changed.place(placed))
         return false;
     edit(changed);
     selected_char = -1;
@@ -168,6 +185,7 @@ void editor_scene::show_message(const std::string& text)
 {
     message = text;
     message_ticks = 90;
+    in_the_way.clear();
 }
 
 bool editor_scene::save()
@@ -220,8 +238,9 @@ bool editor_scene::open_level(const std::string& level_name)
     return true;
 }
 
-bool editor_scene::try_level()
+bool editor_scene::try_level(bool despite_findings)
 {
+    mode = mode_t::editing;
     if (doc.character_count() == 0) {
         show_message("PLACE A CHARACTER FIRST");
         return false;
@@ -229,6 +248,14 @@ bool editor_scene::try_level()
     if (!store.make_directory() || !level_store::write_file(store.tryout_path(), doc.to_text())) {
         show_message("CANNOT WRITE TRY FILE");
         return false;
+    }
+    // The checker reads the very file the level scene will load.
+    if (!despite_findings) {
+        try_findings = try_warnings::of_file(store.tryout_path());
+        if (!try_findings.empty()) {
+            ask(mode_t::confirm_try);
+            return false;
+        }
     }
     if (!enter_request) {
         enter_request =
@@ -253,10 +280,29 @@ void editor_scene::open_list()
 void editor_scene::ask(mode_t question)
 {
     mode = question;
-    // Enter on a question about leaving keeps the work: the safe answer is
-    // the default. A name is asked for to be saved.
-    prompt_choice = question == mode_t::confirm_leave ? 1 : 0;
+    // Enter on a question keeps the work or goes back to it: the safe answer
+    // is the default. A name is asked for to be saved.
+    prompt_choice = 1;
+    picker.reset();
     menu.open = false;
+    // A message left from editing would read as the prompt's own.
+    message.clear();
+    in_the_way.clear();
+}
+
+void editor_scene::press_name_key(int k)
+{
+    switch (picker.press(k, typed_name)) {
+    case name_picker::outcome::typed:
+        return;
+    case name_picker::outcome::save:
+        if (save_as(typed_name))
+            mode = mode_t::editing;
+        return;
+    case name_picker::outcome::cancel:
+        mode = mode_t::editing;
+        return;
+    }
 }
 
 void editor_scene::leave()
@@ -435,19 +481,23 @@ void editor_scene::press_at(int x, int y, bool erase_button)
         menu.press(*this, x, y);
         return;
     }
+    const int w = myglitem::viewport_width(), h = myglitem::viewport_height();
     if (mode == mode_t::naming) {
-        if (in_prompt_button(x, y, 0)) {
-            if (save_as(typed_name))
-                mode = mode_t::editing;
-        } else if (in_prompt_button(x, y, 1)) {
-            mode = mode_t::editing;
-        }
+        if (const int k = name_picker::key_at(x, y, w, h); k >= 0)
+            press_name_key(k);
         return;
     }
     if (mode == mode_t::confirm_leave) {
         if (in_prompt_button(x, y, 0))
             leave();
         else if (in_prompt_button(x, y, 1))
+            mode = mode_t::editing;
+        return;
+    }
+    if (mode == mode_t::confirm_try) {
+        if (editor_layout::warning_button(0, w, h).contains(x, y))
+            try_level(true);
+        else if (editor_layout::warning_button(1, w, h).contains(x, y))
             mode = mode_t::editing;
         return;
     }
@@ -509,8 +559,10 @@ void editor_scene::advance()
         if (cell_at(press_x, press_y, column, row))
             erase_at(column, row);
     }
-    if (message_ticks > 0 && --message_ticks == 0)
+    if (message_ticks > 0 && --message_ticks == 0) {
         message.clear();
+        in_the_way.clear();
+    }
     repaint_request = repaint::if_focused;
 }
 

@@ -12,6 +12,7 @@
 #include "level_document.h"
 #include "level_store.h"
 #include "myscene.h"
+#include "name_picker.h"
 
 #include <string>
 #include <vector>
@@ -41,8 +42,10 @@ class editor_scene : public myscene
     // Replaces the document with a saved level; false when it cannot be read.
     bool open_level(const std::string& name);
     void new_level();
-    // Writes the document and pushes a level scene that plays it.
-    bool try_level();
+    // Writes the document and pushes a level scene that plays it; what the
+    // level checker finds in it is shown first, unless the player already
+    // chose to try despite it.
+    bool try_level(bool despite_findings = false);
     // Asks for a new name for the level, the current one offered.
     void rename();
     // Pushes the list of own levels above the editor.
@@ -70,9 +73,11 @@ class editor_scene : public myscene
     bool cell_at(int x, int y, int& column, int& row) const;
     void zoom(int step);
 
-    enum class mode_t { editing, naming, confirm_leave };
-    // Opens the name prompt or the question about leaving, with its default.
+    enum class mode_t { editing, naming, confirm_leave, confirm_try };
+    // Opens the name prompt or a question, with its default.
     void ask(mode_t question);
+    // A press on the name prompt's key k (see name_picker).
+    void press_name_key(int k);
 
     level_document doc;
     std::string name; // empty until the level is first saved or opened
@@ -81,11 +86,15 @@ class editor_scene : public myscene
     std::vector<level_document> undo_steps;
     std::vector<level_document> redo_steps;
     mode_t mode = mode_t::editing;
-    // The prompt's highlighted answer: 0 the left one (SAVE, LEAVE), 1 the
-    // right one (CANCEL, STAY), which is where a question about leaving starts.
+    // A question's highlighted answer: 0 the left one (LEAVE, TRY ANYWAY),
+    // 1 the right one (STAY, BACK), where a question starts.
     int prompt_choice = 0;
     editor_menu menu;
     std::string typed_name;
+    name_picker picker;
+    std::vector<std::string> try_findings; // what the question before a try shows
+    // Records a refused placement would have covered, marked while its message shows.
+    std::vector<level_record> in_the_way;
     std::string message;
     int message_ticks = 0;
     int cursor_column = 1;

@@ -179,9 +179,24 @@ std::string level_document::to_text() const
     return out.str();
 }
 
+bool level_document::fits(const level_record& r) const
+{
+    return r.x >= 0 && r.y >= 0 && r.x + r.extent() <= width * m && r.y + r.extent() <= height * m;
+}
+
+std::vector<int> level_document::in_the_way(const level_record& r) const
+{
+    const long long own_left = r.x / m * m, own_top = r.y / m * m;
+    std::vector<int> found;
+    for (size_t i = 0; i < records.size(); ++i)
+        if (records[i].covers(r.x, r.y, r.extent()) && !records[i].covers(own_left, own_top, m))
+            found.push_back(static_cast<int>(i));
+    return found;
+}
+
 bool level_document::place(const level_record& r)
 {
-    if (r.x < 0 || r.y < 0 || r.x + r.extent() > width * m || r.y + r.extent() > height * m)
+    if (!fits(r) || !in_the_way(r).empty())
         return false;
     records.erase(
         std::remove_if(records.begin(), records.end(),

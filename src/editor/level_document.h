@@ -23,9 +23,13 @@ class level_document
     static level_record make(level_record::kind_t kind, int column, int row, unsigned char colour,
                              unsigned char direction = 0);
 
-    // Puts r in, replacing every record its object would overlap; false when
-    // it would not fit inside the map.
+    // Puts r in, replacing what stands in the cell of its top-left corner;
+    // false when it would not fit inside the map or would cover anything else.
     bool place(const level_record& r);
+    bool fits(const level_record& r) const;
+    // The records r would cover outside its own cell, which a placement must
+    // not wipe unseen: an exit's other three cells must be free.
+    std::vector<int> in_the_way(const level_record& r) const;
     // Removes what covers the cell; false when nothing did.
     bool erase_at(int column, int row);
     // Index of the topmost record covering the cell, or -1.

@@ -263,8 +263,9 @@ void own_levels_scene::updateGL()
         std::string label = names[i];
         if (asking)
             label = pending == action::remove ? "DELETE " + names[i] : "DROP CHANGES";
-        extra_functions::print_gl_text(label, 30 + static_cast<int>(label.size()) * 10,
-                                       static_cast<int>(top) + row_height / 2, 20);
+        // Names keep the case they were typed in.
+        extra_functions::print_gl_label(label, 30 + static_cast<int>(label.size()) * 20 / 2,
+                                        static_cast<int>(top) + row_height / 2, 20, true);
         const char* const words[3] = {"OPEN", "PLAY", "DEL"};
         const char* const answers[3] = {"", "YES", "NO"};
         for (int b = 0; b < 3; ++b) {

@@ -35,6 +35,8 @@ const float* label_texture(unsigned char ch)
     for (int i = 0; i < 3; ++i)
         if (ch == static_cast<unsigned char>(marks[i]))
             return spriteman::tex_punctuation[i];
+    if (ch == '_')
+        return spriteman::tex_punctuation[2]; // the dash, set lower
     return spriteman::tex_alphabet[ch == ' ' ? blank_glyph : glyph_of(ch)];
 }
 
@@ -58,6 +60,10 @@ void extra_functions::print_gl_label(const std::string& text, int x, int y, int 
             const int inset = (size - small) / 2;
             myglitem::set_quad(quad, left + inset, small_top, left + inset + small,
                                small_top + small);
+        } else if (ch == '_') {
+            // From mid-height, where the dash sits, down to the baseline: an
+            // underscore that reads as a space would misname a level.
+            myglitem::set_quad(quad, left, top + size / 3, left + size, top + size / 3 + size);
         } else {
             myglitem::set_quad(quad, left, top, left + size, top + size);
         }

@@ -272,6 +272,21 @@ void checked_world::check_level_end(const std::string& path)
         if (!usable)
             report(path, e->line, colour_name(e->colour) + " exit: no character can use it");
     }
+    // Below the map there is nothing: a character with nothing under it that
+    // it meets falls out of the world before the player can act. One stuck
+    // in a block has its own finding.
+    for (const thing* c : characters) {
+        const bool held = std::any_of(things.begin(), things.end(), [&](const thing& t) {
+            return t.alive && !t.character && t.kind != "exit" && (t.colour & c->colour) &&
+                   t.x < c->x + c->size && c->x < t.x + t.size &&
+                   t.y + t.size > c->y + c->size;
+        });
+        if (!held)
+            report(path, c->line,
+                   colour_name(c->colour) + " character at column " + std::to_string(c->x / M) +
+                       ", row " + std::to_string(c->y / M) +
+                       ": nothing below it, it falls out of the world");
+    }
     // The level is passed when the last character leaves.
     for (const thing* c : characters) {
         const bool can_leave = std::any_of(exits.begin(), exits.end(),
