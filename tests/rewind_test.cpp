@@ -531,6 +531,11 @@ TEST_F(rewind_moves, HoldingZStepsBackAMoveEveryPeriodWhileTheWorldWaits)
     EXPECT_EQ(level->rewind_gauge().shown, 1);
     const std::string waiting = world_dump(*level);
     for (int t = 1; t < level_scene::rewind_delay; ++t) {
+        // The keyboard's own repeat neither ends the hold nor sets its pace.
+        QKeyEvent up(QEvent::KeyRelease, Qt::Key_Z, Qt::NoModifier, QString(), true);
+        level->keyReleaseEvent(&up);
+        QKeyEvent down(QEvent::KeyPress, Qt::Key_Z, Qt::NoModifier, QString(), true);
+        level->keyPressEvent(&down);
         level->tick();
         ASSERT_EQ(world_dump(*level), waiting) << "tick " << t;
     }

@@ -137,7 +137,9 @@ bool level_scene::intent_event(const input::meaning& m, bool pressed, bool repea
             break;
         }
     }
-    if (m.play == input::intent::rewind && !pressed)
+    // The keyboard's repeat lets go and presses again while the key is
+    // held: only a real release ends the hold.
+    if (m.play == input::intent::rewind && !pressed && !repeat)
         rewind_held_ticks = -1;
     const unsigned int rewinds_before = rewinds;
     const bool taken = game_scene::intent_event(m, pressed, repeat);
