@@ -98,10 +98,10 @@ void draw_cloud_arrow(QPainter& p)
 // dark badge, as a warm glow that says "this one is on".
 void draw_mode_glow(QPainter& p)
 {
-    const QRectF plate(2, 2, 56, 56);
-    p.fillPath(rounded(plate, 14), QColor(0xFF, 0xE0, 0x60, 90));
-    const QRectF band(4, 4, 52, 52);
-    fill_outlined(p, rounded(band, 12), vgrad(band, QColor(0xFF, 0xF6, 0xC8), gold), gold_dark,
+    const QRectF plate(0.5, 0.5, 59, 59);
+    p.fillPath(rounded(plate, 15), QColor(0xFF, 0xE0, 0x60, 110));
+    const QRectF band(2.5, 2.5, 55, 55);
+    fill_outlined(p, rounded(band, 13), vgrad(band, QColor(0xFF, 0xF0, 0xA8), gold), gold_dark,
                   2.5);
 }
 
