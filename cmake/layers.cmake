@@ -91,6 +91,7 @@ cf_layer(cf_controls
         controls/apply_button.h controls/apply_button.cpp
         controls/in_game_menu.h controls/in_game_menu.cpp controls/menu_rows.h controls/menu_rows.cpp
         controls/map_signs.h controls/map_signs.cpp
+        controls/play_marks.h controls/play_marks.cpp controls/stock_strip.h controls/stock_strip.cpp
   USES cf_world cf_sound_sink)
 # The GL widget and the real GL behind the seam.
 cf_layer(cf_gl

@@ -56,6 +56,7 @@ std::vector<cell> sprite_cells()
         cells.push_back({indexed("spikes", c), atlas::spikes(c)});
         cells.push_back({indexed("door_out", c), atlas::door_out(c)});
         cells.push_back({indexed("switch_char", c), atlas::switch_char(c)});
+        cells.push_back({indexed("focus_marker", c), atlas::focus_marker(c)});
     }
     for (int k = 0; k < atlas::glyph_count; ++k) {
         if (k != atlas::blank_glyph)
@@ -82,6 +83,10 @@ std::vector<cell> sprite_cells()
         {"apply", atlas::apply},
         {"door_in_np", atlas::door_in_np},
         {"door_in_p", atlas::door_in_p},
+        {"prompt_key", atlas::prompt_key},
+        {"prompt_pad", atlas::prompt_pad},
+        {"cloud_arrow", atlas::cloud_arrow},
+        {"mode_glow", atlas::mode_glow},
     };
     cells.insert(cells.end(), icons.begin(), icons.end());
     return cells;
@@ -267,6 +272,7 @@ TEST(AtlasPng, ColouredSpritesReadAsTheirColour)
             {indexed("stock_expendable", c), atlas::stock_expendable(c)},
             {indexed("cloud", c), atlas::cloud(c)},
             {indexed("bomb", c, 0), atlas::bomb(c, 0)},
+            {indexed("focus_marker", c), atlas::focus_marker(c)},
         };
         for (const cell& s : cells) {
             double sum[3] = {0, 0, 0}, weight = 0;

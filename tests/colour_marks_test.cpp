@@ -46,6 +46,7 @@ const kind coloured_kinds[] = {
     {"bomb", atlas::bomb, atlas::bomb_frames},
     {"exit", [](int c, int) { return atlas::door_out(c); }, 1},
     {"character switch", [](int c, int) { return atlas::switch_char(c); }, 1},
+    {"focus marker", [](int c, int) { return atlas::focus_marker(c); }, 1},
 };
 
 const char* const colour_names[] = {"white", "red", "green", "blue"};

@@ -44,6 +44,7 @@ std::string name_of(const recorded_draw& d)
         {"punctuation", spriteman::tex_punctuation, 3},
         {"blank", &spriteman::tex_blank, 1},
         {"paused", &spriteman::tex_level_paused, 1},
+        {"cloud_arrow", &spriteman::tex_cloud_arrow, 1},
     };
     std::string name = "unknown";
     for (const table& t : tables)
@@ -111,7 +112,7 @@ TEST(Drawables, DrawTheirAtlasCellsInOrder)
         {"cloud",
          "cloud 1 1 up red",
          [](game_scene& s) { s.clouds[1].front()->updateGL(); },
-         {"cloud[1]"}},
+         {"cloud[1]", "cloud_arrow"}},
         {"exit",
          "exit 1 1 green",
          [](game_scene& s) { s.exits[2].front()->updateGL(); },

@@ -47,8 +47,12 @@ class DrawingSurface : public world_test
         scene->switch_drawer(cfg::drawer_drawer_type);
         return static_cast<drawing_drawer*>(scene->drawer);
     }
-    // A press in the middle of cell (c, r), with the view at the origin.
-    void pick(drawing_drawer* d, int c, int r) { d->clicked(c * 60 + 30, r * 60 + 30); }
+    // A tap in the middle of cell (c, r), with the view at the origin.
+    void pick(drawing_drawer* d, int c, int r)
+    {
+        d->clicked(c * 60 + 30, r * 60 + 30);
+        d->released(c * 60 + 30, r * 60 + 30);
+    }
     bool fits(drawing_drawer* d, int c, int r)
     {
         pick(d, c, r);
@@ -287,6 +291,40 @@ TEST_F(DrawingSurface, CloudSlotShowsTheWayTheCloudWillGo)
     d->updateGL();
     ASSERT_EQ(gl.draws.size(), 5u);
     EXPECT_EQ(gl.draws[4].positions, (std::vector<float>{300, 240, 300, 300, 240, 270}));
+}
+
+TEST_F(DrawingSurface, DragShowsTheWayANewCloudWillGoWhileItLasts)
+{
+    drawing_drawer* d =
+        draw_in("mapsize 20 12\nchar 5 5 white red cloud 9 red falling 9 red null 0\n");
+    auto arrows = [&](unsigned char way) {
+        gl_recorder gl;
+        d->updateGL();
+        int n = 0;
+        for (const recorded_draw& r : gl.draws) {
+            if (!r.uses(spriteman::tex_cursor_arrow))
+                continue;
+            ++n;
+            // Drawn pointing right: its right corners (1, 3) lead.
+            const auto& p = r.positions;
+            const float ax = p[2] + p[6] - p[0] - p[4], ay = p[3] + p[7] - p[1] - p[5];
+            EXPECT_EQ(ax > 0, way == cfg::p);
+            EXPECT_EQ(ax < 0, way == cfg::l);
+            EXPECT_EQ(ay > 0, way == cfg::d);
+            EXPECT_EQ(ay < 0, way == cfg::g);
+        }
+        return n;
+    };
+    d->clicked(6 * 60 + 30, 4 * 60 + 30);
+    d->moved(6 * 60 + 30, 5 * 60 + 30);
+    EXPECT_EQ(arrows(cfg::d), 1) << "dragging down";
+    d->moved(5 * 60 + 30, 5 * 60 + 30);
+    EXPECT_EQ(arrows(cfg::l), 1) << "then left";
+    d->released(5 * 60 + 30, 5 * 60 + 30);
+    EXPECT_EQ(arrows(cfg::l), 0) << "let go: the tinted triangle alone stays";
+    d->clicked(755, 113 + 90); // the falling block's slot, on the column
+    d->clicked(6 * 60 + 30, 4 * 60 + 30);
+    EXPECT_EQ(arrows(cfg::p), 0) << "only a cloud has a way";
 }
 
 TEST_F(DrawingSurface, SlotSwitchShowsIconCountAndSelection)

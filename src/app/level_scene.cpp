@@ -6,6 +6,7 @@
 #include "menu_rows.h"
 #include "progress_manager.h"
 #include "sound_sink.h"
+#include "stock_strip.h"
 
 #include <algorithm>
 
@@ -29,6 +30,7 @@ level_scene::level_scene(const std::string& name, const std::string& path,
     new drawer_switch(this, top_hud);
     new character_switch(this, top_hud);
     new rewind_button(this, top_hud);
+    new stock_strip(this, top_hud); // under the bar, the bar owns it
     history.begin(tick_counter, this);
     add_listener(&history);
 }

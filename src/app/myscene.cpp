@@ -8,6 +8,7 @@
 #include <utility>
 
 bool myscene::keys_in_use = false;
+bool myscene::pad_in_use = false;
 
 myscene::myscene(QObject* parent) : QGraphicsScene(parent), timer(new QTimer(this))
 {

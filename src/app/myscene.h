@@ -100,6 +100,9 @@ class myscene : public QGraphicsScene
     // frames and the drawing cursor show only while the player uses keys,
     // so a mouse or touch player sees the screens as they always were.
     static bool keys_in_use;
+    // Whether the last key or button pressed was a pad's: prompts show the
+    // pad's button then, and the keyboard's key otherwise.
+    static bool pad_in_use;
 
   public slots:
     virtual void advance() {}

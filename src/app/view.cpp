@@ -113,6 +113,7 @@ void view::keyPressEvent(QKeyEvent* e)
     }
     if (input::key_meaning(e->key()).menu != input::intent::full_screen)
         myscene::keys_in_use = true;
+    myscene::pad_in_use = false;
     const QPointF corner = mapToScene(0, 0);
     top->view_left = corner.x();
     top->view_top = corner.y();
@@ -137,7 +138,7 @@ void view::pad_button_event(input::pad_button b, bool pressed, bool repeat)
     if (!top)
         return;
     if (pressed)
-        myscene::keys_in_use = true;
+        myscene::keys_in_use = myscene::pad_in_use = true;
     const QPointF corner = mapToScene(0, 0);
     top->view_left = corner.x();
     top->view_top = corner.y();

@@ -79,4 +79,6 @@ void cloud::push(unsigned char push_dir, long long pos, int force, stockblock* p
 void cloud::updateGL()
 {
     draw_square(spriteman::tex_cloud[color_index & 3]);
+    // The way it goes now, on its leading edge: it turns when the cloud does.
+    draw_turned(spriteman::tex_cloud_arrow, vertices, dir);
 }

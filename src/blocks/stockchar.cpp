@@ -103,10 +103,14 @@ void stockchar::destroyed()
     world->tell(world_event{world_event::death, this});
 }
 
+std::list<stockblock*> stockchar::doors_here()
+{
+    return colliding_blocks(x, y, x, y, cfg::exit | cfg::entrance);
+}
+
 void stockchar::activate_doors()
 {
-    const std::list<stockblock*> doors = colliding_blocks(x, y, x, y, cfg::exit | cfg::entrance);
-    for (stockblock* door : doors)
+    for (stockblock* door : doors_here())
         door->triggered(this);
 }
 

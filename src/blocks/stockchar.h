@@ -34,6 +34,8 @@ class stockchar : public stockblock
 
     // Triggers every door (exit of our colour, or entrance) we overlap.
     void activate_doors();
+    // The doors activate_doors would trigger now: the door prompt asks too.
+    std::list<stockblock*> doors_here();
 
     bool left_held = false;
     bool right_held = false;

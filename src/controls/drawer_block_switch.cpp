@@ -19,7 +19,9 @@ stock_slot* shown_slot(game_scene* world, unsigned char slot)
     return focused && slot < 3 ? focused->stock_slots[slot] : nullptr;
 }
 
-float* icon_of(const stock_slot& s)
+} // namespace
+
+float* drawer_block_switch::icon_of(const stock_slot& s)
 {
     const unsigned int c = s.colornum & 3;
     switch (s.type) {
@@ -38,8 +40,6 @@ float* icon_of(const stock_slot& s)
     }
     return nullptr;
 }
-
-} // namespace
 
 drawer_block_switch::drawer_block_switch(game_scene* scene, hud* column, drawing_drawer* surface,
                                          unsigned char slot)

@@ -10,6 +10,7 @@
 class game_scene;
 class hud;
 class drawing_drawer;
+struct stock_slot;
 
 class drawer_block_switch : public myglitem
 {
@@ -23,6 +24,9 @@ class drawer_block_switch : public myglitem
     void clicked(int x, int y) override;
     void updateGL() override;
     void resizeGL() override;
+
+    // The block a slot draws, as its atlas entry; nullptr for no block.
+    static float* icon_of(const stock_slot& s);
 
     game_scene* world;
     hud* column;

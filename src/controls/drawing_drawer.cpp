@@ -68,6 +68,7 @@ void drawing_drawer::clicked(int x, int y)
         return;
     }
     grab = nullptr;
+    dragging = true;
     select_cell(x, y);
 }
 
@@ -82,6 +83,7 @@ void drawing_drawer::released(int x, int y)
 {
     if (!grab)
         select_cell(x, y);
+    dragging = false;
 }
 
 void drawing_drawer::select_cell(int x, int y)
@@ -296,6 +298,12 @@ void drawing_drawer::updateGL()
         else
             set_triangle(x1, y0, x1, y1, x1 + b, mid_y);
         draw_strip(spriteman::tex_blank, arrow_vertices, 3);
+        // While the finger drags, the way it gives shows plainly, as the
+        // keys' cursor shows it.
+        if (dragging) {
+            set_tint(spriteman::color_blank);
+            draw_cursor(x0, y0, x1, y1, true);
+        }
     }
     set_tint(spriteman::color_blank);
 }
@@ -305,24 +313,11 @@ void drawing_drawer::draw_cursor(float x0, float y0, float x1, float y1, bool wi
     draw_strip(spriteman::tex_cursor, cell_quad);
     if (!with_arrow)
         return;
-    // The arrow is drawn pointing right, over the cell moved half a block
-    // that way; the other ways turn the quad's corners under the picture.
+    // The arrow stands over the cell moved half a block the way it points.
     const float half = (x1 - x0) / 2;
+    const float dx = direction == cfg::p ? half : direction == cfg::l ? -half : 0;
+    const float dy = direction == cfg::d ? half : direction == cfg::g ? -half : 0;
     float q[8];
-    if (direction == cfg::g) {
-        set_quad(q, x0, y0 - half, x1, y1 - half);
-        const float up[8] = {q[4], q[5], q[0], q[1], q[6], q[7], q[2], q[3]};
-        draw_strip(spriteman::tex_cursor_arrow, up);
-    } else if (direction == cfg::d) {
-        set_quad(q, x0, y0 + half, x1, y1 + half);
-        const float down[8] = {q[2], q[3], q[6], q[7], q[0], q[1], q[4], q[5]};
-        draw_strip(spriteman::tex_cursor_arrow, down);
-    } else if (direction == cfg::l) {
-        set_quad(q, x0 - half, y0, x1 - half, y1);
-        const float left[8] = {q[6], q[7], q[4], q[5], q[2], q[3], q[0], q[1]};
-        draw_strip(spriteman::tex_cursor_arrow, left);
-    } else {
-        set_quad(q, x0 + half, y0, x1 + half, y1);
-        draw_strip(spriteman::tex_cursor_arrow, q);
-    }
+    set_quad(q, x0 + dx, y0 + dy, x1 + dx, y1 + dy);
+    draw_turned(spriteman::tex_cursor_arrow, q, direction);
 }

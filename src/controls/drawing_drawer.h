@@ -46,8 +46,9 @@ class drawing_drawer : public myglitem
     float arrow_vertices[6] = {};
     float cell_quad[8] = {};
     unsigned int selected_slot = 0;
-    hud* grab = nullptr; // the tool column while a press that began on it lasts
-    hud* tool_bar;       // owned
+    hud* grab = nullptr;   // the tool column while a press that began on it lasts
+    bool dragging = false; // a press in the world lasts: it sets a new cloud's way
+    hud* tool_bar;         // owned
     int cell_x = 0;
     int cell_y = 0;
     unsigned char direction; // the way the finger or the cursor last went

@@ -8,6 +8,7 @@
 #include "in_game_menu.h"
 #include "menu_rows.h"
 #include "moving_drawer.h"
+#include "play_marks.h"
 #include "spriteman.h"
 #include "stockchar.h"
 
@@ -20,6 +21,7 @@ void game_controls::install()
 void game_controls::make_hud(game_scene& scene) const
 {
     scene.top_hud = new hud(&scene, 0, 0, 0, 68, 50);
+    new play_marks(&scene, scene.top_hud); // the bar owns it
 }
 
 void game_controls::make_drawer(game_scene& scene, unsigned char kind) const

@@ -33,6 +33,13 @@ QRectF hud_button::boundingRect() const
 
 void hud_button::updateGL()
 {
+    if (lit()) {
+        const float grow = 6;
+        float glow[8];
+        set_quad(glow, vertices[0] - grow, vertices[1] - grow, vertices[2] + grow,
+                 vertices[5] + grow);
+        draw_strip(spriteman::tex_mode_glow, glow);
+    }
     draw_strip(texture(), vertices);
 }
 
@@ -126,6 +133,11 @@ const float* ctrl_switch::texture()
     return spriteman::tex_switch_ctrl;
 }
 
+bool ctrl_switch::lit() const
+{
+    return world->drawer && world->drawer_kind == cfg::drawer_ctrl_type;
+}
+
 mv_switch::mv_switch(game_scene* scene, hud* owner) : hud_button(scene, owner, false) {}
 
 void mv_switch::clicked(int, int)
@@ -136,6 +148,11 @@ void mv_switch::clicked(int, int)
 const float* mv_switch::texture()
 {
     return spriteman::tex_switch_mv;
+}
+
+bool mv_switch::lit() const
+{
+    return world->drawer && world->drawer_kind == cfg::drawer_mv_type;
 }
 
 open_the_door::open_the_door(game_scene* scene, hud* owner) : hud_button(scene, owner, false) {}
@@ -207,6 +224,11 @@ void drawer_switch::clicked(int, int)
 const float* drawer_switch::texture()
 {
     return spriteman::tex_brush;
+}
+
+bool drawer_switch::lit() const
+{
+    return world->drawer && world->drawer_kind == cfg::drawer_drawer_type;
 }
 
 character_switch::character_switch(game_scene* scene, hud* owner) : hud_button(scene, owner, true)

@@ -32,6 +32,9 @@ class hud_button : public myglitem
     virtual const float* texture() = 0;
     // Hands the scene a playing intent, as the key bound to it would.
     void send(input::intent play);
+    // Whether the button stands for the control surface now in use: it is
+    // drawn lit, so a player sees which way the screen reads a touch.
+    virtual bool lit() const { return false; }
 };
 
 class go_back : public hud_button
@@ -82,6 +85,7 @@ class ctrl_switch : public hud_button
 
   protected:
     const float* texture() override;
+    bool lit() const override;
 };
 
 class mv_switch : public hud_button
@@ -92,6 +96,7 @@ class mv_switch : public hud_button
 
   protected:
     const float* texture() override;
+    bool lit() const override;
 };
 
 class open_the_door : public hud_button
@@ -137,6 +142,7 @@ class drawer_switch : public hud_button
 
   protected:
     const float* texture() override;
+    bool lit() const override;
 };
 
 class character_switch : public hud_button

@@ -4,6 +4,7 @@
 #include "game_scene.h"
 
 #include <QGraphicsView>
+#include <cstdlib>
 
 moving_drawer::moving_drawer(game_scene* scene) : world(scene)
 {
@@ -33,6 +34,9 @@ void moving_drawer::clicked(int x, int y)
     last_y = y;
     anchor_x = static_cast<long long>(x + world->view_center_x);
     anchor_y = static_cast<long long>(y + world->view_center_y);
+    press_x = x;
+    press_y = y;
+    still_ticks = 0;
 }
 
 void moving_drawer::moved(int x, int y)
@@ -41,11 +45,15 @@ void moving_drawer::moved(int x, int y)
         return;
     last_x = x;
     last_y = y;
+    // A finger never rests perfectly still: a few pixels are no drag yet.
+    if (std::abs(x - press_x) + std::abs(y - press_y) > 8)
+        still_ticks = -1;
     scroll_to(x, y);
 }
 
 void moving_drawer::released(int x, int y)
 {
+    still_ticks = -1;
     scroll_to(x, y);
 }
 
@@ -87,6 +95,8 @@ void moving_drawer::pan_by(double dx, double dy)
 
 void moving_drawer::advance(int)
 {
+    if (still_ticks >= 0)
+        ++still_ticks;
     // An open menu takes the stick's release: stop rather than pan under it.
     if (world->menu) {
         look_x = look_y = 0;

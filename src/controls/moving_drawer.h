@@ -41,9 +41,14 @@ class moving_drawer : public myglitem
     // Made by the right stick, not by V or the button: letting go of the
     // stick ends the glance and the camera follows the character again.
     bool glance = false;
+    // Ticks a finger has been held down without dragging: on this surface
+    // that does nothing, which a hint then explains.
+    int still_ticks = -1; // -1: no finger holding still
 
   private:
     void scroll_to(int x, int y);
+    int press_x = 0;
+    int press_y = 0;
     void center_on(double x, double y);
 };
 

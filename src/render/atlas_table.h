@@ -91,6 +91,18 @@ constexpr rect rewind{248, 434, 60, 60};
 constexpr rect focus_frame{310, 434, 60, 60};
 constexpr rect cursor{372, 434, 60, 60};
 constexpr rect cursor_arrow{434, 434, 60, 60};
+// Play hints: the door prompt as a key cap (two cells wide) or as the pad's
+// face buttons, the marker over the steered character by colour, the mark
+// of a cloud's way (pointing right, turned like the cursor arrow) and the
+// glow behind the button of the active control surface.
+constexpr rect prompt_key{1240, 1054, 122, 60};
+constexpr rect prompt_pad{1364, 1054, 60, 60};
+constexpr rect focus_marker(int c)
+{
+    return {1240 + 62 * (c % 3), 1116 + 62 * (c / 3), 60, 60};
+}
+constexpr rect cloud_arrow{1302, 1178, 60, 60};
+constexpr rect mode_glow{1364, 1178, 60, 60};
 constexpr rect sound_on{372, 620, 60, 60};
 constexpr rect sound_off{434, 620, 60, 60};
 constexpr rect pencil{1302, 992, 60, 60};

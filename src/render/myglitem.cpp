@@ -62,6 +62,23 @@ void myglitem::draw_focus_frame(float left, float top, float right, float bottom
         }
 }
 
+void myglitem::draw_turned(const float* tex, const float* q, unsigned char way)
+{
+    // Corner order: top-left, top-right, bottom-left, bottom-right.
+    if (way == cfg::g) {
+        const float up[8] = {q[4], q[5], q[0], q[1], q[6], q[7], q[2], q[3]};
+        draw_strip(tex, up);
+    } else if (way == cfg::d) {
+        const float down[8] = {q[2], q[3], q[6], q[7], q[0], q[1], q[4], q[5]};
+        draw_strip(tex, down);
+    } else if (way == cfg::l) {
+        const float left[8] = {q[6], q[7], q[4], q[5], q[2], q[3], q[0], q[1]};
+        draw_strip(tex, left);
+    } else {
+        draw_strip(tex, q);
+    }
+}
+
 void myglitem::set_quad(float* quad, float left, float top, float right, float bottom)
 {
     quad[0] = left;

@@ -47,6 +47,9 @@ class myglitem : public QGraphicsItem
     static void set_tint(const float* rgba);
     // Writes a quad from (left, top) to (right, bottom) into 8 floats.
     static void set_quad(float* quad, float left, float top, float right, float bottom);
+    // Draws a sprite made pointing right over the quad, turned to point the
+    // way given (cfg::p, l, g or d) by moving the quad's corners under it.
+    static void draw_turned(const float* tex, const float* quad, unsigned char way);
     // A flat rectangle of the tint's colour (the atlas's blank texel tinted),
     // with the tint reset afterwards.
     static void draw_flat_rect(float left, float top, float right, float bottom, const float* tint);

@@ -18,6 +18,7 @@ float* spriteman::tex_switch_char[4] = {};
 float* spriteman::tex_bomb[36] = {};
 float* spriteman::tex_alphabet[37] = {};
 float* spriteman::tex_punctuation[3] = {};
+float* spriteman::tex_focus_marker[4] = {};
 
 float* spriteman::tex_play = nullptr;
 float* spriteman::tex_quit = nullptr;
@@ -37,6 +38,10 @@ float* spriteman::tex_rewind = nullptr;
 float* spriteman::tex_focus_frame = nullptr;
 float* spriteman::tex_cursor = nullptr;
 float* spriteman::tex_cursor_arrow = nullptr;
+float* spriteman::tex_prompt_key = nullptr;
+float* spriteman::tex_prompt_pad = nullptr;
+float* spriteman::tex_cloud_arrow = nullptr;
+float* spriteman::tex_mode_glow = nullptr;
 float* spriteman::tex_sound_on = nullptr;
 float* spriteman::tex_sound_off = nullptr;
 float* spriteman::tex_pencil = nullptr;
@@ -89,6 +94,10 @@ const single_cell single_cells[] = {
     {&spriteman::tex_focus_frame, atlas::focus_frame},
     {&spriteman::tex_cursor, atlas::cursor},
     {&spriteman::tex_cursor_arrow, atlas::cursor_arrow},
+    {&spriteman::tex_prompt_key, atlas::prompt_key},
+    {&spriteman::tex_prompt_pad, atlas::prompt_pad},
+    {&spriteman::tex_cloud_arrow, atlas::cloud_arrow},
+    {&spriteman::tex_mode_glow, atlas::mode_glow},
     {&spriteman::tex_sound_on, atlas::sound_on},
     {&spriteman::tex_sound_off, atlas::sound_off},
     {&spriteman::tex_pencil, atlas::pencil},
@@ -146,6 +155,7 @@ void spriteman::init(float width, float height)
         tex_spikes[c] = make_cell(atlas::spikes(c));
         tex_door_out[c] = make_cell(atlas::door_out(c));
         tex_switch_char[c] = make_cell(atlas::switch_char(c));
+        tex_focus_marker[c] = make_cell(atlas::focus_marker(c));
     }
     for (int k = 0; k < atlas::glyph_count; ++k)
         tex_alphabet[k] = make_cell(atlas::glyph(k));
@@ -167,6 +177,7 @@ void spriteman::deinit()
     free_cells(tex_spikes);
     free_cells(tex_door_out);
     free_cells(tex_switch_char);
+    free_cells(tex_focus_marker);
     free_cells(tex_bomb);
     free_cells(tex_alphabet);
     free_cells(tex_punctuation);

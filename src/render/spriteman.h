@@ -23,6 +23,7 @@ class spriteman
     static float* tex_bomb[36];
     static float* tex_alphabet[37];
     static float* tex_punctuation[3]; // "/", ":", "-"
+    static float* tex_focus_marker[4];
 
     static float* tex_play;
     static float* tex_quit;
@@ -42,6 +43,10 @@ class spriteman
     static float* tex_focus_frame;
     static float* tex_cursor;
     static float* tex_cursor_arrow;
+    static float* tex_prompt_key;
+    static float* tex_prompt_pad;
+    static float* tex_cloud_arrow;
+    static float* tex_mode_glow;
     static float* tex_sound_on;
     static float* tex_sound_off;
     static float* tex_pencil;

@@ -10,6 +10,7 @@
 #include "atlas_table.h"
 #include "backgrounds.h"
 #include "focus_sprites.h"
+#include "hint_sprites.h"
 #include "pages.h"
 #include "paint_kit.h"
 #include "ui_sprites.h"
@@ -70,6 +71,12 @@ void draw_interface(QPainter& p)
     in_cell(p, atlas::focus_frame, [&] { art::draw_focus_frame(p); });
     in_cell(p, atlas::cursor, [&] { art::draw_cursor(p); });
     in_cell(p, atlas::cursor_arrow, [&] { art::draw_cursor_arrow(p); });
+    in_cell(p, atlas::prompt_key, [&] { art::draw_prompt_key(p); });
+    in_cell(p, atlas::prompt_pad, [&] { art::draw_prompt_pad(p); });
+    for (int c = 0; c < 4; ++c)
+        in_cell(p, atlas::focus_marker(c), [&] { art::draw_focus_marker(p, c); });
+    in_cell(p, atlas::cloud_arrow, [&] { art::draw_cloud_arrow(p); });
+    in_cell(p, atlas::mode_glow, [&] { art::draw_mode_glow(p); });
     in_cell(p, atlas::sound_on, [&] { art::draw_sound_icon(p, true); });
     in_cell(p, atlas::sound_off, [&] { art::draw_sound_icon(p, false); });
     for (int c = 0; c < 4; ++c)

@@ -1,0 +1,109 @@
+#include "play_marks.h"
+
+#include "extra_functions.h"
+#include "game_scene.h"
+#include "hud.h"
+#include "hud_buttons.h"
+#include "moving_drawer.h"
+#include "myscene.h"
+#include "spriteman.h"
+#include "stockchar.h"
+
+#include <algorithm>
+
+namespace
+{
+
+// Held for a third of a second: a drag starting is not yet a mistake.
+constexpr int hint_after_ticks = 10;
+
+} // namespace
+
+play_marks::play_marks(game_scene* scene, hud* bar) : world(scene), bar(bar)
+{
+    this->scene = scene;
+    // Above every block (characters are at 0.3), below the bar and menus.
+    depth = 0.2;
+    // The bar's child: it goes when the bar goes.
+    setParentItem(bar);
+    scene->add_gl_item(this);
+}
+
+play_marks::~play_marks()
+{
+    world->remove_gl_item(this);
+}
+
+stockchar* play_marks::prompted() const
+{
+    // The door key only reaches a character while the world runs.
+    if (!world->running || world->menu)
+        return nullptr;
+    stockchar* ch = world->focused_char();
+    return ch && !ch->doors_here().empty() ? ch : nullptr;
+}
+
+const float* play_marks::prompt_texture()
+{
+    return myscene::pad_in_use ? spriteman::tex_prompt_pad : spriteman::tex_prompt_key;
+}
+
+stockchar* play_marks::marked() const
+{
+    return world->characters.size() >= 2 ? world->focused_char() : nullptr;
+}
+
+bool play_marks::scroll_hint() const
+{
+    const auto* mover = dynamic_cast<const moving_drawer*>(world->drawer);
+    return mover && !mover->glance && !world->menu && mover->still_ticks >= hint_after_ticks;
+}
+
+void play_marks::updateGL()
+{
+    if (scroll_hint())
+        draw_scroll_hint();
+    stockchar* marked_char = marked();
+    stockchar* prompted_char = prompted();
+    stockchar* over = marked_char ? marked_char : prompted_char;
+    if (!over)
+        return;
+    // Sized by the zoom, but never too small to read or large enough to
+    // hide the blocks around.
+    const float block = static_cast<float>(world->block_size);
+    const float mid = static_cast<float>(over->pos().x() - world->view_left) + over->width / 2.0f;
+    float bottom = static_cast<float>(over->pos().y() - world->view_top) - 2;
+    float q[8];
+    if (marked_char) {
+        const float side = std::clamp(block * 0.45f, 16.0f, 34.0f);
+        set_quad(q, mid - side / 2, bottom - side, mid + side / 2, bottom);
+        draw_strip(spriteman::tex_focus_marker[marked_char->color_index & 3], q);
+        bottom -= side + 2;
+    }
+    if (prompted_char) {
+        const float high = std::clamp(block * 0.55f, 22.0f, 34.0f);
+        const float wide = myscene::pad_in_use ? high : high * 122 / 60;
+        set_quad(q, mid - wide / 2, bottom - high, mid + wide / 2, bottom);
+        draw_strip(prompt_texture(), q);
+    }
+}
+
+// An arrow up at the steering button, with what it does.
+void play_marks::draw_scroll_hint()
+{
+    for (const myglitem* item : bar->items) {
+        if (!dynamic_cast<const ctrl_switch*>(item))
+            continue;
+        const float left = item->vertices[0], right = item->vertices[2];
+        const float top = static_cast<float>(bar->height + 2);
+        float q[8];
+        set_quad(q, left, top, right, top + (right - left));
+        draw_turned(spriteman::tex_cursor_arrow, q, cfg::g);
+        const int size = 20;
+        const int x = std::max(static_cast<int>(left + right) / 2, 6 * size);
+        // Just below the arrow, which fills the upper half of its quad.
+        extra_functions::print_gl_text("TAP TO WALK", x,
+                                       static_cast<int>(top + (right - left) / 2 + size), size);
+        return;
+    }
+}
