@@ -238,37 +238,6 @@ TEST(ScrollingPage, PagesGrowWithALargerWindowAndFillAroundIt)
     }
 }
 
-TEST(ScrollingPage, AScrolledPageShowsItsMarkAndNoArrowCoversItsText)
-{
-    headless_screen screen;
-    tex_scrolling_view page(spriteman::tex_help_first, spriteman::tex_help_second);
-    page_view v(&page);
-    page.advance();
-    auto box = [&](const char* label) {
-        for (const layout_box& b : page.layout_boxes())
-            if (b.label == label)
-                return b.rect;
-        return QRectF();
-    };
-    for (int scrolled : {0, 30, 200, 320}) {
-        v.press(&page, 400, 400);
-        v.move(&page, 400, 400 - scrolled);
-        v.release(&page, 400, 400 - scrolled);
-        page.advance();
-        ASSERT_EQ(v.top(), scrolled);
-        const QRectF text = box("page text"), mark = box("scroll mark");
-        ASSERT_FALSE(text.isEmpty()) << scrolled;
-        EXPECT_FALSE(mark.isEmpty()) << "the page scrolls, and says so";
-        for (const char* arrow : {"back arrow", "next arrow"})
-            EXPECT_FALSE(box(arrow).intersects(text)) << arrow << " at " << scrolled;
-        EXPECT_FALSE(mark.intersects(text)) << scrolled;
-        // Back to the top for the next case.
-        v.press(&page, 400, 100);
-        v.move(&page, 400, 100 + scrolled);
-        v.release(&page, 400, 100 + scrolled);
-    }
-}
-
 TEST(ScrollingPage, HelpPagesFillTheWidthAndChainThroughTheirArrows)
 {
     headless_screen screen;
