@@ -125,7 +125,8 @@ cf_layer(cf_app
         app/scene_manager.h app/scene_manager.cpp app/intro_scene.h app/intro_scene.cpp
         app/menu_scene.h app/menu_scene.cpp app/menu_buttons.h app/menu_buttons.cpp
         app/tex_scrolling_view.h app/tex_scrolling_view.cpp
-  USES cf_editor cf_gl cf_pad)
+        app/single_instance.h app/single_instance.cpp
+  USES cf_editor cf_gl cf_pad LINKS Qt6::Network)
 
 # Every source file belongs to a layer: a new file must be placed above.
 file(GLOB_RECURSE cf_all_sources CONFIGURE_DEPENDS

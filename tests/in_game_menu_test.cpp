@@ -313,3 +313,38 @@ TEST(InGameMenu, ExitRowEndsTheEventLoop)
     give_up.start(2000);
     EXPECT_EQ(QCoreApplication::exec(), 0);
 }
+
+TEST(InGameMenu, AColumnThatWouldNotFitShrinksUntilEveryRowShows)
+{
+    struct size_case {
+        int width, height, extra_rows;
+    };
+    // Extra rows below the usual ones, and windows narrower or lower than
+    // the column's 650 x 400 pixels.
+    for (const size_case c :
+         {size_case{800, 480, 3}, size_case{640, 480, 0}, size_case{480, 320, 1}}) {
+        headless_screen screen(c.width, c.height);
+        game_scene s;
+        s.open_pause_menu();
+        for (int k = 0; k < c.extra_rows; ++k)
+            new igm_just_text(&s, s.menu, "NEXT[LEVEL");
+        for (int pass = 0; pass < 2; ++pass) { // as opened, then after a resize
+            const std::vector<myglitem*> rows = rows_of(s.menu);
+            ASSERT_EQ(rows.size(), 5u + c.extra_rows);
+            float above = 0;
+            for (const myglitem* row : rows) {
+                const box b = box_of(row);
+                EXPECT_GE(b.left, 0) << c.width << "x" << c.height;
+                EXPECT_LE(b.right, c.width) << c.width << "x" << c.height;
+                EXPECT_GE(b.top, above) << c.width << "x" << c.height << ": rows overlap";
+                EXPECT_LE(b.bottom, c.height) << c.width << "x" << c.height;
+                // Text stays as wide as its letters are high, times its length.
+                if (auto* text = dynamic_cast<const igm_just_text*>(row)) {
+                    EXPECT_EQ(b.right - b.left, text->text.size() * (b.bottom - b.top));
+                }
+                above = b.bottom;
+            }
+            s.resizeGL();
+        }
+    }
+}

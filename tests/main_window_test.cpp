@@ -103,6 +103,19 @@ TEST(MainWindowShape, WindowModeOpensAt800x480AndComesBackWhereItWasLeft)
     EXPECT_EQ(window.size(), QSize(1000, 600));
 }
 
+TEST(MainWindowShape, AWindowIsNeverMadeSmallerThanEveryScreenNeeds)
+{
+    MainWindow window;
+    window.toggle_window_mode();
+    const QSize smallest(MainWindow::minimum_width, MainWindow::minimum_height);
+    for (const QSize asked : {QSize(320, 480), QSize(640, 480), QSize(480, 320), QSize(1, 1)}) {
+        window.resize(asked);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(window.size(), smallest.expandedTo(asked))
+            << asked.width() << "x" << asked.height();
+    }
+}
+
 TEST(MainWindowShape, ClosingTheWindowEndsTheEventLoop)
 {
     MainWindow window;

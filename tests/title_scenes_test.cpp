@@ -14,6 +14,7 @@
 #include <QCoreApplication>
 #include <QGraphicsView>
 #include <QTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -198,8 +199,43 @@ TEST(ScrollingPage, CreditsKeepTheirWidthAndScrollVertically)
 
     gl_recorder gl;
     page.updateGL();
-    ASSERT_EQ(gl.draws.size(), 2u); // the page and the back arrow, no next arrow
-    EXPECT_EQ(gl.draws[0].positions, (std::vector<float>{89, -760, 711, -760, 89, 480, 711, 480}));
+    auto drawn = [&](const float* entry) {
+        return std::count_if(gl.draws.begin(), gl.draws.end(),
+                             [&](const recorded_draw& d) { return d.uses(entry); });
+    };
+    EXPECT_EQ(drawn(spriteman::tex_back), 1);
+    EXPECT_EQ(drawn(spriteman::tex_back_reverse), 0);
+    ASSERT_EQ(drawn(spriteman::tex_credits), 1);
+    const auto on_page = std::find_if(gl.draws.begin(), gl.draws.end(), [](const recorded_draw& d) {
+        return d.uses(spriteman::tex_credits);
+    });
+    EXPECT_EQ(on_page->positions, (std::vector<float>{89, -760, 711, -760, 89, 480, 711, 480}));
+    // The white bars beside the page are gone: its own edges reach the
+    // window's, drawn before it.
+    for (auto d = gl.draws.begin(); d != on_page; ++d)
+        if (d->left() == 0 && d->right() == 89)
+            return;
+    ADD_FAILURE() << "nothing fills the left of the page";
+}
+
+TEST(ScrollingPage, PagesGrowWithALargerWindowAndFillAroundIt)
+{
+    struct size_case {
+        int width, height;
+        double help_width, credits_width; // pixels
+    };
+    // Never wider than the window, never smaller than on the 480-high
+    // screen the pages were drawn for, and grown with the window's height.
+    for (const size_case c :
+         {size_case{800, 480, 800, 622}, size_case{1280, 800, 1280, 622 * 800 / 480.0},
+          size_case{1920, 1080, 1800, 622 * 2.25}, size_case{600, 480, 600, 600}}) {
+        headless_screen screen(c.width, c.height);
+        tex_scrolling_view help(spriteman::tex_help_first, spriteman::tex_help_second);
+        tex_scrolling_view credits(spriteman::tex_credits, nullptr);
+        EXPECT_DOUBLE_EQ(help.page_width, c.help_width) << c.width << "x" << c.height;
+        EXPECT_DOUBLE_EQ(help.page_height, c.help_width);
+        EXPECT_DOUBLE_EQ(credits.page_width, c.credits_width) << c.width << "x" << c.height;
+    }
 }
 
 TEST(ScrollingPage, HelpPagesFillTheWidthAndChainThroughTheirArrows)

@@ -26,9 +26,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent, Qt::WindowFlags())
         connect(window_key, &QShortcut::activated, this, &MainWindow::toggle_window_mode);
     }
     setWindowTitle(QStringLiteral("Crumbleford"));
-    // A window can be dragged tiny; below this the world has no room left
-    // under the 68-pixel HUD band.
-    setMinimumSize(320, 240);
+    setMinimumSize(minimum_width, minimum_height);
 }
 
 void MainWindow::toggle_window_mode()

@@ -20,6 +20,11 @@ class MainWindow : public QMainWindow
     static bool window_focused;
     static constexpr int first_window_width = 800; // pixels
     static constexpr int first_window_height = 480;
+    // The smallest window every screen is laid out for without overlap or
+    // clipping: the editor's palette strip (740 pixels) and its top bar
+    // need the width, the pause menu's six rows the height.
+    static constexpr int minimum_width = 800; // pixels
+    static constexpr int minimum_height = 480;
 
     // Full screen to window (where the window last was, 800 x 480 the first
     // time) or back. Only the viewport's size changes: every scene lays

@@ -1,7 +1,9 @@
 // Crumbleford: the application and its one window.
 
 #include "MainWindow.h"
+#include "cfg.h"
 #include "myglwidget.h"
+#include "single_instance.h"
 
 #include <QApplication>
 #include <iostream>
@@ -21,9 +23,25 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // A second copy would write the same progress and settings files as the
+    // first: it brings the running window to the front instead.
+    single_instance instance(QString::fromStdString(cfg::instance_lock));
+    if (!instance.first()) {
+        std::cerr << "Crumbleford is already running: bringing its window to the front"
+                  << std::endl;
+        instance.ask_to_raise();
+        return 0;
+    }
+
     int code = 0;
     {
         MainWindow window;
+        instance.serve([&window] {
+            if (window.isMinimized())
+                window.showNormal();
+            window.raise();
+            window.activateWindow();
+        });
         window.show();
         code = app.exec();
     }

@@ -169,3 +169,17 @@ bool menu_scene::intent_event(const input::meaning& m, bool pressed, bool repeat
         return false;
     }
 }
+
+std::vector<layout_box> menu_scene::layout_boxes() const
+{
+    std::vector<layout_box> out;
+    const std::pair<const char*, const menu_button*> named[] = {{"play", &play},
+                                                                {"help", &help},
+                                                                {"credits", &credits},
+                                                                {"editor", &editor},
+                                                                {"quit", &quit}};
+    for (const auto& [name, button] : named)
+        out.push_back(
+            {QString::fromLatin1(name), rect_of(*button).translated(-view_left, -view_top)});
+    return out;
+}

@@ -25,6 +25,7 @@ class menu_scene : public myscene
     // Shift+Tab through the buttons in turn; confirm presses the focused
     // one and back only moves the focus to quit.
     bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
+    std::vector<layout_box> layout_boxes() const override;
 
     quit_button quit;
     play_button play;

@@ -6,6 +6,7 @@
 // runs only the top one's timer and acts on what each tick requests.
 
 #include "input_table.h"
+#include "myglitem.h"
 
 #include <QGraphicsScene>
 #include <list>
@@ -47,6 +48,9 @@ class myscene : public QGraphicsScene
     // While a scene takes typed text (a name being entered), every letter
     // key is its own, the sound toggle's M included.
     virtual bool takes_text() const { return false; }
+    // The elements the screen shows now that a player reads or presses,
+    // in viewport pixels; what lies under an open menu is left out.
+    virtual std::vector<layout_box> layout_boxes() const { return {}; }
     // What a key or pad button means reaches the screen here, pressed or
     // let go; a held key's automatic repeats come with `repeat` set. True
     // when the screen acted on it.

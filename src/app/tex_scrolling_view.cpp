@@ -13,6 +13,14 @@ namespace
 
 constexpr int arrow_size = 60;  // pixels
 constexpr int scroll_step = 60; // pixels an arrow key scrolls
+// The pages were drawn for a screen this high: on a larger one they grow
+// with it, as far as the width allows.
+constexpr int design_height = 480;
+// The scroll mark along the right edge, pixels.
+constexpr int mark_width = 6;
+constexpr int mark_margin = 4;
+const float mark_track_tint[4] = {0.1f, 0.1f, 0.15f, 0.25f};
+const float mark_thumb_tint[4] = {0.1f, 0.1f, 0.15f, 0.7f};
 
 // The help pages follow one another; the page after the last is none.
 float* page_after(const float* page)
@@ -47,8 +55,13 @@ void tex_scrolling_view::lay_out()
         const double u_extent = page[2] - page[0];
         const double v_extent = page[1] - page[5];
         if (u_extent > 0) {
-            // Natural size, or narrowed to the viewport with the aspect kept.
-            page_width = std::min(static_cast<double>(w), u_extent * atlas::size);
+            // Natural size, or narrowed to the viewport with the aspect kept;
+            // grown with a larger screen, never wider than it.
+            const double natural = u_extent * atlas::size;
+            const double fitted = std::min(1.0, w / natural);
+            const double grown = std::min(
+                w / natural, static_cast<double>(myglitem::viewport_height()) / design_height);
+            page_width = natural * std::max(fitted, grown);
             page_height = v_extent * page_width / u_extent;
         }
     }
@@ -63,16 +76,109 @@ void tex_scrolling_view::resizeGL()
     lay_out();
 }
 
+void tex_scrolling_view::edge_texels(float* top_left, float* left_column, float* right_column) const
+{
+    // Half a texel in from the page's edges, so filtering never reaches the
+    // atlas cells around it.
+    const float half = 0.5f / atlas::size;
+    const float u0 = page[0] + half, u1 = page[2] - half;
+    const float v_top = page[1] - half, v_bottom = page[5] + half;
+    const float corner[8] = {u0, v_top, u0, v_top, u0, v_top, u0, v_top};
+    const float left[8] = {u0, v_top, u0, v_top, u0, v_bottom, u0, v_bottom};
+    const float right[8] = {u1, v_top, u1, v_top, u1, v_bottom, u1, v_bottom};
+    std::copy(corner, corner + 8, top_left);
+    std::copy(left, left + 8, left_column);
+    std::copy(right, right + 8, right_column);
+}
+
+bool tex_scrolling_view::scrolled() const
+{
+    return page_height > myglitem::viewport_height() && view_top > 0.5;
+}
+
 void tex_scrolling_view::updateGL()
 {
+    const int w = myglitem::viewport_width();
+    const int h = myglitem::viewport_height();
     // The page sits at scene (0, 0) and moves on screen as the view scrolls.
     const float left = -view_left;
     const float top = -view_top;
     myglitem::set_quad(draw_quad, left, top, left + page_width, top + page_height);
-    myglitem::draw_strip(page, draw_quad);
+    float quad[8];
+    if (page) {
+        // Around the page, its own background: its corner colour everywhere,
+        // and its edges carried on sideways to the window's edges.
+        float corner[8], left_column[8], right_column[8];
+        edge_texels(corner, left_column, right_column);
+        myglitem::set_quad(quad, 0, 0, w, h);
+        myglitem::draw_strip(corner, quad);
+        myglitem::set_quad(quad, 0, top, left, top + page_height);
+        myglitem::draw_strip(left_column, quad);
+        myglitem::set_quad(quad, left + page_width, top, w, top + page_height);
+        myglitem::draw_strip(right_column, quad);
+        myglitem::draw_strip(page, draw_quad);
+        // Once scrolled, the page passes under a band of its own colour
+        // behind the arrows, so they never sit on its text.
+        if (scrolled()) {
+            myglitem::set_quad(quad, 0, 0, w, arrow_size);
+            myglitem::draw_strip(corner, quad);
+            myglitem::draw_flat_rect(0, arrow_size, w, arrow_size + 2, mark_track_tint);
+        }
+    }
     myglitem::draw_strip(spriteman::tex_back, back_quad);
     if (next_page)
         myglitem::draw_strip(spriteman::tex_back_reverse, next_quad);
+    QRectF track, thumb;
+    if (scroll_mark(&track, &thumb)) {
+        myglitem::draw_flat_rect(track.left(), track.top(), track.right(), track.bottom(),
+                                 mark_track_tint);
+        myglitem::draw_flat_rect(thumb.left(), thumb.top(), thumb.right(), thumb.bottom(),
+                                 mark_thumb_tint);
+    }
+}
+
+bool tex_scrolling_view::scroll_mark(QRectF* track, QRectF* thumb) const
+{
+    const int w = myglitem::viewport_width();
+    const int h = myglitem::viewport_height();
+    if (page_height <= h)
+        return false;
+    // Down the right edge, below the next arrow's corner.
+    const double track_top = arrow_size + mark_margin;
+    const double track_height = h - mark_margin - track_top;
+    *track = QRectF(w - mark_margin - mark_width, track_top, mark_width, track_height);
+    const double shown = h / page_height;
+    const double scrolled_share = std::clamp(view_top / (page_height - h), 0.0, 1.0);
+    const double thumb_height = std::max(2.0 * mark_width, track_height * shown);
+    *thumb = QRectF(track->left(), track_top + (track_height - thumb_height) * scrolled_share,
+                    mark_width, thumb_height);
+    return true;
+}
+
+std::vector<layout_box> tex_scrolling_view::layout_boxes() const
+{
+    const int h = myglitem::viewport_height();
+    std::vector<layout_box> out;
+    out.push_back(
+        {QStringLiteral("back arrow"), QRectF(back_quad[0], back_quad[1], arrow_size, arrow_size)});
+    if (next_page)
+        out.push_back({QStringLiteral("next arrow"),
+                       QRectF(next_quad[0], next_quad[1], arrow_size, arrow_size)});
+    QRectF track, thumb;
+    if (scroll_mark(&track, &thumb))
+        out.push_back({QStringLiteral("scroll mark"), track});
+    // The page's text: below the page's own top margin (one arrow high,
+    // grown with the page) and below the band once scrolled, within the
+    // window; the scroll mark runs in the page's right margin.
+    const double scale = page ? page_width / ((page[2] - page[0]) * atlas::size) : 1.0;
+    const double left = -view_left;
+    const double top = std::max(-view_top + arrow_size * scale, scrolled() ? arrow_size : 0.0);
+    const double margin = (mark_margin + mark_width) * scale;
+    const QRectF text(left + margin, top, page_width - 2 * margin,
+                      std::min<double>(h, -view_top + page_height) - top);
+    if (text.height() > 0)
+        out.push_back({QStringLiteral("page text"), text});
+    return out;
 }
 
 void tex_scrolling_view::advance()

@@ -23,6 +23,8 @@ class tex_scrolling_view : public myscene
     // the next arrow, Left back to the page before (nothing on a first
     // page, so a stray Left never leaves); back is the back arrow.
     bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
+    // The arrows, the scroll mark and the part of the page showing text.
+    std::vector<layout_box> layout_boxes() const override;
 
     float* page;
     float* next_page;
@@ -56,6 +58,14 @@ class tex_scrolling_view : public myscene
 
   private:
     void lay_out();
+    // Atlas coordinates of the page's top-left texel as a point, and of its
+    // left and right texel columns, as quads that stretch them.
+    void edge_texels(float* top_left, float* left_column, float* right_column) const;
+    // Whether the page is scrolled off its top.
+    bool scrolled() const;
+    // The scroll mark's track and thumb, viewport pixels; false when the
+    // page fits the window and does not scroll.
+    bool scroll_mark(QRectF* track, QRectF* thumb) const;
     void open_next_page();
     // Scrolls the page by dy pixels (down for positive), within its edges.
     void scroll_by(double dy);

@@ -105,3 +105,15 @@ void hud::clicked(int x, int y)
         }
     }
 }
+
+std::vector<layout_box> hud::layout_boxes() const
+{
+    std::vector<layout_box> out;
+    int slot = 0;
+    for (const myglitem* item : items) {
+        const float* q = item->vertices;
+        out.push_back({QStringLiteral("hud button %1").arg(++slot),
+                       QRectF(QPointF(q[0], q[1]), QPointF(q[6], q[7]))});
+    }
+    return out;
+}

@@ -26,6 +26,7 @@ class hud : public myglitem
     void updateGL() override;
     void resizeGL() override;
     void clicked(int x, int y) override;
+    std::vector<layout_box> layout_boxes() const override;
 
     bool horizontal() const { return bar_width == 0; }
 

@@ -10,7 +10,7 @@
 
 in_game_menu::in_game_menu(game_scene* scene, int letter_size)
     : world(scene), dim_color(new float[4]{0, 0, 0, 0.5f}), letter_size(letter_size),
-      saved_world_running(scene->running)
+      saved_world_running(scene->running), natural_letter_size(letter_size)
 {
     this->scene = scene;
     cover_viewport();
@@ -40,6 +40,11 @@ in_game_menu::~in_game_menu()
 void in_game_menu::add_menu_item(myglitem* item)
 {
     items.push_back(item);
+    // A row that runs off the viewport shrinks the whole column; a column
+    // that fits keeps its rows where they were placed.
+    const float* q = item->vertices;
+    if (row_cursor > height || q[0] < 0 || q[6] > width)
+        lay_out_rows();
 }
 
 void in_game_menu::remove_menu_item(myglitem* item)
@@ -64,10 +69,32 @@ void in_game_menu::cover_viewport()
 void in_game_menu::resizeGL()
 {
     cover_viewport();
-    row_cursor = 0;
-    row_spacing = 15;
+    lay_out_rows();
+}
+
+void in_game_menu::lay_out_rows()
+{
+    constexpr int natural_spacing = 15;
+    auto lay_out = [&](int letters, int spacing) {
+        letter_size = letters;
+        row_spacing = spacing;
+        row_cursor = 0;
+        for (myglitem* row : items)
+            row->resizeGL();
+    };
+    lay_out(natural_letter_size, natural_spacing);
+    int widest = 0;
     for (myglitem* row : items)
-        row->resizeGL();
+        widest = std::max(widest, row->width);
+    // Letters and gaps shrink together, so the column keeps its look.
+    double scale = 1.0;
+    if (row_cursor > height)
+        scale = std::min(scale, static_cast<double>(height) / row_cursor);
+    if (widest > width)
+        scale = std::min(scale, static_cast<double>(width) / widest);
+    if (scale < 1.0)
+        lay_out(static_cast<int>(natural_letter_size * scale),
+                static_cast<int>(natural_spacing * scale));
 }
 
 void in_game_menu::updateGL()
@@ -171,4 +198,16 @@ bool in_game_menu::navigate(input::intent in, bool repeat)
     default:
         return false;
     }
+}
+
+std::vector<layout_box> in_game_menu::layout_boxes() const
+{
+    std::vector<layout_box> out;
+    for (const myglitem* row : items) {
+        const auto* text = dynamic_cast<const igm_just_text*>(row);
+        const float* q = row->vertices;
+        out.push_back({text ? QString::fromStdString(text->text) : QStringLiteral("menu title"),
+                       QRectF(QPointF(q[0], q[1]), QPointF(q[6], q[7]))});
+    }
+    return out;
 }

@@ -35,6 +35,8 @@ class in_game_menu : public myglitem
     // RESUME as RESUME does, and elsewhere moves the highlight to the way
     // out, TO MAP SELECT, without leaving.
     bool navigate(input::intent in, bool repeat) override;
+    // Every row, named by its text.
+    std::vector<layout_box> layout_boxes() const override;
     // The highlighted row: until keys move it, the one a player most likely
     // wants (RESUME, else REWIND, else the first that acts); nullptr when no
     // row acts.
@@ -50,6 +52,10 @@ class in_game_menu : public myglitem
 
   private:
     void cover_viewport();
+    // Lays the rows out at the natural letter size, or smaller when the
+    // column would not fit the viewport (a small window, or extra rows).
+    void lay_out_rows();
+    int natural_letter_size;
     // What a press on the row does, with the button's sound.
     void choose(myglitem* row);
     igm_row* highlight = nullptr;

@@ -602,3 +602,38 @@ void editor_scene::updateGL()
     myscene::updateGL();
     editor_canvas::draw(*this);
 }
+
+std::vector<layout_box> editor_scene::layout_boxes() const
+{
+    const int w = myglitem::viewport_width();
+    const int h = myglitem::viewport_height();
+    std::vector<layout_box> out;
+    auto add = [&](const QString& label, const screen_rect& r) {
+        out.push_back({label, QRectF(QPointF(r.left, r.top), QPointF(r.right, r.bottom))});
+    };
+    if (menu.open) {
+        for (int k = 0; k < editor_menu::row_count; ++k)
+            add(QString::fromStdString(menu.label(*this, static_cast<editor_menu::row>(k))),
+                editor_layout::menu_row(k, editor_menu::row_count, w, h));
+        return out;
+    }
+    if (mode != mode_t::editing) {
+        add(QStringLiteral("first answer"), editor_layout::prompt_button(0, w, h));
+        add(QStringLiteral("second answer"), editor_layout::prompt_button(1, w, h));
+        return out;
+    }
+    for (int k = 0; k < editor_layout::top_button_count; ++k)
+        add(QStringLiteral("top button %1").arg(k),
+            editor_layout::top_button_rect(static_cast<editor_layout::top_button>(k), w));
+    for (int i = 0; i < editor_layout::kind_count; ++i)
+        add(QStringLiteral("kind %1").arg(i), editor_layout::kind_cell(i, h));
+    for (int c = 0; c < 4; ++c)
+        add(QStringLiteral("colour %1").arg(c), editor_layout::colour_cell(c, h));
+    add(QStringLiteral("direction"), editor_layout::direction_cell(h));
+    if (selected_char >= 0 && selected_char < static_cast<int>(doc.records.size())) {
+        add(QStringLiteral("stock title"), editor_layout::stock_title(w));
+        for (int k = 0; k < 3; ++k)
+            add(QStringLiteral("stock slot %1").arg(k), editor_layout::stock_slot(k, w));
+    }
+    return out;
+}

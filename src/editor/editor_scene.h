@@ -68,6 +68,9 @@ class editor_scene : public myscene
     void resizeGL() override;
     bool smooth_atlas() const override { return block_px <= 60; }
     bool takes_text() const override { return mode == mode_t::naming; }
+    // The open menu's rows, or the prompt's answers, or the strips' buttons
+    // and a chosen character's stock.
+    std::vector<layout_box> layout_boxes() const override;
 
     // The cell under a viewport pixel; false outside the map.
     bool cell_at(int x, int y, int& column, int& row) const;

@@ -26,6 +26,22 @@ int button_left(int i)
     return myglitem::viewport_width() - 360 + 120 * i;
 }
 
+constexpr int name_left = 30;
+constexpr int title_size = 24;
+
+// A row's text shrinks to end before the row's buttons: a long name would
+// run under them.
+int label_size(const std::string& label)
+{
+    const int room = button_left(0) - 10 - name_left;
+    return label.empty() ? 20 : std::min(20, room / static_cast<int>(label.size()));
+}
+
+const char* title_of(const std::vector<std::string>& names)
+{
+    return names.empty() ? "NO LEVELS SAVED YET" : "MY LEVELS";
+}
+
 } // namespace
 
 own_levels_scene::own_levels_scene(editor_scene* editor, QObject* parent)
@@ -250,8 +266,7 @@ void own_levels_scene::updateGL()
     float quad[8];
     myglitem::set_quad(quad, 0, 0, 60, 60);
     myglitem::draw_strip(spriteman::tex_back, quad);
-    extra_functions::print_gl_text(names.empty() ? "NO LEVELS SAVED YET" : "MY LEVELS", w / 2, 30,
-                                   24);
+    extra_functions::print_gl_text(title_of(names), w / 2, 30, title_size);
     const int rows = visible_rows();
     for (int i = first_row; i < static_cast<int>(names.size()) && i < first_row + rows; ++i) {
         const float top = static_cast<float>(list_top + (i - first_row) * row_height);
@@ -264,8 +279,9 @@ void own_levels_scene::updateGL()
         if (asking)
             label = pending == action::remove ? "DELETE " + names[i] : "DROP CHANGES";
         // Names keep the case they were typed in.
-        extra_functions::print_gl_label(label, 30 + static_cast<int>(label.size()) * 20 / 2,
-                                        static_cast<int>(top) + row_height / 2, 20, true);
+        const int size = label_size(label);
+        extra_functions::print_gl_label(label, name_left + static_cast<int>(label.size()) * size / 2,
+                                        static_cast<int>(top) + row_height / 2, size, true);
         const char* const words[3] = {"OPEN", "PLAY", "DEL"};
         const char* const answers[3] = {"", "YES", "NO"};
         for (int b = 0; b < 3; ++b) {
@@ -286,4 +302,28 @@ void own_levels_scene::updateGL()
     }
     if (myscene::keys_in_use && (on_back || names.empty()))
         editor_canvas::focus_frame(0, 0, 60, 60);
+}
+
+std::vector<layout_box> own_levels_scene::layout_boxes() const
+{
+    const int w = myglitem::viewport_width();
+    std::vector<layout_box> out;
+    out.push_back({QStringLiteral("back"), QRectF(0, 0, 60, 60)});
+    const std::string title = title_of(names);
+    const double title_width = static_cast<double>(title.size()) * title_size;
+    out.push_back(
+        {QString::fromLatin1(title.c_str()),
+         QRectF(w / 2.0 - title_width / 2, 30 - title_size / 2.0, title_width, title_size)});
+    const int rows = visible_rows();
+    for (int i = first_row; i < static_cast<int>(names.size()) && i < first_row + rows; ++i) {
+        const double top = list_top + (i - first_row) * row_height;
+        const int size = label_size(names[i]);
+        out.push_back({QString::fromStdString(names[i]),
+                       QRectF(name_left, top + row_height / 2.0 - size / 2.0,
+                              static_cast<double>(names[i].size()) * size, size)});
+        for (int b = 0; b < 3; ++b)
+            out.push_back({QStringLiteral("%1 button %2").arg(i).arg(b),
+                           QRectF(button_left(b), top + 8, 110, row_height - 16)});
+    }
+    return out;
 }

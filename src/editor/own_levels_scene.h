@@ -34,6 +34,8 @@ class own_levels_scene : public myscene
     void press_at(int x, int y);
     void updateGL() override;
     void resizeGL() override;
+    // The back button, the title, and each shown row's name and buttons.
+    std::vector<layout_box> layout_boxes() const override;
 
     editor_scene* editor; // not owned
     std::vector<std::string> names;

@@ -9,8 +9,19 @@
 #include "input_table.h"
 
 #include <QGraphicsItem>
+#include <QRectF>
+#include <QString>
+#include <vector>
 
 class myscene;
+
+// A laid-out element of a screen (a button, a row, a text) and where it
+// sits in viewport pixels: what layout checks hold against each other and
+// the window.
+struct layout_box {
+    QString label;
+    QRectF rect;
+};
 
 class myglitem : public QGraphicsItem
 {
@@ -29,6 +40,8 @@ class myglitem : public QGraphicsItem
     // A menu intent from a key or pad button (arrows, confirm, back...);
     // true when the control took it. Held keys repeat with `repeat` set.
     virtual bool navigate(input::intent, bool /*repeat*/) { return false; }
+    // What the control lays out on the screen; nothing for a plain drawable.
+    virtual std::vector<layout_box> layout_boxes() const { return {}; }
 
     // Size of the GL viewport in pixels, read afresh at every layout. The
     // view keeps it current; without one (the simulator, tests) it stays

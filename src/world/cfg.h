@@ -58,6 +58,8 @@ extern const std::string menus_list;
 extern const std::string levels_list;
 extern const std::string passed_levels;
 extern const std::string settings_file;
+// Held by the running game: a second start finds it taken.
+extern const std::string instance_lock;
 extern const std::string sounds_directory;
 // The player's own levels, made in the editor.
 extern const std::string own_levels_directory;

@@ -107,6 +107,20 @@ void game_scene::resizeGL()
         background->resizeGL();
 }
 
+std::vector<layout_box> game_scene::layout_boxes() const
+{
+    if (menu)
+        return controls->item(menu)->layout_boxes();
+    std::vector<layout_box> out;
+    if (top_hud)
+        out = controls->item(top_hud)->layout_boxes();
+    if (drawer) {
+        const std::vector<layout_box> drawn = drawer->layout_boxes();
+        out.insert(out.end(), drawn.begin(), drawn.end());
+    }
+    return out;
+}
+
 bool game_scene::in_grid(long long column, long long row) const
 {
     return column >= 0 && row >= 0 && column < static_cast<long long>(grid.size()) &&

@@ -40,6 +40,8 @@ class game_scene : public myscene
     void add_gl_item(myglitem* item) override;
     void remove_gl_item(myglitem* item) override;
     void resizeGL() override;
+    // An open menu's rows; otherwise the HUD's buttons and the drawer's.
+    std::vector<layout_box> layout_boxes() const override;
     virtual void mark_as_passed() {}
     virtual void restart() {}
     // Steps the world back in time; only a level can.

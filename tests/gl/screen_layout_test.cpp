@@ -1,0 +1,176 @@
+// Every screen at the smallest window and at larger ones: what each lays
+// out (buttons, rows, texts) stays inside the window and clear of the rest,
+// and a picture of each is kept in the artefacts.
+
+#include "MainWindow.h"
+#include "editor_scene.h"
+#include "gl_game.h"
+#include "in_process.h"
+#include "level_scene.h"
+#include "map_select_scene.h"
+#include "menu_scene.h"
+#include "own_levels_scene.h"
+#include "scene_manager.h"
+#include "spriteman.h"
+#include "tex_scrolling_view.h"
+#include "view.h"
+
+#include <QKeyEvent>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace
+{
+
+struct screen {
+    const char* name;
+    // Pushes the screen (and whatever it sits on) and brings it to the state
+    // shown; returns how many scenes it pushed.
+    std::function<int(view&)> open;
+};
+
+void press(view& v, int key)
+{
+    QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&v, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+    QCoreApplication::sendEvent(&v, &up);
+}
+
+int push(myscene* s)
+{
+    scene_manager::current()->add_scene(s);
+    return 1;
+}
+
+int level_with(void (game_scene::*open_menu)())
+{
+    auto* level = new level_scene("1");
+    push(level);
+    if (open_menu)
+        (level->*open_menu)();
+    return 1;
+}
+
+// What every laid-out element owes the window and its neighbours.
+void check_boxes(const std::vector<layout_box>& boxes, QSize size, const std::string& where)
+{
+    EXPECT_FALSE(boxes.empty()) << where << ": the screen lays nothing out";
+    const QRectF window(0, 0, size.width(), size.height());
+    for (const layout_box& b : boxes) {
+        EXPECT_TRUE(window.adjusted(-0.5, -0.5, 0.5, 0.5).contains(b.rect))
+            << where << ": " << b.label.toStdString() << " reaches outside the window";
+        EXPECT_GT(b.rect.width(), 0) << where << ": " << b.label.toStdString();
+    }
+    for (size_t i = 0; i < boxes.size(); ++i)
+        for (size_t j = i + 1; j < boxes.size(); ++j) {
+            const QRectF common = boxes[i].rect.intersected(boxes[j].rect);
+            EXPECT_FALSE(common.width() > 0.5 && common.height() > 0.5)
+                << where << ": " << boxes[i].label.toStdString() << " and "
+                << boxes[j].label.toStdString() << " overlap";
+        }
+}
+
+} // namespace
+
+TEST(screen_layout, EveryScreenFitsEveryWindowSize)
+{
+    if (!gl_game::have_display())
+        GTEST_SKIP() << "no X display";
+    QTemporaryDir own_levels;
+    const std::vector<QSize> sizes = {QSize(MainWindow::minimum_width, MainWindow::minimum_height),
+                                      QSize(1024, 600), QSize(1280, 800), QSize(1920, 1080)};
+    const std::vector<screen> screens = {
+        {"title", [](view&) { return push(new menu_scene()); }},
+        {"help-1",
+         [](view&) {
+             return push(
+                 new tex_scrolling_view(spriteman::tex_help_first, spriteman::tex_help_second));
+         }},
+        {"help-1-scrolled",
+         [](view& v) {
+             const int n = push(
+                 new tex_scrolling_view(spriteman::tex_help_first, spriteman::tex_help_second));
+             press(v, Qt::Key_Down);
+             press(v, Qt::Key_Down);
+             return n;
+         }},
+        {"help-2",
+         [](view&) {
+             return push(
+                 new tex_scrolling_view(spriteman::tex_help_second, spriteman::tex_help_third));
+         }},
+        {"help-3",
+         [](view&) { return push(new tex_scrolling_view(spriteman::tex_help_third, nullptr)); }},
+        {"credits",
+         [](view&) { return push(new tex_scrolling_view(spriteman::tex_credits, nullptr)); }},
+        {"credits-end",
+         [](view& v) {
+             const int n = push(new tex_scrolling_view(spriteman::tex_credits, nullptr));
+             for (int k = 0; k < 4; ++k)
+                 press(v, Qt::Key_PageDown);
+             return n;
+         }},
+        {"map", [](view&) { return push(new map_select_scene()); }},
+        {"level", [](view&) { return level_with(nullptr); }},
+        {"pause-menu", [](view&) { return level_with(&game_scene::open_pause_menu); }},
+        {"failed-menu", [](view&) { return level_with(&game_scene::open_failed_menu); }},
+        {"passed-menu", [](view&) { return level_with(&game_scene::open_passed_menu); }},
+        {"editor",
+         [&](view&) { return push(new editor_scene(own_levels.path().toStdString() + "/")); }},
+        {"editor-menu",
+         [&](view&) {
+             auto* e = new editor_scene(own_levels.path().toStdString() + "/");
+             e->menu.open = true;
+             return push(e);
+         }},
+        {"editor-question",
+         [&](view&) {
+             auto* e = new editor_scene(own_levels.path().toStdString() + "/");
+             e->ask(editor_scene::mode_t::confirm_leave);
+             return push(e);
+         }},
+        {"own-levels",
+         [&](view&) {
+             auto* e = new editor_scene(own_levels.path().toStdString() + "/");
+             push(e);
+             auto* list = new own_levels_scene(e);
+             // The longest name a level can have, beside a short one.
+             list->names = {"abcdefghijklmnopqrstuvwx", "a"};
+             return 1 + push(list);
+         }},
+    };
+
+    view v;
+    myglwidget* gl = in_process::shown_gl(v, sizes.front());
+    ASSERT_NE(gl, nullptr);
+    // The intro hands over to the title: wait until it has, so that it
+    // pushes nothing over the screens below.
+    ASSERT_TRUE(in_process::wait_for([] { return scene_manager::current()->scenes.size() > 1; }));
+    for (const QSize size : sizes) {
+        v.resize(size);
+        ASSERT_TRUE(in_process::wait_for([&] {
+            return myglitem::viewport_width() == size.width() &&
+                   myglitem::viewport_height() == size.height();
+        })) << size.width()
+            << "x" << size.height();
+        for (const screen& s : screens) {
+            const std::string where = std::string(s.name) + " at " + std::to_string(size.width()) +
+                                      "x" + std::to_string(size.height());
+            const int pushed = s.open(v);
+            // Two ticks: the pages home their view, the menus settle.
+            for (int t = 0; t < 2; ++t)
+                scene_manager::current()->tick(scene_manager::current()->top());
+            const QImage frame = gl->grabFramebuffer();
+            QDir().mkpath(gl_game::artifacts());
+            frame.save(gl_game::artifacts() + QStringLiteral("/layout-%1-%2x%3.png")
+                                                  .arg(s.name)
+                                                  .arg(size.width())
+                                                  .arg(size.height()));
+            check_boxes(scene_manager::current()->top()->layout_boxes(), size, where);
+            for (int k = 0; k < pushed; ++k)
+                scene_manager::current()->go_back();
+        }
+    }
+}
