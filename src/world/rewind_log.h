@@ -32,6 +32,8 @@ class rewind_log : public world_listener
     // Inputs on the way to the present moment, for tests and for the cost
     // of a restore.
     std::size_t input_count() const;
+    // Blocks drawn from the stock on the way to the present moment.
+    std::size_t placement_count() const;
 
     // Rebuilds the scene's world as it was right after world tick
     // `world_tick` of the way to the present moment (the level as loaded
