@@ -90,6 +90,7 @@ cf_layer(cf_controls
         controls/drawer_block_switch.h controls/drawer_block_switch.cpp
         controls/apply_button.h controls/apply_button.cpp
         controls/in_game_menu.h controls/in_game_menu.cpp controls/menu_rows.h controls/menu_rows.cpp
+        controls/title_card.h controls/title_card.cpp
   USES cf_world cf_sound_sink)
 # The GL widget and the real GL behind the seam.
 cf_layer(cf_gl
