@@ -42,8 +42,13 @@ void map_select_scene::show_passed_levels()
 void map_select_scene::settle_requests()
 {
     game_scene::settle_requests();
-    if (!enter_level_request.empty() && !enter_request)
-        enter_request = new level_scene(enter_level_request, progress);
+    if (!enter_level_request.empty() && !enter_request) {
+        auto* level = new level_scene(enter_level_request, progress);
+        // The passed menu's next level is entered from here, once the level
+        // has been left.
+        level->enter_next = [this](const std::string& name) { enter_level_request = name; };
+        enter_request = level;
+    }
     enter_level_request.clear();
 }
 

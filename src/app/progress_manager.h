@@ -30,6 +30,10 @@ class progress_manager
     std::vector<std::string> get_new_menuses();
     // Paths of every unlocked map file.
     std::vector<std::string> get_all_menuses();
+    // The level to play after `after`: the first one after it in list order,
+    // wrapping round, that is not passed and has its door on an unlocked
+    // map page; "" when none is left.
+    std::string next_level(const std::string& after) const;
 
     std::vector<lvl_struct> levels;        // level list order
     std::vector<unsigned int> menus;       // map list order
