@@ -16,6 +16,7 @@
 
 #include <QDir>
 #include <fstream>
+#include <iterator>
 #include <random>
 #include <sstream>
 
@@ -381,8 +382,10 @@ TEST_F(rewind_level, FailedMenuRewindBringsTheLostCharacterBack)
         ticks(1);
     ASSERT_TRUE(level->handled_failed);
     ASSERT_EQ(level->characters.size(), 1u);
-    ASSERT_EQ(level->menu->items.size(), 5u);
-    EXPECT_EQ(static_cast<igm_just_text*>(level->menu->items.back())->text, "REWIND");
+    // The title, three rows, REWIND, and under them the cause of the loss.
+    ASSERT_EQ(level->menu->items.size(), 6u);
+    EXPECT_EQ(static_cast<igm_just_text*>(*std::prev(level->menu->items.end(), 2))->text,
+              "REWIND");
 
     tap(400, 360); // the fifth row
     expect_rewound_by(60);
