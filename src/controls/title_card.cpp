@@ -86,12 +86,12 @@ unsigned int title_card::overview_block_size(const game_scene& world, int width,
 {
     if (world.grid_width <= 0 || world.grid_height <= 0)
         return default_block;
-    // The scene is centred in the view: the level must clear the bar above
-    // and the strip below by the same amount, and the scene's own margins
-    // at the sides.
+    // The scene is centred in the view, and reaches the bar's height further
+    // up than down: the level must clear the bar above and the strip below
+    // with that to spare, and the scene's own margins at the sides.
     const int clear = std::max(world.band_px, strip_height);
     const int room_x = (width - 120) / world.grid_width;
-    const int room_y = (height - 2 * clear - 20) / world.grid_height;
+    const int room_y = (height - 2 * clear - world.band_px - 20) / world.grid_height;
     const int block = std::min({static_cast<int>(default_block), room_x, room_y});
     return static_cast<unsigned int>(std::max(10, block));
 }
@@ -176,8 +176,16 @@ void title_card::start_view(game_scene& world, QGraphicsView& v)
     const int ymargin = std::max(0, vh / 2 - block_px);
     const int box_low = static_cast<int>(std::ceil(me.bottom() + ymargin - vh)) + 1;
     const int box_high = static_cast<int>(std::floor(me.top() - ymargin)) - 1;
-    // The character's middle halfway down the part of the view under the bar.
-    const int wanted = static_cast<int>(me.center().y()) - (vh + world.band_px) / 2;
+    // Where the view stood before the scene reached past the grid for the
+    // bar: kept whenever it hides nothing, so that such levels look as ever.
+    const double old_top = scene.top() + world.band_px;
+    const double old_bottom = scene.bottom();
+    double natural = me.center().y() - vh / 2.0;
+    if (old_bottom - old_top <= vh)
+        natural = (old_top + old_bottom - vh) / 2;
+    else
+        natural = std::clamp(natural, old_top, old_bottom - vh);
+    const int wanted = static_cast<int>(std::lround(natural));
 
     std::vector<QRectF> shown;
     for (stockchar* ch : world.characters)
@@ -187,7 +195,7 @@ void title_card::start_view(game_scene& world, QGraphicsView& v)
             shown.emplace_back(door->scenePos(), QSizeF(door->width, door->height));
 
     // Half under the bar is worst, then not wholly in sight; then a view
-    // the follow would have to move, then the character off the middle.
+    // the follow would have to move, then one away from the old view.
     auto cost = [&](int top) {
         long long under = 0, partly = 0;
         for (const QRectF& r : shown) {

@@ -180,7 +180,7 @@ void game_scene::calculate_sizes()
 void game_scene::set_scene_rect()
 {
     setSceneRect(-60, -60 - band_px, grid_width * static_cast<qreal>(block_size) + 160,
-                 grid_height * static_cast<qreal>(block_size) + 120 + 2 * band_px);
+                 grid_height * static_cast<qreal>(block_size) + 120 + band_px);
 }
 
 void game_scene::zoom_in()

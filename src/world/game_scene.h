@@ -123,8 +123,8 @@ class game_scene : public myscene
     double px_per_unit; // scene pixels per world unit
     unsigned int block_size = 60;
     // Height of the bar laid over the top of the view, in pixels: the scene
-    // reaches that much further up and down, so that the view can bring any
-    // row out from under the bar.
+    // reaches that much further up, so that the view can bring the top rows
+    // out from under the bar.
     int band_px = 0;
     unsigned char tick_counter = 0;
     bool failed_request = false;
