@@ -69,7 +69,7 @@ cf_layer(cf_world
         world/solution_timing.h world/solution_timing.cpp
         world/thoughtless_player.h world/thoughtless_player.cpp
         world/world_copy.h world/world_copy.cpp world/scene_controls.h
-        world/world_listener.h world/world_event.h
+        world/world_listener.h world/world_event.h world/failure_watch.h world/failure_watch.cpp
         blocks/stockblock.h blocks/stockblock.cpp blocks/stockchar.h blocks/stockchar.cpp
         blocks/cloud.h blocks/cloud.cpp blocks/falling_block.h blocks/falling_block.cpp
         blocks/spikes.h blocks/spikes.cpp blocks/bomb.h blocks/bomb.cpp
@@ -92,6 +92,7 @@ cf_layer(cf_controls
         controls/in_game_menu.h controls/in_game_menu.cpp controls/menu_rows.h controls/menu_rows.cpp
         controls/map_signs.h controls/map_signs.cpp
         controls/play_marks.h controls/play_marks.cpp controls/stock_strip.h controls/stock_strip.cpp
+        controls/title_card.h controls/title_card.cpp
   USES cf_world cf_sound_sink)
 # The GL widget and the real GL behind the seam.
 cf_layer(cf_gl

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <fstream>
 #include <functional>
+#include <iterator>
 #include <random>
 #include <sstream>
 
@@ -416,8 +417,10 @@ TEST_F(rewind_level, FailedMenuRewindBringsTheLostCharacterBack)
         ticks(1);
     ASSERT_TRUE(level->handled_failed);
     ASSERT_EQ(level->characters.size(), 1u);
-    ASSERT_EQ(level->menu->items.size(), 5u);
-    EXPECT_EQ(static_cast<igm_just_text*>(level->menu->items.back())->text, "REWIND");
+    // The title, three rows, REWIND, and under them the cause of the loss.
+    ASSERT_EQ(level->menu->items.size(), 6u);
+    EXPECT_EQ(static_cast<igm_just_text*>(*std::prev(level->menu->items.end(), 2))->text,
+              "REWIND");
 
     tap(400, 360); // the fifth row: back to before the bomb was drawn
     expect_rewound_to(100);

@@ -1,14 +1,22 @@
 #include "level_scene.h"
 
 #include "cfg.h"
+#include "hud.h"
 #include "hud_buttons.h"
 #include "in_game_menu.h"
+#include "level_format.h"
 #include "menu_rows.h"
 #include "progress_manager.h"
 #include "sound_sink.h"
 #include "stock_strip.h"
+#include "stockchar.h"
+#include "title_card.h"
 
+#include <QGraphicsSceneMouseEvent>
 #include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
 
 level_scene::level_scene(const std::string& name, progress_manager* progress)
     : level_scene(name, cfg::levels_directory + name + cfg::level_suffix, progress)
@@ -33,11 +41,47 @@ level_scene::level_scene(const std::string& name, const std::string& path,
     new stock_strip(this, top_hud); // under the bar, the bar owns it
     history.begin(tick_counter, this);
     add_listener(&history);
+    add_listener(&failures);
+    if (top_hud) {
+        // Every row can be brought out from under the HUD bar.
+        band_px = top_hud->bar_height;
+        set_scene_rect();
+        std::ifstream in(level_path(), std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        card = new title_card(this, name, level_format::header_value(text.str(), "title"));
+    }
 }
 
 level_scene::~level_scene()
 {
+    delete card;
+    card = nullptr;
+    remove_listener(&failures);
     remove_listener(&history);
+}
+
+void level_scene::end_title_card()
+{
+    if (!card)
+        return;
+    card->finish();
+    delete card;
+    card = nullptr;
+}
+
+void level_scene::resizeGL()
+{
+    game_scene::resizeGL();
+    if (card)
+        card->resizeGL();
+}
+
+void level_scene::mousePressEvent(QGraphicsSceneMouseEvent* e)
+{
+    // Skipping the card does not swallow the press: it acts as well.
+    end_title_card();
+    game_scene::mousePressEvent(e);
 }
 
 std::string level_scene::level_path() const
@@ -63,6 +107,7 @@ void level_scene::restart()
     gauge_left = 0;
     history.begin(tick_counter, this);
     add_listener(&history);
+    failures.clear();
 }
 
 void level_scene::rewind()
@@ -70,6 +115,7 @@ void level_scene::rewind()
     sound_sink::cue(sounds::rewind);
     ++rewinds;
     history.restore_played(*this, level_path(), history.before_last_move());
+    failures.clear();
     // The player's hands are not rewound: keys let go meanwhile count as
     // released, so nobody walks on by himself.
     set_held_keys(left_down, right_down, jump_down, down_down);
@@ -103,6 +149,15 @@ void level_scene::advance()
     game_scene::advance();
     if (gauge_left > 0)
         --gauge_left;
+    if (failures.fell_out_now) {
+        // Nothing below the grid can stop the fall: the level is lost.
+        failed_request = true;
+        tell(world_event{world_event::fell_out, focused_char()});
+    }
+    if (card && !card->step()) {
+        delete card;
+        card = nullptr;
+    }
 }
 
 void level_scene::open_pause_menu()
@@ -114,11 +169,50 @@ void level_scene::open_pause_menu()
 void level_scene::open_failed_menu()
 {
     game_scene::open_failed_menu();
+    if (!menu)
+        return;
     new igm_rewind(this, menu, true);
+    if (failures.what == failure_watch::cause::none)
+        return;
+    new igm_note(this, menu, failure_watch::words(failures.what), 26);
+    menu->keep_in_sight(failures.spot_x, failures.spot_y);
+}
+
+void level_scene::open_passed_menu()
+{
+    game_scene::open_passed_menu();
+    if (!menu)
+        return;
+    if (progress && enter_next) {
+        const std::string next = progress->next_level(level_name);
+        if (!next.empty()) {
+            auto* row = new igm_action(this, menu, "NEXT[LEVEL", [this, next] {
+                leave_request = true;
+                enter_next(next);
+            });
+            row->preferred = true;
+        } else if (progress->passed_count >= progress->levels.size()) {
+            new igm_note(this, menu, "EVERY LEVEL PASSED", 26);
+        }
+    }
+    new igm_note(this, menu, attempt_summary(), 24);
+}
+
+std::string level_scene::attempt_summary() const
+{
+    const long long ticks = history.world_ticks();
+    const long long seconds = ticks / ticks_per_second;
+    char text[96];
+    std::snprintf(text, sizeof text, "TIME %lld:%02lld  TICKS %lld  BLOCKS %zu", seconds / 60,
+                  seconds % 60, ticks, history.placement_count());
+    return text;
 }
 
 bool level_scene::intent_event(const input::meaning& m, bool pressed, bool repeat)
 {
+    // Any key or button ends the title card, and still does what it does.
+    if (pressed)
+        end_title_card();
     // The player's hands, whatever the world does with them: a rewind
     // restores exactly these.
     if (!repeat) {

@@ -6,13 +6,16 @@
 // history of the current attempt beside its world, so that any mistake can
 // be rewound.
 
+#include "failure_watch.h"
 #include "game_scene.h"
 #include "rewind_log.h"
 #include "world_ear.h"
 
+#include <functional>
 #include <string>
 
 class progress_manager;
+class title_card;
 
 class level_scene : public game_scene
 {
@@ -32,10 +35,14 @@ class level_scene : public game_scene
     rewind_position rewind_gauge() const override;
     void open_pause_menu() override;
     void open_failed_menu() override;
+    void open_passed_menu() override;
+    void resizeGL() override;
 
     bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
-    // While the rewind key is held the world waits, and a move more is
-    // taken back every rewind_period ticks after the first rewind_delay.
+    // The world's tick, then the title card's camera, and a character that
+    // fell out of the world loses the level. While the rewind key is held
+    // the world waits instead, and a move more is taken back every
+    // rewind_period ticks after the first rewind_delay.
     void advance() override;
 
     static constexpr int rewind_delay = 12;
@@ -44,9 +51,23 @@ class level_scene : public game_scene
     static constexpr int gauge_ticks = 90;
     static constexpr int gauge_fade_ticks = 30;
 
+    // The attempt as the passed menu tells it: "TIME 0:42  TICKS 1260  BLOCKS 3".
+    std::string attempt_summary() const;
+    // Ends the title card at once, at the usual view; nothing when it is gone.
+    void end_title_card();
+
     std::string level_name;
     rewind_log history;
+    failure_watch failures{*this};
+    // Shown from the level's opening until it ends or any input skips it.
+    title_card* card = nullptr; // owned
+    // Set by the map that entered the level: leaving for the map enters the
+    // named level from there. Without it the passed menu offers no next level.
+    std::function<void(const std::string&)> enter_next;
     world_ear ear{*this, sounds::level_music};
+
+  protected:
+    void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
 
   private:
     std::string level_path() const;

@@ -83,7 +83,11 @@ void map_select_scene::settle_requests()
 {
     game_scene::settle_requests();
     if (!enter_level_request.empty() && !enter_request) {
-        enter_request = new level_scene(enter_level_request, progress);
+        auto* level = new level_scene(enter_level_request, progress);
+        // The passed menu's next level is entered from here, once the level
+        // has been left.
+        level->enter_next = [this](const std::string& name) { enter_level_request = name; };
+        enter_request = level;
         if (progress)
             progress->set_last_played(enter_level_request);
     }

@@ -4,6 +4,7 @@
 #include "data_text.h"
 #include "durable_file.h"
 #include "extra_functions.h"
+#include "level_format.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -217,4 +218,33 @@ void progress_manager::set_last_played(const std::string& name)
         return;
     last_level = name;
     map_memory->set("last_played", name);
+}
+
+std::string progress_manager::next_level(const std::string& after) const
+{
+    // The doors a player can reach: those on the pages unlocked by now.
+    std::vector<std::string> doors;
+    for (unsigned int number : menus) {
+        if (number > passed_count)
+            continue;
+        std::ifstream page(menu_directory + extra_functions::uint_to_string(number) +
+                           cfg::menu_suffix);
+        long long line_number = 0;
+        for (std::string line; std::getline(page, line);) {
+            const auto r = level_format::read_record(line, ++line_number, nullptr);
+            if (r && r->kind == level_record::level_entrance)
+                doors.push_back(r->level);
+        }
+    }
+    const auto here = std::find_if(levels.begin(), levels.end(),
+                                   [&](const lvl_struct& l) { return l.name == after; });
+    const std::size_t start = here == levels.end() ? 0 : (here - levels.begin()) + 1;
+    for (std::size_t k = 0; k < levels.size(); ++k) {
+        const lvl_struct& level = levels[(start + k) % levels.size()];
+        if (level.passed || level.name == after)
+            continue;
+        if (std::find(doors.begin(), doors.end(), level.name) != doors.end())
+            return level.name;
+    }
+    return "";
 }

@@ -33,6 +33,10 @@ class progress_manager
     std::vector<std::string> get_new_menuses();
     // Paths of every unlocked map file.
     std::vector<std::string> get_all_menuses();
+    // The level to play after `after`: the first one after it in list order,
+    // wrapping round, that is not passed and has its door on an unlocked
+    // map page; "" when none is left.
+    std::string next_level(const std::string& after) const;
 
     // The newest map page joined so far (-1: none). A page N joins when N
     // levels are passed.

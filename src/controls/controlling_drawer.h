@@ -9,6 +9,7 @@
 #include "myglitem.h"
 
 class game_scene;
+class stockchar;
 
 class controlling_drawer : public myglitem
 {
@@ -23,11 +24,21 @@ class controlling_drawer : public myglitem
     void released(int x, int y) override;
     // Camera follow, once per tick.
     void advance(int phase) override;
+    // The view was placed where a level starts, which may lie outside the
+    // follow's box: it stays until the focused character first moves, and
+    // then slides to the box instead of jumping.
+    void hold_view();
 
     game_scene* world;
 
   private:
     void steer(int x, int y);
+    void follow(stockchar* focused);
+
+    bool holding = false;
+    bool sliding = false;
+    const stockchar* held_char = nullptr;
+    long long held_x = 0, held_y = 0;
 };
 
 #endif

@@ -97,10 +97,52 @@ void in_game_menu::lay_out_rows()
                 static_cast<int>(natural_spacing * scale));
 }
 
+void in_game_menu::keep_in_sight(long long x, long long y)
+{
+    has_spot = true;
+    spot_x = x;
+    spot_y = y;
+}
+
+QRectF in_game_menu::spot_window() const
+{
+    if (!has_spot)
+        return {};
+    // Three blocks across, wherever the view and the zoom put the spot now.
+    const double block = world->block_size;
+    const double cx = spot_x * world->px_per_unit - world->view_left;
+    const double cy = spot_y * world->px_per_unit - world->view_top;
+    return QRectF(cx - 1.5 * block, cy - 1.5 * block, 3 * block, 3 * block)
+        .intersected(QRectF(0, 0, width, height));
+}
+
+bool in_game_menu::over_spot(const float* quad) const
+{
+    const QRectF window = spot_window();
+    return !window.isEmpty() &&
+           window.intersects(QRectF(QPointF(quad[0], quad[1]), QPointF(quad[6], quad[7])));
+}
+
 void in_game_menu::updateGL()
 {
     set_tint(dim_color);
-    draw_strip(spriteman::tex_blank, vertices);
+    const QRectF window = spot_window();
+    if (window.isEmpty()) {
+        draw_strip(spriteman::tex_blank, vertices);
+    } else {
+        // The dimming in four bands round the clear window.
+        const double w = width, h = height;
+        const double l = window.left(), t = window.top(), r = window.right(), b = window.bottom();
+        const double bands[4][4] = {{0, 0, w, t}, {0, b, w, h}, {0, t, l, b}, {r, t, w, b}};
+        for (const auto& band : bands) {
+            if (band[2] <= band[0] || band[3] <= band[1])
+                continue;
+            float quad[8];
+            set_quad(quad, static_cast<float>(band[0]), static_cast<float>(band[1]),
+                     static_cast<float>(band[2]), static_cast<float>(band[3]));
+            draw_strip(spriteman::tex_blank, quad);
+        }
+    }
     set_tint(spriteman::color_blank);
     if (!myscene::keys_in_use)
         return;
@@ -138,6 +180,9 @@ igm_row* in_game_menu::highlighted()
         return highlight;
     igm_row* first = nullptr;
     igm_row* rewind = nullptr;
+    for (myglitem* item : items)
+        if (auto* row = dynamic_cast<igm_row*>(item); row && row->choosable && row->preferred)
+            return highlight = row;
     for (myglitem* item : items) {
         auto* row = dynamic_cast<igm_row*>(item);
         if (!row || !row->choosable)

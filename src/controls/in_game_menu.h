@@ -42,6 +42,15 @@ class in_game_menu : public myglitem
     // row acts.
     igm_row* highlighted();
 
+    // Keeps a spot of the world in sight (where a level was lost): the
+    // dimming leaves a clear window round it, and rows over it are faint.
+    // World units, the middle of the spot.
+    void keep_in_sight(long long x, long long y);
+    // The clear window in viewport pixels, empty when there is none.
+    QRectF spot_window() const;
+    // Whether a row's quad lies over the clear window.
+    bool over_spot(const float* quad) const;
+
     game_scene* world;
     float* dim_color;
     int letter_size;
@@ -51,6 +60,8 @@ class in_game_menu : public myglitem
     std::list<myglitem*> items; // rows, top to bottom
 
   private:
+    bool has_spot = false;
+    long long spot_x = 0, spot_y = 0;
     void cover_viewport();
     // Lays the rows out at the natural letter size, or smaller when the
     // column would not fit the viewport (a small window, or extra rows).

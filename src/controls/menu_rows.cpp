@@ -4,7 +4,11 @@
 #include "game_scene.h"
 #include "in_game_menu.h"
 
+#include "spriteman.h"
+
 #include <QCoreApplication>
+#include <algorithm>
+#include <utility>
 
 igm_row::igm_row(game_scene* scene, in_game_menu* menu) : world(scene), menu(menu)
 {
@@ -21,22 +25,30 @@ QRectF igm_row::boundingRect() const
     return QRectF(0, 0, width, height);
 }
 
-void igm_row::place(int row_width)
+void igm_row::place(int row_width, int row_height)
 {
-    height = menu->letter_size;
+    height = row_height > 0 ? row_height : menu->letter_size;
     width = row_width;
     const int top = menu->row_cursor + menu->row_spacing;
-    menu->row_cursor += menu->letter_size + 2 * menu->row_spacing;
+    menu->row_cursor += height + 2 * menu->row_spacing;
     const int left = (menu->width - width) / 2;
     set_quad(vertices, left, top, left + width, top + height);
 }
 
-void igm_row::attach(int row_width)
+void igm_row::attach(int row_width, int row_height)
 {
-    place(row_width);
+    place(row_width, row_height);
     scene->addItem(this);
     world->add_gl_item(this);
     menu->add_menu_item(this);
+}
+
+void igm_row::fade_over_spot() const
+{
+    // The tint adds to the atlas colour: this takes most of the alpha away.
+    static const float faint[4] = {0, 0, 0, -0.7f};
+    if (menu->over_spot(vertices))
+        set_tint(faint);
 }
 
 igm_just_tex::igm_just_tex(game_scene* scene, in_game_menu* menu, float* texture)
@@ -64,7 +76,9 @@ void igm_just_tex::resizeGL()
 
 void igm_just_tex::updateGL()
 {
+    fade_over_spot();
     draw_strip(texture, vertices);
+    set_tint(spriteman::color_blank);
 }
 
 igm_just_text::igm_just_text(game_scene* scene, in_game_menu* menu, const std::string& text)
@@ -82,7 +96,50 @@ void igm_just_text::updateGL()
 {
     const int centre_x = static_cast<int>((vertices[0] + vertices[2]) / 2);
     const int centre_y = static_cast<int>((vertices[1] + vertices[5]) / 2);
+    fade_over_spot();
     extra_functions::print_gl_text(text, centre_x, centre_y, height);
+    set_tint(spriteman::color_blank);
+}
+
+igm_note::igm_note(game_scene* scene, in_game_menu* menu, const std::string& text, int letter_size)
+    : igm_row(scene, menu), text(text), letters(letter_size)
+{
+    const int size = fitted_letters();
+    attach(static_cast<int>(text.size()) * size, size);
+}
+
+int igm_note::fitted_letters() const
+{
+    const int n = std::max(1, static_cast<int>(text.size()));
+    return std::max(8, std::min(letters, (menu->width - 20) / n));
+}
+
+void igm_note::resizeGL()
+{
+    const int size = fitted_letters();
+    place(static_cast<int>(text.size()) * size, size);
+}
+
+void igm_note::updateGL()
+{
+    const int centre_x = static_cast<int>((vertices[0] + vertices[2]) / 2);
+    const int centre_y = static_cast<int>((vertices[1] + vertices[5]) / 2);
+    fade_over_spot();
+    extra_functions::print_gl_label(text, centre_x, centre_y, height, false);
+    set_tint(spriteman::color_blank);
+}
+
+igm_action::igm_action(game_scene* scene, in_game_menu* menu, const std::string& text,
+                       std::function<void()> action)
+    : igm_just_text(scene, menu, text), action(std::move(action))
+{
+    choosable = true;
+}
+
+void igm_action::clicked(int, int)
+{
+    if (action)
+        action();
 }
 
 igm_resume::igm_resume(game_scene* scene, in_game_menu* menu) : igm_just_text(scene, menu, "RESUME")

@@ -7,6 +7,7 @@
 
 #include "myglitem.h"
 
+#include <functional>
 #include <string>
 
 class game_scene;
@@ -25,14 +26,19 @@ class igm_row : public myglitem
     in_game_menu* menu;
     // Whether the row acts when chosen; keys pass over the others.
     bool choosable = false;
+    // The row keys start on, over the menu's usual choice.
+    bool preferred = false;
 
   protected:
     igm_row(game_scene* scene, in_game_menu* menu);
-    // Takes the next slot of the menu's column for a row this wide.
-    void place(int row_width);
+    // Takes the next slot of the menu's column for a row this wide and, when
+    // given, this high (the menu's letter size otherwise).
+    void place(int row_width, int row_height = 0);
     // Lays the row out and hands it to its scene and menu; called once the
     // row knows its width.
-    void attach(int row_width);
+    void attach(int row_width, int row_height = 0);
+    // Rows lying over the spot the menu keeps in sight are drawn faint.
+    void fade_over_spot() const;
 };
 
 // A picture row (the menu's title); no action.
@@ -60,6 +66,34 @@ class igm_just_text : public igm_row
     void resizeGL() override;
 
     std::string text;
+};
+
+// A line of smaller text under the entries, saying how the level went; no
+// action. Its letters shrink to fit the menu's width.
+class igm_note : public igm_row
+{
+  public:
+    igm_note(game_scene* scene, in_game_menu* menu, const std::string& text, int letter_size);
+
+    void updateGL() override;
+    void resizeGL() override;
+
+    std::string text;
+    int letters; // the largest letter size asked for
+
+  private:
+    int fitted_letters() const;
+};
+
+// A text entry whose action its maker gives: the level's own rows.
+class igm_action : public igm_just_text
+{
+  public:
+    igm_action(game_scene* scene, in_game_menu* menu, const std::string& text,
+               std::function<void()> action);
+    void clicked(int x, int y) override;
+
+    std::function<void()> action;
 };
 
 // Closes the menu at the end of the tick.

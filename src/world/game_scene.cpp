@@ -138,8 +138,7 @@ void game_scene::set_map_size(int width_cells, int height_cells)
         column.resize(static_cast<size_t>(new_height), nullptr);
     grid_width = new_width;
     grid_height = new_height;
-    setSceneRect(-60, -60, grid_width * static_cast<qreal>(block_size) + 160,
-                 grid_height * static_cast<qreal>(block_size) + 120);
+    set_scene_rect();
 }
 
 void game_scene::clear_cell(long long column, long long row)
@@ -187,10 +186,15 @@ void game_scene::flush_blocks()
 void game_scene::calculate_sizes()
 {
     px_per_unit = static_cast<double>(block_size) / static_cast<double>(cfg::multiplier);
-    setSceneRect(-60, -60, grid_width * static_cast<qreal>(block_size) + 160,
-                 grid_height * static_cast<qreal>(block_size) + 120);
+    set_scene_rect();
     for (myglitem* item : gl_items)
         item->calculate_size();
+}
+
+void game_scene::set_scene_rect()
+{
+    setSceneRect(-60, -60 - band_px, grid_width * static_cast<qreal>(block_size) + 160,
+                 grid_height * static_cast<qreal>(block_size) + 120 + band_px);
 }
 
 void game_scene::zoom_in()

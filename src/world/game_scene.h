@@ -61,6 +61,8 @@ class game_scene : public myscene
     void mkframe();
     void flush_blocks();
     void calculate_sizes();
+    // The scene rectangle for the grid at the current block size.
+    void set_scene_rect();
     // Above the default block size the atlas is sampled texel by texel.
     bool smooth_atlas() const override { return block_size <= 60; }
 
@@ -77,11 +79,11 @@ class game_scene : public myscene
 
     void zoom_in();
     void zoom_out();
-    // The menus come from the controls; a level adds its own last row to
-    // the pause and failed menus.
+    // The menus come from the controls; a level adds its own last rows to
+    // them.
     virtual void open_pause_menu();
     virtual void open_failed_menu();
-    void open_passed_menu();
+    virtual void open_passed_menu();
     // A new control surface registers and becomes the one active drawer;
     // dropping it unregisters it again.
     void adopt_drawer(myglitem* surface, unsigned char kind);
@@ -130,6 +132,10 @@ class game_scene : public myscene
     long long gravity_per_tick;
     double px_per_unit; // scene pixels per world unit
     unsigned int block_size = 60;
+    // Height of the bar laid over the top of the view, in pixels: the scene
+    // reaches that much further up, so that the view can bring the top rows
+    // out from under the bar.
+    int band_px = 0;
     unsigned char tick_counter = 0;
     bool failed_request = false;
     bool close_menu_request = false;

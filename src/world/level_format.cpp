@@ -463,3 +463,29 @@ std::string level_format::shown(const std::string& word)
     }
     return s;
 }
+
+std::string level_format::header_value(const std::string& text, const std::string& key)
+{
+    const std::string prefix = "# " + key + ":";
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find('\n', at);
+        if (end == std::string::npos)
+            end = text.size();
+        std::string line = text.substr(at, end - at);
+        at = end + 1;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        // The header ends at the first record.
+        if (line.empty() || line[0] != '#')
+            break;
+        if (line.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const std::size_t first = line.find_first_not_of(" \t", prefix.size());
+        if (first == std::string::npos)
+            return "";
+        const std::size_t last = line.find_last_not_of(" \t");
+        return line.substr(first, last - first + 1);
+    }
+    return "";
+}

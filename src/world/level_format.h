@@ -122,6 +122,10 @@ class level_format
 
     // A word as a finding quotes it, made printable and short.
     static std::string shown(const std::string& word);
+
+    // The value of a header line "# key: value" among the comment lines that
+    // open a level's text ("# title: First steps"), or "" when it has none.
+    static std::string header_value(const std::string& text, const std::string& key);
 };
 
 #endif

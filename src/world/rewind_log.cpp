@@ -128,6 +128,18 @@ std::size_t rewind_log::input_count() const
     return count;
 }
 
+std::size_t rewind_log::placement_count() const
+{
+    std::size_t count = 0;
+    for (long long t = now; t > 0; t = ticks[static_cast<std::size_t>(t - 1)].after) {
+        const tick& k = ticks[static_cast<std::size_t>(t - 1)];
+        for (std::size_t i = k.inputs_begin; i < k.inputs_end; ++i)
+            if (inputs[i].kind == replay_event::place)
+                ++count;
+    }
+    return count;
+}
+
 void replay_input(game_scene& scene, const replay_event& e)
 {
     if (e.kind == replay_event::place) {

@@ -53,6 +53,8 @@ class rewind_log : public world_listener
     // The inputs waiting for the next tick are keys still held across a
     // rewind, not a new move.
     void mark_carried();
+    // Blocks drawn from the stock on the way to the present moment.
+    std::size_t placement_count() const;
 
     // Rebuilds the scene's world as it was right after world tick
     // `world_tick` of the way to the present moment (the level as loaded

@@ -20,6 +20,7 @@ struct world_event {
         blast,       // a bomb went off (victims)
         spikes,      // spikes caught a character: the level is lost
         death,       // a character was destroyed: the level is lost
+        fell_out,    // a character fell out of the world below its grid
         char_switch, // the focus moved to the next character
         door,        // a character opened a door into a level
         exit_taken,  // a character left through its exit
