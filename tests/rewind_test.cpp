@@ -419,8 +419,7 @@ TEST_F(rewind_level, FailedMenuRewindBringsTheLostCharacterBack)
     ASSERT_EQ(level->characters.size(), 1u);
     // The title, three rows, REWIND, and under them the cause of the loss.
     ASSERT_EQ(level->menu->items.size(), 6u);
-    EXPECT_EQ(static_cast<igm_just_text*>(*std::prev(level->menu->items.end(), 2))->text,
-              "REWIND");
+    EXPECT_EQ(static_cast<igm_just_text*>(*std::prev(level->menu->items.end(), 2))->text, "REWIND");
 
     tap(400, 360); // the fifth row: back to before the bomb was drawn
     expect_rewound_to(100);
@@ -569,4 +568,19 @@ TEST_F(rewind_moves, HoldingZStepsBackAMoveEveryPeriodWhileTheWorldWaits)
     gl.draws.clear();
     level->top_hud->items.back()->updateGL();
     EXPECT_EQ(gl.draws.size(), 1u);
+}
+
+TEST_F(rewind_moves, AWindowThatLosesTheKeyboardStopsAHeldRewind)
+{
+    // Three walks apart: a hold that went on would take all of them back.
+    for (int walk = 0; walk < 3; ++walk) {
+        hold(Qt::Key_Right, 6);
+        ticks(30);
+    }
+    const long long before_last_walk = world_ticks() - 36;
+    key(Qt::Key_Z);
+    QFocusEvent lost(QEvent::FocusOut);
+    QCoreApplication::sendEvent(level.get(), &lost);
+    ticks(level_scene::rewind_delay + 3 * level_scene::rewind_period);
+    EXPECT_GE(world_ticks(), before_last_walk) << "one walk back, no more";
 }

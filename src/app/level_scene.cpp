@@ -77,6 +77,13 @@ void level_scene::resizeGL()
         card->resizeGL();
 }
 
+void level_scene::focusOutEvent(QFocusEvent* e)
+{
+    // Stepping on back to the level's start would take the whole attempt.
+    rewind_held_ticks = -1;
+    game_scene::focusOutEvent(e);
+}
+
 void level_scene::mousePressEvent(QGraphicsSceneMouseEvent* e)
 {
     // Skipping the card does not swallow the press: it acts as well.

@@ -68,6 +68,8 @@ class level_scene : public game_scene
 
   protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
+    // A window that loses the keyboard never hears the rewind key let go.
+    void focusOutEvent(QFocusEvent* e) override;
 
   private:
     std::string level_path() const;
