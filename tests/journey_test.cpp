@@ -51,6 +51,18 @@ void key(game_scene* scene, QEvent::Type type, int k)
         scene->keyReleaseEvent(&e);
 }
 
+// Maps 0, 3 and 7 over six levels, from the shipped map pages.
+void make_three_pages(const QTemporaryDir& dir, const std::string& menus, const std::string& levels,
+                      const std::string& pages)
+{
+    std::ofstream(menus) << "0\n3\n7\n";
+    std::ofstream(levels) << "1\n2\n3\n4\n5\n6\n";
+    ASSERT_TRUE(QDir().mkpath(dir.filePath("menu")));
+    for (const char* page : {"0", "3", "7"})
+        ASSERT_TRUE(QFile::copy(QString(CF_STAGE_DIR "maps/menu/%1.menu").arg(page),
+                                QString::fromStdString(pages + page + ".menu")));
+}
+
 } // namespace
 
 TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
@@ -61,12 +73,7 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
     const std::string levels = dir.filePath("levels.list").toStdString();
     const std::string progress_file = dir.filePath("home/.crumbleford/passed_levels").toStdString();
     const std::string pages = dir.filePath("menu/").toStdString();
-    std::ofstream(menus) << "0\n3\n7\n";
-    std::ofstream(levels) << "1\n2\n3\n4\n5\n6\n";
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("menu")));
-    for (const char* page : {"0", "3", "7"})
-        ASSERT_TRUE(QFile::copy(QString(CF_STAGE_DIR "maps/menu/%1.menu").arg(page),
-                                QString::fromStdString(pages + page + ".menu")));
+    ASSERT_NO_FATAL_FAILURE(make_three_pages(dir, menus, levels, pages));
     // Two levels passed already: only map 0 is open, its second and third
     // doors passed; the next pass opens map 3.
     ASSERT_TRUE(QDir().mkpath(dir.filePath("home/.crumbleford")));
@@ -161,12 +168,7 @@ TEST(journey, MapCountsPassesAnnouncesANewPageOnceAndWaitsAtTheLastDoor)
     const std::string levels = dir.filePath("levels.list").toStdString();
     const std::string progress_file = dir.filePath("home/.crumbleford/passed_levels").toStdString();
     const std::string pages = dir.filePath("menu/").toStdString();
-    std::ofstream(menus) << "0\n3\n7\n";
-    std::ofstream(levels) << "1\n2\n3\n4\n5\n6\n";
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("menu")));
-    for (const char* page : {"0", "3", "7"})
-        ASSERT_TRUE(QFile::copy(QString(CF_STAGE_DIR "maps/menu/%1.menu").arg(page),
-                                QString::fromStdString(pages + page + ".menu")));
+    ASSERT_NO_FATAL_FAILURE(make_three_pages(dir, menus, levels, pages));
     ASSERT_TRUE(QDir().mkpath(dir.filePath("home/.crumbleford")));
     std::ofstream(progress_file) << "2\n3\n";
 
