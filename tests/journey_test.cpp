@@ -51,33 +51,39 @@ void key(game_scene* scene, QEvent::Type type, int k)
         scene->keyReleaseEvent(&e);
 }
 
-// Maps 0, 3 and 7 over six levels, from the shipped map pages.
-void make_three_pages(const QTemporaryDir& dir, const std::string& menus, const std::string& levels,
-                      const std::string& pages)
-{
-    std::ofstream(menus) << "0\n3\n7\n";
-    std::ofstream(levels) << "1\n2\n3\n4\n5\n6\n";
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("menu")));
-    for (const char* page : {"0", "3", "7"})
-        ASSERT_TRUE(QFile::copy(QString(CF_STAGE_DIR "maps/menu/%1.menu").arg(page),
-                                QString::fromStdString(pages + page + ".menu")));
-}
+// Maps 0, 3 and 7 over six levels, from the shipped map pages, and a
+// progress file with levels 2 and 3 passed: only map 0 is open, its second
+// and third doors passed; the next pass opens map 3.
+struct journey_files {
+    QTemporaryDir dir;
+    std::string file(const char* name) const { return dir.filePath(name).toStdString(); }
+    const std::string menus = file("menus.list");
+    const std::string levels = file("levels.list");
+    const std::string progress_file = file("home/.crumbleford/passed_levels");
+    const std::string pages = file("menu/");
+
+    void make() const
+    {
+        std::ofstream(menus) << "0\n3\n7\n";
+        std::ofstream(levels) << "1\n2\n3\n4\n5\n6\n";
+        ASSERT_TRUE(QDir().mkpath(dir.filePath("menu")));
+        for (const char* page : {"0", "3", "7"})
+            ASSERT_TRUE(QFile::copy(QString(CF_STAGE_DIR "maps/menu/%1.menu").arg(page),
+                                    QString::fromStdString(pages + page + ".menu")));
+        ASSERT_TRUE(QDir().mkpath(dir.filePath("home/.crumbleford")));
+        std::ofstream(progress_file) << "2\n3\n";
+    }
+};
 
 } // namespace
 
 TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
 {
     headless_screen screen;
-    QTemporaryDir dir;
-    const std::string menus = dir.filePath("menus.list").toStdString();
-    const std::string levels = dir.filePath("levels.list").toStdString();
-    const std::string progress_file = dir.filePath("home/.crumbleford/passed_levels").toStdString();
-    const std::string pages = dir.filePath("menu/").toStdString();
-    ASSERT_NO_FATAL_FAILURE(make_three_pages(dir, menus, levels, pages));
-    // Two levels passed already: only map 0 is open, its second and third
-    // doors passed; the next pass opens map 3.
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("home/.crumbleford")));
-    std::ofstream(progress_file) << "2\n3\n";
+    const journey_files f;
+    ASSERT_NO_FATAL_FAILURE(f.make());
+    const std::string &menus = f.menus, &levels = f.levels, &pages = f.pages;
+    const std::string& progress_file = f.progress_file;
 
     testing::internal::CaptureStdout();
     progress_manager progress(menus, levels, progress_file, pages);
@@ -163,14 +169,10 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
 TEST(journey, MapCountsPassesAnnouncesANewPageOnceAndWaitsAtTheLastDoor)
 {
     headless_screen screen;
-    QTemporaryDir dir;
-    const std::string menus = dir.filePath("menus.list").toStdString();
-    const std::string levels = dir.filePath("levels.list").toStdString();
-    const std::string progress_file = dir.filePath("home/.crumbleford/passed_levels").toStdString();
-    const std::string pages = dir.filePath("menu/").toStdString();
-    ASSERT_NO_FATAL_FAILURE(make_three_pages(dir, menus, levels, pages));
-    ASSERT_TRUE(QDir().mkpath(dir.filePath("home/.crumbleford")));
-    std::ofstream(progress_file) << "2\n3\n";
+    const journey_files f;
+    ASSERT_NO_FATAL_FAILURE(f.make());
+    const std::string &menus = f.menus, &levels = f.levels, &pages = f.pages;
+    const std::string& progress_file = f.progress_file;
 
     testing::internal::CaptureStdout();
     auto progress = std::make_unique<progress_manager>(menus, levels, progress_file, pages);
