@@ -127,3 +127,24 @@ TEST(MainWindowShape, ClosingTheWindowEndsTheEventLoop)
     give_up.start(2000);
     EXPECT_EQ(QCoreApplication::exec(), 0);
 }
+
+TEST(MainWindowShape, ASmallScreenShrinksTheInterfaceUntilTheSmallestWindowFits)
+{
+    struct case_t {
+        QSize available;
+        double shrink;
+    };
+    const case_t cases[] = {
+        {{1920, 1080}, 1},   {{800, 480}, 1},   {{640, 480}, 0.8},
+        {{800, 450}, 0.937}, {{480, 320}, 0.6}, {{0, 0}, 1},
+    };
+    for (const case_t& c : cases) {
+        const double f = MainWindow::shrink_to_fit(c.available);
+        EXPECT_DOUBLE_EQ(f, c.shrink) << c.available.width() << "x" << c.available.height();
+        // The scaled screen holds the smallest window.
+        if (f < 1) {
+            EXPECT_GE(c.available.width() / f, MainWindow::minimum_width);
+            EXPECT_GE(c.available.height() / f, MainWindow::minimum_height);
+        }
+    }
+}

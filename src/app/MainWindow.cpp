@@ -7,6 +7,8 @@
 #include <QKeySequence>
 #include <QScreen>
 #include <QShortcut>
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 bool MainWindow::window_focused = false;
@@ -64,4 +66,13 @@ void MainWindow::onApplicationFocusChanged(QWidget* old, QWidget* now)
         qDebug("focus OUT");
         window_focused = false;
     }
+}
+
+double MainWindow::shrink_to_fit(QSize available)
+{
+    if (available.isEmpty())
+        return 1;
+    const double f = std::min({1.0, available.width() / double(minimum_width),
+                               available.height() / double(minimum_height)});
+    return std::floor(f * 1000) / 1000;
 }

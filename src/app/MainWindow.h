@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 #include <QRect>
+#include <QSize>
 
 class MainWindow : public QMainWindow
 {
@@ -25,6 +26,11 @@ class MainWindow : public QMainWindow
     // need the width, the pause menu's six rows the height.
     static constexpr int minimum_width = 800; // pixels
     static constexpr int minimum_height = 480;
+    // On a screen with less room than that (a 640 x 480 handheld), the
+    // factor the whole interface is drawn smaller by so that the smallest
+    // window fits it: 1 where it fits already. Three decimals, rounded
+    // down, so that the scaled screen never ends up a pixel short.
+    static double shrink_to_fit(QSize available);
 
     // Full screen to window (where the window last was, 800 x 480 the first
     // time) or back. Only the viewport's size changes: every scene lays

@@ -6,12 +6,34 @@
 #include "single_instance.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <iostream>
+#include <unistd.h>
+#include <vector>
 
 int main(int argc, char** argv)
 {
     std::cout << "Crumbleford v1.1.4" << std::endl;
+    // QApplication takes its own options out of argv: a restart needs them.
+    std::vector<char*> arguments(argv, argv + argc);
+    arguments.push_back(nullptr);
     QApplication app(argc, argv);
+
+    // Qt scales the interface only as it starts: on a screen too small for
+    // the smallest window the game starts again, drawn smaller to fit.
+    if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const double shrink = MainWindow::shrink_to_fit(screen ? screen->availableSize() : QSize());
+        if (shrink < 1) {
+            qputenv("QT_SCALE_FACTOR", QByteArray::number(shrink, 'f', 3));
+            std::cout << "Crumbleford: a small screen: the interface is drawn at "
+                      << QByteArray::number(shrink, 'f', 3).constData() << " of its size"
+                      << std::endl;
+            execv("/proc/self/exe", arguments.data());
+            // Without a restart the window is larger than the screen, but it works.
+            qunsetenv("QT_SCALE_FACTOR");
+        }
+    }
     // Lets the desktop match the window with the installed menu entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.crumbleford.Crumbleford"));
 
