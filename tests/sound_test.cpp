@@ -346,6 +346,38 @@ TEST_F(sound_settings, MuteIsRememberedAndABadFileMeansDefaults)
     EXPECT_EQ(settings_store(dir.path().toStdString()).get("sound", "on"), "on");
 }
 
+TEST_F(sound_settings, ADamagedLineOrValueCostsOnlyItself)
+{
+    {
+        QFile f(QString::fromStdString(path()));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("music_volume 40\nbroken line here\neffects_volume 1,5\nfull_screen maybe\n"
+                "future_key kept\ninterface_size 150\n");
+    }
+    settings_store s(path());
+    EXPECT_EQ(s.get_number("music_volume", 0, 100, 100), 40);
+    EXPECT_EQ(s.get_number("effects_volume", 0, 100, 100), 100) << "a decimal comma is no number";
+    EXPECT_EQ(s.get_number("interface_size", 100, 200, 100), 150);
+    EXPECT_EQ(s.get_number("music_volume", 0, 30, 7), 7) << "out of range";
+    EXPECT_EQ(s.get_number("absent", 0, 100, 55), 55);
+    EXPECT_EQ(s.get_choice("full_screen", {"yes", "no"}, "yes"), "yes");
+    EXPECT_TRUE(s.set("full_screen", "no"));
+    EXPECT_EQ(s.get_choice("full_screen", {"yes", "no"}, "yes"), "no");
+    // The key this version does not know survives the rewrite.
+    EXPECT_NE(read().find("future_key kept\n"), std::string::npos);
+    EXPECT_EQ(read().find("broken"), std::string::npos);
+}
+
+TEST_F(sound_settings, StoresSharingAFileKeepEachOthersChanges)
+{
+    settings_store sound(path());
+    settings_store screen(path());
+    ASSERT_TRUE(sound.set("sound", "off"));
+    ASSERT_TRUE(screen.set("music_volume", "30"));
+    ASSERT_TRUE(sound.set("effects_volume", "20"));
+    EXPECT_EQ(read(), "effects_volume 20\nmusic_volume 30\nsound off\n");
+}
+
 TEST_F(sound_settings, AFailedWriteLeavesTheOldFile)
 {
     settings_store s(path());

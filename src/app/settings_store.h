@@ -1,13 +1,18 @@
 #ifndef CRUMBLEFORD_APP_SETTINGS_STORE_H
 #define CRUMBLEFORD_APP_SETTINGS_STORE_H
 
-// The player's settings in one small text file, a "key value" pair a line
-// (for now only "sound on" or "sound off"). A file that cannot be read or
-// parsed counts as no settings: the defaults. Saving writes a temporary
-// file beside it, syncs it and renames it over the old one, so a crash
-// leaves either the old file or the new, never half of one.
+// The player's settings in one small text file, a "key value" pair a line.
+// A file that cannot be read counts as no settings: the defaults; a line
+// that is not a pair is left out with one line on standard error, and the
+// others still count. Keys this version does not know are kept. Saving
+// writes a temporary file beside it, syncs it and renames it over the old
+// one, so a crash leaves either the old file or the new, never half of one.
+// Several stores may share a file (the sound player's, the settings
+// screen's): each change is made to the file as it is on disk then.
 
+#include <initializer_list>
 #include <map>
+#include <set>
 #include <string>
 
 class settings_store
@@ -17,16 +22,24 @@ class settings_store
 
     // The value of key, or fallback when the file does not set it.
     std::string get(const std::string& key, const std::string& fallback) const;
+    // A whole number from lowest to highest; a value that is not one says
+    // so on standard error (once a key) and gives fallback.
+    int get_number(const std::string& key, int lowest, int highest, int fallback) const;
+    // One of the choices; anything else says so and gives fallback.
+    std::string get_choice(const std::string& key, std::initializer_list<const char*> choices,
+                           const std::string& fallback) const;
     // Sets key and saves the whole file; false (and the old file kept) if
     // the new one could not be written.
     bool set(const std::string& key, const std::string& value);
 
   private:
-    void load();
+    void load(bool quietly);
     bool save() const;
+    void report_bad(const std::string& key, const std::string& expected) const;
 
     std::string path;
     std::map<std::string, std::string> values;
+    mutable std::set<std::string> reported;
 };
 
 #endif
