@@ -65,7 +65,8 @@ cf_layer(cf_world
   FILES world/game_scene.h world/game_scene.cpp world/level_loader.cpp
         world/checked_world.h world/checked_world.cpp world/level_checker.h world/level_checker.cpp
         world/placement.h world/placement.cpp world/replay.h world/replay.cpp
-        world/rewind_log.h world/rewind_log.cpp world/par_search.h world/par_search.cpp
+        world/rewind_log.h world/rewind_log.cpp world/attempt_record.h world/attempt_record.cpp
+        world/par_search.h world/par_search.cpp
         world/solution_timing.h world/solution_timing.cpp
         world/thoughtless_player.h world/thoughtless_player.cpp
         world/world_copy.h world/world_copy.cpp world/scene_controls.h
@@ -109,7 +110,7 @@ cf_layer(cf_pad FILES input/pad_reader.h input/pad_reader.cpp USES cf_input LINK
 # The playable screens: a level, the map, and the progress they record.
 cf_layer(cf_levels
   FILES app/level_scene.h app/level_scene.cpp app/map_select_scene.h app/map_select_scene.cpp
-        app/progress_manager.h app/progress_manager.cpp
+        app/progress_manager.h app/progress_manager.cpp app/attempt_keeper.h app/attempt_keeper.cpp
   USES cf_controls cf_sound)
 cf_layer(cf_editor
   FILES editor/editor_scene.h editor/editor_scene.cpp editor/editor_canvas.h editor/editor_canvas.cpp

@@ -42,6 +42,7 @@ const std::string menus_list = menu_directory + "menus.list";
 const std::string levels_list = levels_directory + "levels.list";
 const std::string passed_levels = home_directory() + "/.crumbleford/passed_levels";
 const std::string settings_file = home_directory() + "/.crumbleford/settings";
+const std::string attempt_file = home_directory() + "/.crumbleford/attempt";
 const std::string instance_lock = home_directory() + "/.crumbleford/running.lock";
 const std::string sounds_directory = main_directory + "sounds/";
 const std::string own_levels_directory = home_directory() + "/.crumbleford/levels/";

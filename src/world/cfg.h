@@ -58,6 +58,8 @@ extern const std::string menus_list;
 extern const std::string levels_list;
 extern const std::string passed_levels;
 extern const std::string settings_file;
+// The attempt in progress, kept while a level is played.
+extern const std::string attempt_file;
 // Held by the running game: a second start finds it taken.
 extern const std::string instance_lock;
 extern const std::string sounds_directory;

@@ -23,15 +23,16 @@
 namespace
 {
 
+const struct {
+    const char* name;
+    int key;
+    const char* text;
+} named[] = {{"Left", Qt::Key_Left, ""},    {"Right", Qt::Key_Right, ""},
+             {"Up", Qt::Key_Up, ""},        {"Down", Qt::Key_Down, ""},
+             {"Space", Qt::Key_Space, " "}, {"Backspace", Qt::Key_Backspace, "\b"}};
+
 bool key_from_name(const std::string& name, int& key, std::string& text)
 {
-    static const struct {
-        const char* name;
-        int key;
-        const char* text;
-    } named[] = {{"Left", Qt::Key_Left, ""},    {"Right", Qt::Key_Right, ""},
-                 {"Up", Qt::Key_Up, ""},        {"Down", Qt::Key_Down, ""},
-                 {"Space", Qt::Key_Space, " "}, {"Backspace", Qt::Key_Backspace, "\b"}};
     for (const auto& n : named) {
         if (name == n.name) {
             key = n.key;
@@ -47,6 +48,31 @@ bool key_from_name(const std::string& name, int& key, std::string& text)
     return false;
 }
 
+// "" for a key no script can name.
+std::string key_name(int key)
+{
+    for (const auto& n : named)
+        if (n.key == key)
+            return n.name;
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return std::string(1, static_cast<char>('A' + (key - Qt::Key_A)));
+    return "";
+}
+
+const char* direction_name(unsigned char direction)
+{
+    switch (direction) {
+    case cfg::l:
+        return "left";
+    case cfg::p:
+        return "right";
+    case cfg::g:
+        return "up";
+    default:
+        return "down";
+    }
+}
+
 unsigned char direction_from_name(const std::string& name)
 {
     if (name == "left")
@@ -60,7 +86,9 @@ unsigned char direction_from_name(const std::string& name)
     return 0;
 }
 
-void print_state(game_scene& scene, long long t, std::ostream& out)
+} // namespace
+
+void print_world(game_scene& scene, long long t, std::ostream& out)
 {
     out << t << " focus " << scene.focused << '\n';
     for (size_t i = 0; i < scene.characters.size(); ++i) {
@@ -86,6 +114,39 @@ void print_state(game_scene& scene, long long t, std::ostream& out)
         out << t << " bomb " << j++ << ' ' << b->x << ' ' << b->y << ' '
             << static_cast<const bomb*>(b)->fuse << '\n';
 }
+
+void print_grid(const game_scene& scene, std::ostream& out)
+{
+    for (size_t c = 0; c < scene.grid.size(); ++c)
+        for (size_t r = 0; r < scene.grid[c].size(); ++r)
+            if (const stockblock* b = scene.grid[c][r])
+                out << "grid " << c << ' ' << r << ' ' << b->type << ' '
+                    << static_cast<int>(b->color_index) << '\n';
+}
+
+std::string replay_line(const replay_event& e)
+{
+    std::ostringstream out;
+    out.imbue(std::locale::classic());
+    out << e.tick << ' ';
+    switch (e.kind) {
+    case replay_event::press:
+    case replay_event::release:
+        out << (e.kind == replay_event::press ? "press " : "release ") << key_name(e.key);
+        break;
+    case replay_event::place:
+        out << "place " << e.slot << ' ' << e.column << ' ' << e.row << ' '
+            << direction_name(e.direction);
+        break;
+    case replay_event::rewind:
+        out << "rewind " << e.back;
+        break;
+    }
+    return out.str();
+}
+
+namespace
+{
 
 // The controls' part of a moment, which the game's rewind leaves alone: the
 // drawer the keys chose and whether Backspace's pause menu is open. Between
@@ -150,6 +211,48 @@ void apply_replay_event(game_scene& scene, const replay_event& e, std::ostream& 
     scene.intent_event(m, e.kind == replay_event::press, false);
 }
 
+bool parse_replay_line(const std::vector<std::string>& w, replay_event& e, std::string& why)
+{
+    e = replay_event();
+    if (w.empty() || !data_text::read_integer(w[0], e.tick) || e.tick < 1) {
+        why = "expected a tick number from 1 up, got \"" + (w.empty() ? "" : w[0]) + "\"";
+        return false;
+    }
+    if (w.size() < 2) {
+        why = "missing event";
+        return false;
+    }
+    if (w[1] == "press" || w[1] == "release") {
+        e.kind = w[1] == "press" ? replay_event::press : replay_event::release;
+        if (w.size() != 3 || !key_from_name(w[2], e.key, e.key_text)) {
+            why = "expected one key name (Left, Right, Up, Down, Space, Backspace or A-Z)";
+            return false;
+        }
+    } else if (w[1] == "place") {
+        e.kind = replay_event::place;
+        if (w.size() != 6 || !data_text::read_integer(w[2], e.slot) ||
+            !data_text::read_integer(w[3], e.column) || !data_text::read_integer(w[4], e.row)) {
+            why = "expected: place <slot> <col> <row> <left|right|up|down>";
+            return false;
+        }
+        e.direction = direction_from_name(w[5]);
+        if (!e.direction) {
+            why = "unknown direction \"" + w[5] + "\"";
+            return false;
+        }
+    } else if (w[1] == "rewind") {
+        e.kind = replay_event::rewind;
+        if (w.size() != 3 || !data_text::read_integer(w[2], e.back) || e.back < 0) {
+            why = "expected: rewind <ticks, from 0 up>";
+            return false;
+        }
+    } else {
+        why = "unknown event \"" + w[1] + "\"";
+        return false;
+    }
+    return true;
+}
+
 replay_script parse_replay_script(std::istream& in)
 {
     replay_script script;
@@ -168,34 +271,11 @@ replay_script parse_replay_script(std::istream& in)
             w.push_back(s);
         if (w.empty())
             continue;
-        auto fail = [&](const std::string& why) {
+        replay_event e;
+        std::string why;
+        if (!parse_replay_line(w, e, why)) {
             script.error = "line " + std::to_string(number) + ": " + why;
             return script;
-        };
-        replay_event e;
-        if (!data_text::read_integer(w[0], e.tick) || e.tick < 1)
-            return fail("expected a tick number from 1 up, got \"" + w[0] + "\"");
-        if (w.size() < 2)
-            return fail("missing event");
-        if (w[1] == "press" || w[1] == "release") {
-            e.kind = w[1] == "press" ? replay_event::press : replay_event::release;
-            if (w.size() != 3 || !key_from_name(w[2], e.key, e.key_text))
-                return fail("expected one key name (Left, Right, Up, Down, Space, Backspace or "
-                            "A-Z)");
-        } else if (w[1] == "place") {
-            e.kind = replay_event::place;
-            if (w.size() != 6 || !data_text::read_integer(w[2], e.slot) ||
-                !data_text::read_integer(w[3], e.column) || !data_text::read_integer(w[4], e.row))
-                return fail("expected: place <slot> <col> <row> <left|right|up|down>");
-            e.direction = direction_from_name(w[5]);
-            if (!e.direction)
-                return fail("unknown direction \"" + w[5] + "\"");
-        } else if (w[1] == "rewind") {
-            e.kind = replay_event::rewind;
-            if (w.size() != 3 || !data_text::read_integer(w[2], e.back) || e.back < 0)
-                return fail("expected: rewind <ticks, from 0 up>");
-        } else {
-            return fail("unknown event \"" + w[1] + "\"");
         }
         script.events.push_back(e);
     }
@@ -227,7 +307,7 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
         std::vector<controls_state> controls{controls_of(*scene)}; // [t]: after played tick t
 
         if (trace)
-            print_state(*scene, 0, *trace);
+            print_world(*scene, 0, *trace);
         for (long long t = 1; t <= ticks; ++t) {
             for (; next != events.end() && next->tick == t; ++next) {
                 if (next->kind == replay_event::rewind) {
@@ -244,7 +324,7 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
             controls.push_back(controls_of(*scene));
             result.ticks = t;
             if (trace)
-                print_state(*scene, t, *trace);
+                print_world(*scene, t, *trace);
             if (scene->handled_failed) {
                 if (trace)
                     *trace << t << " failed\n";
@@ -260,11 +340,7 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
                 break;
         }
         if (trace) {
-            for (size_t c = 0; c < scene->grid.size(); ++c)
-                for (size_t r = 0; r < scene->grid[c].size(); ++r)
-                    if (const stockblock* b = scene->grid[c][r])
-                        *trace << "grid " << c << ' ' << r << ' ' << b->type << ' '
-                               << static_cast<int>(b->color_index) << '\n';
+            print_grid(*scene, *trace);
             static const char* names[] = {"running", "passed", "failed"};
             *trace << "end " << result.ticks << ' ' << names[static_cast<int>(result.outcome)]
                    << '\n';

@@ -40,6 +40,10 @@ struct replay_script {
 };
 
 replay_script parse_replay_script(std::istream& in);
+// One line's words; on false `why` says what is wrong.
+bool parse_replay_line(const std::vector<std::string>& words, replay_event& e, std::string& why);
+// The line a script writes for an event (a key with no name writes none).
+std::string replay_line(const replay_event& e);
 
 class game_scene;
 
@@ -47,6 +51,11 @@ class game_scene;
 // "place" trace line to `trace`. A rewind needs the scene's history and is
 // only understood by run_replay.
 void apply_replay_event(game_scene& scene, const replay_event& e, std::ostream& trace);
+
+// The trace's words for the world after tick t (characters, clouds,
+// falling blocks, bombs), and for the blocks in its grid.
+void print_world(game_scene& scene, long long t, std::ostream& out);
+void print_grid(const game_scene& scene, std::ostream& out);
 
 enum class replay_outcome { running, passed, failed };
 

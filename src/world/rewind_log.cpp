@@ -181,6 +181,70 @@ void rewind_log::restore_played(game_scene& scene, const std::string& level_path
     rebuild(scene, level_path, std::clamp(played_tick, 0LL, played_ticks()));
 }
 
+long long played_way::world_ticks() const
+{
+    return static_cast<long long>(std::count(world_moved.begin(), world_moved.end(), true));
+}
+
+played_way rewind_log::way() const
+{
+    std::vector<const tick*> steps;
+    for (long long t = now; t > 0; t = ticks[static_cast<std::size_t>(t - 1)].after)
+        steps.push_back(&ticks[static_cast<std::size_t>(t - 1)]);
+    played_way w;
+    w.first_tick_counter = first_tick_counter;
+    long long played = 0;
+    for (auto it = steps.rbegin(); it != steps.rend(); ++it) {
+        ++played;
+        w.world_moved.push_back((*it)->world_moved);
+        for (std::size_t i = (*it)->inputs_begin; i < (*it)->inputs_end; ++i) {
+            replay_event e = inputs[i];
+            e.tick = played;
+            w.inputs.push_back(e);
+            w.carried.push_back(carried[i]);
+        }
+    }
+    return w;
+}
+
+void rewind_log::resume(game_scene& scene, const std::string& level_path, const played_way& w)
+{
+    begin(w.first_tick_counter, &scene);
+    std::vector<world_listener*> listening;
+    listening.swap(scene.listeners);
+    scene.flush_blocks();
+    {
+        std::ostream quiet(nullptr);
+        scene.load_from_file(level_path, quiet);
+    }
+    scene.tick_counter = first_tick_counter;
+    first_stance = stance_of(&scene);
+    // The same steps as a rebuild, noting each tick as it is played.
+    std::size_t next = 0;
+    for (std::size_t t = 0; t < w.world_moved.size(); ++t) {
+        const std::size_t begin_at = inputs.size();
+        for (; next < w.inputs.size() && w.inputs[next].tick <= static_cast<long long>(t + 1);
+             ++next) {
+            inputs.push_back(w.inputs[next]);
+            carried.push_back(next < w.carried.size() && w.carried[next]);
+            replay_input(scene, w.inputs[next]);
+        }
+        if (w.world_moved[t])
+            scene.move_world();
+        scene.settle_queues();
+        ticks.push_back({static_cast<long long>(t), begin_at, inputs.size(), w.world_moved[t],
+                         world_ticks_at(static_cast<long long>(t)) + (w.world_moved[t] ? 1 : 0),
+                         stance_of(&scene)});
+    }
+    now = static_cast<long long>(ticks.size());
+    pending = inputs.size();
+    furthest = world_ticks();
+    // A way that ends in a lost world leaves the failed request for its
+    // new run to handle.
+    scene.passed_request = false;
+    scene.listeners.swap(listening);
+}
+
 void rewind_log::rebuild(game_scene& scene, const std::string& level_path, long long played_tick)
 {
     std::vector<const tick*> way;

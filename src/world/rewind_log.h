@@ -16,6 +16,17 @@
 
 class game_scene;
 
+// The way from the level as loaded to the present moment, all a restore
+// needs: what is kept of an attempt between two runs of the game.
+struct played_way {
+    unsigned char first_tick_counter = 0;
+    std::vector<bool> world_moved; // [t - 1]: whether the world ran in played tick t
+    // In order; an input's tick is the played tick it came before.
+    std::vector<replay_event> inputs;
+    std::vector<bool> carried; // per input: a key held across a rewind
+    long long world_ticks() const;
+};
+
 class rewind_log : public world_listener
 {
   public:
@@ -66,6 +77,13 @@ class rewind_log : public world_listener
     // may lie on a way a rewind has since gone back over: played ticks are
     // never forgotten. The simulator's rewind event is this.
     void restore_played(game_scene& scene, const std::string& level_path, long long played_tick);
+
+    // The way to the present moment, rewound branches left out.
+    played_way way() const;
+    // Starts the history over as `way`, and the scene's world at its end,
+    // replayed from the level file. A way that ends in a lost world leaves
+    // the scene's failed request set, as the tick that lost it did.
+    void resume(game_scene& scene, const std::string& level_path, const played_way& way);
 
   private:
     // One played tick: the inputs applied before it and the tick it
