@@ -1,5 +1,6 @@
 #include "level_scene.h"
 
+#include "attempt_keeper.h"
 #include "cfg.h"
 #include "hud.h"
 #include "hud_buttons.h"
@@ -12,11 +13,15 @@
 #include "stockchar.h"
 #include "title_card.h"
 
+#include <QCoreApplication>
 #include <QGraphicsSceneMouseEvent>
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <iostream>
 #include <sstream>
+
+std::string level_scene::attempt_path;
 
 level_scene::level_scene(const std::string& name, progress_manager* progress)
     : level_scene(name, cfg::levels_directory + name + cfg::level_suffix, progress)
@@ -42,6 +47,16 @@ level_scene::level_scene(const std::string& name, const std::string& path,
     history.begin(tick_counter, this);
     add_listener(&history);
     add_listener(&failures);
+    if (!attempt_path.empty()) {
+        keeper = std::make_unique<attempt_keeper>(attempt_path, *this);
+        // A clean quit loses nothing of the attempt.
+        connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, this,
+                [this] { keeper->save(); });
+    }
+    if (qEnvironmentVariableIsSet("CF_ATTEMPT_TEST")) {
+        std::ifstream in(qEnvironmentVariable("CF_ATTEMPT_SCRIPT").toStdString());
+        test_script = std::make_unique<replay_script>(parse_replay_script(in));
+    }
     if (top_hud) {
         // Every row can be brought out from under the HUD bar.
         band_px = top_hud->bar_height;
@@ -55,6 +70,8 @@ level_scene::level_scene(const std::string& name, const std::string& path,
 
 level_scene::~level_scene()
 {
+    if (keeper)
+        keeper->save();
     delete card;
     card = nullptr;
     remove_listener(&failures);
@@ -96,8 +113,55 @@ std::string level_scene::level_path() const
     return file_path;
 }
 
+void level_scene::continue_attempt(const attempt_record& record)
+{
+    history.resume(*this, level_path(), record.way);
+    failures.clear();
+    // Lost when the game ended: the failed menu is where the player was.
+    const bool lost = failed_request;
+    failed_request = false;
+    // The player's hands are empty at a new start: held keys count as
+    // released, as after a rewind.
+    set_held_keys(false, false, false, false);
+    history.mark_carried();
+    if (lost)
+        open_failed_menu();
+    trace_attempt("continued");
+}
+
+void level_scene::trace_attempt(const char* what)
+{
+    if (!test_script)
+        return;
+    const long long ticks = history.world_ticks();
+    if (ticks == traced_ticks && what[0] == 't')
+        return;
+    traced_ticks = ticks;
+    std::ostringstream words;
+    print_world(*this, 0, words);
+    print_grid(*this, words);
+    std::fprintf(stderr, "attempt %s %lld %s\n", what, ticks,
+                 attempt_record::fingerprint_of(words.str()).c_str());
+    std::fflush(stderr);
+    // A clean quit at a known moment, as closing the window would be.
+    bool quit_set = false;
+    const int quit_at = qEnvironmentVariableIntValue("CF_ATTEMPT_QUIT", &quit_set);
+    if (quit_set && ticks >= quit_at)
+        QCoreApplication::quit();
+}
+
+void level_scene::settle_requests()
+{
+    game_scene::settle_requests();
+    // Leaving for the map or the title gives the attempt up.
+    if (leave_request && keeper)
+        keeper->forget();
+}
+
 void level_scene::mark_as_passed()
 {
+    if (keeper)
+        keeper->forget();
     if (progress)
         progress->set_level_passed(level_name);
 }
@@ -115,6 +179,9 @@ void level_scene::restart()
     history.begin(tick_counter, this);
     add_listener(&history);
     failures.clear();
+    ++restarts;
+    if (keeper)
+        keeper->begin_again();
 }
 
 void level_scene::rewind()
@@ -151,8 +218,15 @@ void level_scene::advance()
             (rewind_held_ticks - rewind_delay) % rewind_period == 0)
             rewind();
         repaint_request = repaint::if_focused;
+        if (keeper)
+            keeper->tick();
         return;
     }
+    std::ostream quiet(nullptr);
+    if (test_script)
+        for (const replay_event& e : test_script->events)
+            if (e.tick == history.moment() + 1)
+                apply_replay_event(*this, e, quiet);
     game_scene::advance();
     if (gauge_left > 0)
         --gauge_left;
@@ -165,6 +239,9 @@ void level_scene::advance()
         delete card;
         card = nullptr;
     }
+    if (keeper)
+        keeper->tick();
+    trace_attempt("tick");
 }
 
 void level_scene::open_pause_menu()

@@ -12,9 +12,13 @@
 #include "world_ear.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
+class attempt_keeper;
+struct attempt_record;
 class progress_manager;
+struct replay_script;
 class title_card;
 
 class level_scene : public game_scene
@@ -26,6 +30,16 @@ class level_scene : public game_scene
     // A level read from any file, such as one made in the editor.
     level_scene(const std::string& name, const std::string& path, progress_manager* progress);
     ~level_scene() override;
+
+    // Where every level made from now on keeps its attempt; "" (as in
+    // tests) keeps none. The game sets it as it starts.
+    static std::string attempt_path;
+    // Takes up a kept attempt at this level: the world becomes the one at
+    // its moment, and play goes on from there.
+    void continue_attempt(const attempt_record& record);
+    const std::string& level_file() const { return file_path; }
+    // Rewinds and restarts so far: the way changes without growing.
+    unsigned int attempt_changes() const { return rewinds + restarts; }
 
     void mark_as_passed() override;
     void restart() override;
@@ -66,6 +80,9 @@ class level_scene : public game_scene
     std::function<void(const std::string&)> enter_next;
     world_ear ear{*this, sounds::level_music};
 
+    // Leaving for the map or the title gives the attempt up.
+    void settle_requests() override;
+
   protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
     // A window that loses the keyboard never hears the rewind key let go.
@@ -84,7 +101,14 @@ class level_scene : public game_scene
     // Ticks the rewind key has been held, or -1 when it is not.
     int rewind_held_ticks = -1;
     unsigned int rewinds = 0;
+    unsigned int restarts = 0;
     int gauge_left = 0;
+    std::unique_ptr<attempt_keeper> keeper;
+    // Under CF_ATTEMPT_TEST: the world's trace words after every world tick,
+    // as a fingerprint on standard error, and a script of inputs played in.
+    void trace_attempt(const char* what);
+    std::unique_ptr<replay_script> test_script;
+    long long traced_ticks = -1;
 };
 
 #endif

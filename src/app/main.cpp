@@ -2,6 +2,7 @@
 
 #include "MainWindow.h"
 #include "cfg.h"
+#include "level_scene.h"
 #include "myglwidget.h"
 #include "single_instance.h"
 
@@ -55,6 +56,8 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    // The game, unlike the tests and tools, keeps the attempt in progress.
+    level_scene::attempt_path = cfg::attempt_file;
     int code = 0;
     {
         MainWindow window;

@@ -82,16 +82,20 @@ void map_select_scene::advance()
 void map_select_scene::settle_requests()
 {
     game_scene::settle_requests();
-    if (!enter_level_request.empty() && !enter_request) {
-        auto* level = new level_scene(enter_level_request, progress);
-        // The passed menu's next level is entered from here, once the level
-        // has been left.
-        level->enter_next = [this](const std::string& name) { enter_level_request = name; };
-        enter_request = level;
-        if (progress)
-            progress->set_last_played(enter_level_request);
-    }
+    if (!enter_level_request.empty() && !enter_request)
+        enter_request = level_from_here(enter_level_request);
     enter_level_request.clear();
+}
+
+level_scene* map_select_scene::level_from_here(const std::string& name)
+{
+    auto* level = new level_scene(name, progress);
+    // The passed menu's next level is entered from here, once the level
+    // has been left.
+    level->enter_next = [this](const std::string& next) { enter_level_request = next; };
+    if (progress)
+        progress->set_last_played(name);
+    return level;
 }
 
 bool map_select_scene::intent_event(const input::meaning& m, bool pressed, bool repeat)

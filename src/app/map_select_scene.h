@@ -10,6 +10,7 @@
 
 #include <memory>
 
+class level_scene;
 class progress_manager;
 
 class map_select_scene : public game_scene
@@ -28,6 +29,9 @@ class map_select_scene : public game_scene
     void settle_requests() override;
     // The world's tick, and the banner of a new page ages.
     void advance() override;
+    // A level entered from this map, as its doors enter them: leaving it
+    // comes back here. Owned by the caller until pushed.
+    level_scene* level_from_here(const std::string& name);
 
     world_ear ear{*this, sounds::menu_music};
     std::unique_ptr<passed_count_sign> passed_count;

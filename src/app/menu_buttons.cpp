@@ -1,7 +1,10 @@
 #include "menu_buttons.h"
 
+#include "attempt_keeper.h"
 #include "cfg.h"
 #include "editor_scene.h"
+#include "extra_functions.h"
+#include "level_scene.h"
 #include "map_select_scene.h"
 #include "myscene.h"
 #include "scene_manager.h"
@@ -11,6 +14,8 @@
 
 #include <QCoreApplication>
 #include <QGraphicsSceneMouseEvent>
+#include <cstdio>
+#include <iostream>
 
 menu_button::menu_button(myscene* scene, int size, float** picture) : picture(picture)
 {
@@ -86,6 +91,69 @@ editor_button::editor_button(myscene* scene) : menu_button(scene, 60, &spriteman
 void editor_button::act()
 {
     scene_manager::push(new editor_scene(cfg::own_levels_directory));
+}
+
+continue_button::continue_button(myscene* scene) : menu_button(scene, 50, nullptr)
+{
+    width = 200;
+    setVisible(false);
+}
+
+bool continue_button::refresh()
+{
+    bool found = false;
+    if (!level_scene::attempt_path.empty()) {
+        std::string why;
+        found = attempt_keeper::load(level_scene::attempt_path,
+                                     scene_manager::_progress_manager_static_ptr, record, why);
+        if (!found && why != "none") {
+            std::cerr << "Crumbleford: the attempt kept in " << level_scene::attempt_path
+                      << " cannot be continued (" << why << "): it is set aside" << std::endl;
+            std::remove(level_scene::attempt_path.c_str());
+        }
+    }
+    setVisible(found);
+    return found;
+}
+
+void continue_button::updateGL()
+{
+    if (!isVisible())
+        return;
+    static const float plate_tint[4] = {0.05f, 0.05f, 0.08f, 0.6f};
+    const int left = static_cast<int>(pos().x() - scene->view_left);
+    const int top = static_cast<int>(pos().y() - scene->view_top);
+    draw_flat_rect(static_cast<float>(left), static_cast<float>(top),
+                   static_cast<float>(left + width), static_cast<float>(top + height), plate_tint);
+    extra_functions::print_gl_label("CONTINUE", left + width / 2, top + 18, 20);
+    // Which level, small under it; a long name of the player's is cut.
+    std::string name = record.level_name.substr(0, 15);
+    const bool shipped =
+        record.level_path == cfg::levels_directory + record.level_name + cfg::level_suffix;
+    if (shipped)
+        name = "LEVEL " + name;
+    extra_functions::print_gl_label(name, left + width / 2, top + 39, 12, !shipped);
+}
+
+void continue_button::act()
+{
+    if (!isVisible())
+        return;
+    setVisible(false);
+    map_select_scene* map = nullptr;
+    level_scene* level = nullptr;
+    if (record.level_path == cfg::levels_directory + record.level_name + cfg::level_suffix) {
+        // As if entered from the map: leaving the level goes there.
+        map = new map_select_scene(scene_manager::_progress_manager_static_ptr);
+        level = map->level_from_here(record.level_name);
+    } else {
+        // A level of the player's, left for the title.
+        level = new level_scene(record.level_name, record.level_path, nullptr);
+    }
+    level->continue_attempt(record);
+    if (map)
+        scene_manager::push(map);
+    scene_manager::push(level);
 }
 
 quit_button::quit_button(myscene* scene) : menu_button(scene, 120, &spriteman::tex_quit) {}

@@ -5,6 +5,7 @@
 // take presses through the graphics scene, in their own item coordinates.
 // The menu scene holds them by value.
 
+#include "attempt_record.h"
 #include "myglitem.h"
 
 class QGraphicsSceneMouseEvent;
@@ -66,6 +67,24 @@ class editor_button : public menu_button
 {
   public:
     explicit editor_button(myscene* scene);
+
+  protected:
+    void act() override;
+};
+
+// Takes the player back into the attempt kept when the game last ended,
+// at the moment it had reached. Shown only while there is one to continue.
+class continue_button : public menu_button
+{
+  public:
+    explicit continue_button(myscene* scene);
+    void updateGL() override;
+    // Looks for an attempt that can be continued and shows the button when
+    // there is one. A kept file that cannot be is reported in one line and
+    // set aside, so that it is reported once.
+    bool refresh();
+
+    attempt_record record;
 
   protected:
     void act() override;

@@ -21,7 +21,8 @@ QRectF rect_of(const menu_button& b)
 } // namespace
 
 menu_scene::menu_scene(QObject* parent)
-    : myscene(parent), quit(this), play(this), help(this), credits(this), editor(this)
+    : myscene(parent), quit(this), play(this), help(this), credits(this), editor(this),
+      continue_choice(this)
 {
     // In the scene, so that the toolkit delivers presses to them.
     for (myglitem* button : {static_cast<myglitem*>(&quit), static_cast<myglitem*>(&play),
@@ -30,6 +31,10 @@ menu_scene::menu_scene(QObject* parent)
         addItem(button);
         button->setVisible(true);
     }
+    addItem(&continue_choice);
+    // A player who left in the middle of a level came back for it.
+    if (continue_choice.refresh())
+        focused = &continue_choice;
     background = new bg_gl_item(this, spriteman::tex_grassy_center, spriteman::tex_grassy_up,
                                 spriteman::tex_grassy_down);
     resizeGL();
@@ -46,6 +51,8 @@ void menu_scene::resizeGL()
     // Below credits, the lowest of the four, so it overlaps none of them
     // whatever the window's size.
     editor.setPos(w / 2 - 30, h / 2 + 100);
+    // Under play, at the right edge, clear of the middle column.
+    continue_choice.setPos(w - 230, h / 2 + 80);
     if (auto* bg = static_cast<bg_gl_item*>(background)) {
         // The atlas tables may appear after the scene was made.
         bg->tex = spriteman::tex_grassy_center;
@@ -72,19 +79,36 @@ void menu_scene::updateGL()
     }
 }
 
-std::array<menu_button*, 5> menu_scene::buttons()
+std::vector<menu_button*> menu_scene::buttons()
 {
-    // Play first: it is what most players came for.
-    return {&play, &help, &credits, &editor, &quit};
+    // Play first: it is what most players came for, unless they left a level
+    // unfinished.
+    std::vector<menu_button*> order{&play, &help, &credits, &editor, &quit};
+    if (continue_choice.isVisible())
+        order.insert(order.begin(), &continue_choice);
+    return order;
+}
+
+void menu_scene::reactivated()
+{
+    continue_choice.refresh();
+    if (!continue_choice.isVisible() && focused == &continue_choice)
+        focused = &play;
+}
+
+void menu_scene::advance()
+{
+    if (qEnvironmentVariableIsSet("CF_ATTEMPT_TEST") && continue_choice.isVisible())
+        continue_choice.press();
 }
 
 menu_button* menu_scene::in_turn(int step)
 {
-    const std::array<menu_button*, 5> order = buttons();
+    const std::vector<menu_button*> order = buttons();
     const int count = static_cast<int>(order.size());
-    int at = 0;
-    while (order[at] != focused)
-        ++at;
+    // The focus may be on a button just hidden: it then starts from the first.
+    const int at =
+        static_cast<int>(std::find(order.begin(), order.end(), focused) - order.begin()) % count;
     return order[((at + step) % count + count) % count];
 }
 
@@ -173,13 +197,12 @@ bool menu_scene::intent_event(const input::meaning& m, bool pressed, bool repeat
 std::vector<layout_box> menu_scene::layout_boxes() const
 {
     std::vector<layout_box> out;
-    const std::pair<const char*, const menu_button*> named[] = {{"play", &play},
-                                                                {"help", &help},
-                                                                {"credits", &credits},
-                                                                {"editor", &editor},
-                                                                {"quit", &quit}};
+    const std::pair<const char*, const menu_button*> named[] = {
+        {"play", &play},     {"help", &help}, {"credits", &credits},
+        {"editor", &editor}, {"quit", &quit}, {"continue", &continue_choice}};
     for (const auto& [name, button] : named)
-        out.push_back(
-            {QString::fromLatin1(name), rect_of(*button).translated(-view_left, -view_top)});
+        if (button->isVisible())
+            out.push_back(
+                {QString::fromLatin1(name), rect_of(*button).translated(-view_left, -view_top)});
     return out;
 }

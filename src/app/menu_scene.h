@@ -8,8 +8,8 @@
 #include "menu_buttons.h"
 #include "myscene.h"
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 class menu_scene : public myscene
 {
@@ -32,20 +32,27 @@ class menu_scene : public myscene
     help_button help;
     credits_button credits;
     editor_button editor;
+    continue_button continue_choice; // shown while an attempt can be continued
     uint8_t relayout_counter = 0;
     uint8_t relayout_period = 15;
     menu_button* focused = &play;
 
+    // Back on the title: the attempt continued has ended or goes on, so the
+    // choice is looked for again.
+    void reactivated() override;
+
   public slots:
-    void advance() override {}
+    // Under CF_ATTEMPT_TEST the attempt is continued at once, as the tests
+    // of the real game cannot press keys.
+    void advance() override;
 
   protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
 
   private:
     void redraw_soon();
-    // Every button, in the Tab order.
-    std::array<menu_button*, 5> buttons();
+    // Every button shown, in the Tab order.
+    std::vector<menu_button*> buttons();
     // The nearest button in the arrow's direction, or nullptr.
     menu_button* neighbour(input::intent arrow);
     // The button `step` places on in the Tab order, wrapping round.
