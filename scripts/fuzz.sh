@@ -16,7 +16,7 @@ use_ccache
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCF_FUZZ=ON -DCF_BUILD_TESTS=OFF \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCF_MAIN_DIRECTORY="$(pwd)/build-fuzz/stage/" \
     "${CCACHE_ARGS[@]}" >/dev/null
-targets=(level_fuzz lists_fuzz script_fuzz)
+targets=(level_fuzz lists_fuzz script_fuzz attempt_fuzz)
 cmake --build build-fuzz -j "$(nproc)" --target "${targets[@]}"
 
 corpus=build-fuzz/corpus
@@ -29,6 +29,7 @@ shared_cases=../shared/sim-cases
 cp data/maps/levels/*.level data/maps/menu/*.menu tests/replays/*.level "$corpus/level_fuzz/"
 cp tests/fixtures/levels/* "$corpus/level_fuzz/" 2>/dev/null || true
 cp tests/solutions/*.script tests/replays/*.script "$corpus/script_fuzz/"
+cp tests/fixtures/attempts/* "$corpus/attempt_fuzz/"
 if [ -d "$shared_cases" ]; then
     cp "$shared_cases"/*.level "$corpus/level_fuzz/"
     cp "$shared_cases"/*.script "$corpus/script_fuzz/"

@@ -3,6 +3,7 @@
 // and a picture of each is kept in the artefacts.
 
 #include "MainWindow.h"
+#include "cfg.h"
 #include "editor_scene.h"
 #include "gl_game.h"
 #include "in_process.h"
@@ -83,6 +84,16 @@ TEST(screen_layout, EveryScreenFitsEveryWindowSize)
                                       QSize(1024, 600), QSize(1280, 800), QSize(1920, 1080)};
     const std::vector<screen> screens = {
         {"title", [](view&) { return push(new menu_scene()); }},
+        {"title-continue",
+         [](view&) {
+             auto* title = new menu_scene();
+             title->continue_choice.record.level_name = "17";
+             title->continue_choice.record.level_path =
+                 cfg::levels_directory + "17" + cfg::level_suffix;
+             title->continue_choice.setVisible(true);
+             title->focused = &title->continue_choice;
+             return push(title);
+         }},
         {"help-1",
          [](view&) {
              return push(
