@@ -234,3 +234,27 @@ TEST(attempt, DamagedOrForeignFilesAreRefusedAndTheTitleStartsWithoutThem)
     }
     scene_manager::_progress_manager_static_ptr = old_progress;
 }
+
+TEST(attempt, KeptWhenLostItContinuesInTheFailedMenu)
+{
+    headless_screen screen;
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/lost.level";
+    write_file(path, "mapsize 6 6\nstockblock 2 3 white\nspikes 2 2 red\nchar 2 1 red null null 0 "
+                     "null null 0 null null 0\n");
+    testing::internal::CaptureStdout();
+    level_scene lost("lost", path, nullptr);
+    level_scene again("lost", path, nullptr);
+    testing::internal::GetCapturedStdout();
+    for (int t = 0; t < 120 && !lost.handled_failed; ++t)
+        lost.tick();
+    ASSERT_NE(lost.menu, nullptr);
+    lost.tick(); // the world waits under the menu
+
+    attempt_record kept;
+    kept.way = lost.history.way();
+    again.continue_attempt(kept);
+    EXPECT_NE(again.menu, nullptr) << "no failed menu to rewind or restart from";
+    EXPECT_FALSE(again.running);
+    EXPECT_EQ(world_words(again), world_words(lost));
+}
