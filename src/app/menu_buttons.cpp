@@ -5,6 +5,7 @@
 #include "map_select_scene.h"
 #include "myscene.h"
 #include "scene_manager.h"
+#include "settings_scene.h"
 #include "sound_sink.h"
 #include "spriteman.h"
 #include "tex_scrolling_view.h"
@@ -86,6 +87,13 @@ editor_button::editor_button(myscene* scene) : menu_button(scene, 60, &spriteman
 void editor_button::act()
 {
     scene_manager::push(new editor_scene(cfg::own_levels_directory));
+}
+
+settings_button::settings_button(myscene* scene) : menu_button(scene, 60, &spriteman::tex_gear) {}
+
+void settings_button::act()
+{
+    scene_manager::push(new settings_scene());
 }
 
 quit_button::quit_button(myscene* scene) : menu_button(scene, 120, &spriteman::tex_quit) {}

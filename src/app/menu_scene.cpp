@@ -21,12 +21,13 @@ QRectF rect_of(const menu_button& b)
 } // namespace
 
 menu_scene::menu_scene(QObject* parent)
-    : myscene(parent), quit(this), play(this), help(this), credits(this), editor(this)
+    : myscene(parent), quit(this), play(this), help(this), credits(this), editor(this),
+      settings(this)
 {
     // In the scene, so that the toolkit delivers presses to them.
     for (myglitem* button : {static_cast<myglitem*>(&quit), static_cast<myglitem*>(&play),
                              static_cast<myglitem*>(&help), static_cast<myglitem*>(&credits),
-                             static_cast<myglitem*>(&editor)}) {
+                             static_cast<myglitem*>(&editor), static_cast<myglitem*>(&settings)}) {
         addItem(button);
         button->setVisible(true);
     }
@@ -43,9 +44,10 @@ void menu_scene::resizeGL()
     play.setPos(w - 150, h / 2 - 60);
     help.setPos(w / 2 - 60, h / 2 - 120);
     credits.setPos(w / 2 - 30, h / 2 + 20);
-    // Below credits, the lowest of the four, so it overlaps none of them
-    // whatever the window's size.
-    editor.setPos(w / 2 - 30, h / 2 + 100);
+    // Below credits, the lowest of the four, so they overlap none of them
+    // whatever the window's size; the pair keeps clear of the play column.
+    editor.setPos(w / 2 - 70, h / 2 + 100);
+    settings.setPos(w / 2 + 10, h / 2 + 100);
     if (auto* bg = static_cast<bg_gl_item*>(background)) {
         // The atlas tables may appear after the scene was made.
         bg->tex = spriteman::tex_grassy_center;
@@ -72,15 +74,15 @@ void menu_scene::updateGL()
     }
 }
 
-std::array<menu_button*, 5> menu_scene::buttons()
+std::array<menu_button*, 6> menu_scene::buttons()
 {
     // Play first: it is what most players came for.
-    return {&play, &help, &credits, &editor, &quit};
+    return {&play, &help, &credits, &editor, &settings, &quit};
 }
 
 menu_button* menu_scene::in_turn(int step)
 {
-    const std::array<menu_button*, 5> order = buttons();
+    const std::array<menu_button*, 6> order = buttons();
     const int count = static_cast<int>(order.size());
     int at = 0;
     while (order[at] != focused)
@@ -173,11 +175,9 @@ bool menu_scene::intent_event(const input::meaning& m, bool pressed, bool repeat
 std::vector<layout_box> menu_scene::layout_boxes() const
 {
     std::vector<layout_box> out;
-    const std::pair<const char*, const menu_button*> named[] = {{"play", &play},
-                                                                {"help", &help},
-                                                                {"credits", &credits},
-                                                                {"editor", &editor},
-                                                                {"quit", &quit}};
+    const std::pair<const char*, const menu_button*> named[] = {
+        {"play", &play},     {"help", &help},         {"credits", &credits},
+        {"editor", &editor}, {"settings", &settings}, {"quit", &quit}};
     for (const auto& [name, button] : named)
         out.push_back(
             {QString::fromLatin1(name), rect_of(*button).translated(-view_left, -view_top)});

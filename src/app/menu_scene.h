@@ -1,8 +1,8 @@
 #ifndef CRUMBLEFORD_APP_MENU_SCENE_H
 #define CRUMBLEFORD_APP_MENU_SCENE_H
 
-// The main menu: play, help, credits, quit and the level editor over the
-// grassy background. Pushed by the intro scene and never popped; the screens
+// The main menu: play, help, credits, quit, the level editor and the
+// settings over the grassy background. Pushed by the intro scene and never popped; the screens
 // it opens wait above it on the stack. Keys move a focus over the buttons.
 
 #include "menu_buttons.h"
@@ -32,6 +32,7 @@ class menu_scene : public myscene
     help_button help;
     credits_button credits;
     editor_button editor;
+    settings_button settings;
     uint8_t relayout_counter = 0;
     uint8_t relayout_period = 15;
     menu_button* focused = &play;
@@ -45,7 +46,7 @@ class menu_scene : public myscene
   private:
     void redraw_soon();
     // Every button, in the Tab order.
-    std::array<menu_button*, 5> buttons();
+    std::array<menu_button*, 6> buttons();
     // The nearest button in the arrow's direction, or nullptr.
     menu_button* neighbour(input::intent arrow);
     // The button `step` places on in the Tab order, wrapping round.

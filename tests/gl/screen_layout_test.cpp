@@ -11,6 +11,7 @@
 #include "menu_scene.h"
 #include "own_levels_scene.h"
 #include "scene_manager.h"
+#include "settings_scene.h"
 #include "spriteman.h"
 #include "tex_scrolling_view.h"
 #include "view.h"
@@ -140,7 +141,13 @@ TEST(screen_layout, EveryScreenFitsEveryWindowSize)
              list->names = {"abcdefghijklmnopqrstuvwx", "a"};
              return 1 + push(list);
          }},
+        {"settings",
+         [&](view&) {
+             return push(new settings_scene(own_levels.path().toStdString() + "/settings"));
+         }},
     };
+    // The settings screen with every row it can have: the controls row too.
+    settings_scene::make_controls_page = [] { return static_cast<myscene*>(nullptr); };
 
     view v;
     myglwidget* gl = in_process::shown_gl(v, sizes.front());
@@ -173,4 +180,5 @@ TEST(screen_layout, EveryScreenFitsEveryWindowSize)
                 scene_manager::current()->go_back();
         }
     }
+    settings_scene::make_controls_page = nullptr;
 }
