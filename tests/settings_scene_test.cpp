@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
-#include <map>
 
 namespace
 {
@@ -31,16 +30,8 @@ class SettingsScreen : public ::testing::Test
         settings_scene::make_controls_page = nullptr;
     }
     std::string path() const { return dir.filePath("settings").toStdString(); }
-    // Where a laid-out part of the screen is, by its name.
-    static QPointF centre_of(const settings_scene& s, const QString& name)
-    {
-        for (const layout_box& b : s.layout_boxes())
-            if (b.label == name)
-                return b.rect.center();
-        ADD_FAILURE() << "no " << name.toStdString();
-        return {};
-    }
-    static QPointF at_share_of_bar(const settings_scene& s, const QString& name, double share)
+    // A point across a laid-out part of the screen, found by its name.
+    static QPointF across(const settings_scene& s, const QString& name, double share = 0.5)
     {
         for (const layout_box& b : s.layout_boxes())
             if (b.label == name)
@@ -108,53 +99,47 @@ TEST_F(SettingsScreen, BadValuesGiveTheirDefaultsWithOneLineEach)
 
 TEST_F(SettingsScreen, KeysAloneOrAPadAloneChangeValuesAndGoBack)
 {
-    const auto key = [](int k) {
-        return [k](myscene* s) {
-            QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier);
-            s->keyPressEvent(&e);
-        };
-    };
-    const auto button = [](input::pad_button b) {
-        return [b](myscene* s) { s->intent_event(input::pad_meaning(b), true, false); };
-    };
-    using input::intent;
     using input::pad_button;
-    const std::map<intent, std::function<void(myscene*)>> keys = {
-        {intent::up, key(Qt::Key_Up)},          {intent::down, key(Qt::Key_Down)},
-        {intent::left, key(Qt::Key_Left)},      {intent::right, key(Qt::Key_Right)},
-        {intent::confirm, key(Qt::Key_Return)}, {intent::back, key(Qt::Key_Escape)}};
-    const std::map<intent, std::function<void(myscene*)>> pad = {
-        {intent::up, button(pad_button::dpad_up)},
-        {intent::down, button(pad_button::dpad_down)},
-        {intent::left, button(pad_button::dpad_left)},
-        {intent::right, button(pad_button::dpad_right)},
-        {intent::confirm, button(pad_button::south)},
-        {intent::back, button(pad_button::east)}};
-    for (const auto* hand : {&keys, &pad}) {
-        SCOPED_TRACE(hand == &keys ? "keyboard" : "pad");
+    struct hand {
+        const char* name;
+        // Up, down, left, right, confirm and back.
+        std::function<void(myscene*, int)> press;
+    };
+    const hand hands[] = {{"keyboard",
+                           [](myscene* s, int i) {
+                               const int keys[] = {Qt::Key_Up,    Qt::Key_Down,   Qt::Key_Left,
+                                                   Qt::Key_Right, Qt::Key_Return, Qt::Key_Escape};
+                               QKeyEvent e(QEvent::KeyPress, keys[i], Qt::NoModifier);
+                               s->keyPressEvent(&e);
+                           }},
+                          {"pad", [](myscene* s, int i) {
+                               const pad_button buttons[] = {
+                                   pad_button::dpad_up,   pad_button::dpad_down,
+                                   pad_button::dpad_left, pad_button::dpad_right,
+                                   pad_button::south,     pad_button::east};
+                               s->intent_event(input::pad_meaning(buttons[i]), true, false);
+                           }}};
+    enum { up, down, left, right, confirm, back };
+    for (const hand& h : hands) {
+        SCOPED_TRACE(h.name);
         QFile::remove(QString::fromStdString(path()));
         auto* title = new menu_scene;
         scene_manager manager(title, nullptr, nullptr);
         auto* s = new settings_scene(path());
         manager.add_scene(s);
-        auto press = [&](intent i, int times = 1) {
-            for (int k = 0; k < times; ++k)
-                hand->at(i)(s);
-        };
-        press(intent::down);    // effects
-        press(intent::left, 3); // 70
-        press(intent::down, 3); // sound, full screen, interface size
-        press(intent::right);   // 125
-        press(intent::confirm); // 150
-        press(intent::up, 5);   // round past the top to BACK
+        for (int i : {down, left, left, left,            // effects to 70
+                      down, down, down, right, confirm}) // interface size to 125, then 150
+            h.press(s, i);
+        for (int i : {up, up, up, up, up}) // round past the top
+            h.press(s, i);
         EXPECT_EQ(s->focused, row::back);
-        press(intent::down);
-        press(intent::right, 2); // music stays at its top
-        EXPECT_EQ(s->music, 100);
+        for (int i : {down, right, right})
+            h.press(s, i);
+        EXPECT_EQ(s->music, 100) << "a volume stops at its top";
         const settings_store saved(path());
         EXPECT_EQ(saved.get("effects_volume", ""), "70");
         EXPECT_EQ(saved.get("interface_size", ""), "150");
-        press(intent::back);
+        h.press(s, back);
         manager.tick(s);
         EXPECT_EQ(manager.top(), title);
     }
@@ -173,22 +158,22 @@ TEST_F(SettingsScreen, APointerSetsVolumesOnTheBarAndTapsRows)
     manager.add_scene(s);
     ASSERT_EQ(s->rows().size(), 7u) << "the controls row shows when there is a page";
 
-    send_mouse(s, QEvent::GraphicsSceneMousePress, at_share_of_bar(*s, "MUSIC bar", 0.28));
+    send_mouse(s, QEvent::GraphicsSceneMousePress, across(*s, "MUSIC bar", 0.28));
     EXPECT_EQ(s->music, 30);
-    send_mouse(s, QEvent::GraphicsSceneMouseMove, at_share_of_bar(*s, "MUSIC bar", 1.4));
-    send_mouse(s, QEvent::GraphicsSceneMouseRelease, at_share_of_bar(*s, "MUSIC bar", 1.4));
+    send_mouse(s, QEvent::GraphicsSceneMouseMove, across(*s, "MUSIC bar", 1.4));
+    send_mouse(s, QEvent::GraphicsSceneMouseRelease, across(*s, "MUSIC bar", 1.4));
     EXPECT_EQ(s->music, 100) << "dragged past the end";
-    send_mouse(s, QEvent::GraphicsSceneMouseMove, at_share_of_bar(*s, "MUSIC bar", 0.0));
+    send_mouse(s, QEvent::GraphicsSceneMouseMove, across(*s, "MUSIC bar", 0.0));
     EXPECT_EQ(s->music, 100) << "a move without a press drags nothing";
-    send_mouse(s, QEvent::GraphicsSceneMousePress, centre_of(*s, "EFFECTS less"));
+    send_mouse(s, QEvent::GraphicsSceneMousePress, across(*s, "EFFECTS less"));
     EXPECT_EQ(s->effects, 90);
     EXPECT_EQ(s->focused, row::effects);
-    send_mouse(s, QEvent::GraphicsSceneMousePress, centre_of(*s, "INTERFACE SIZE value"));
+    send_mouse(s, QEvent::GraphicsSceneMousePress, across(*s, "INTERFACE SIZE value"));
     EXPECT_EQ(s->interface_size, 125);
-    send_mouse(s, QEvent::GraphicsSceneMousePress, centre_of(*s, "FULL SCREEN"));
+    send_mouse(s, QEvent::GraphicsSceneMousePress, across(*s, "FULL SCREEN"));
     EXPECT_FALSE(s->full_screen());
 
-    send_mouse(s, QEvent::GraphicsSceneMousePress, centre_of(*s, "CONTROLS"));
+    send_mouse(s, QEvent::GraphicsSceneMousePress, across(*s, "CONTROLS"));
     manager.tick(s);
     EXPECT_EQ(pages_made, 1);
     EXPECT_EQ(manager.scenes.size(), 3u);
