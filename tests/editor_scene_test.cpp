@@ -266,18 +266,22 @@ TEST(MenuScene, EditorButtonOverlapsNoOtherButtonAtAnySize)
 {
     headless_screen screen;
     menu_scene m;
-    EXPECT_EQ(m.editor.pos(), QPointF(370, 340));
+    EXPECT_EQ(m.editor.pos(), QPointF(330, 340));
     EXPECT_EQ(m.editor.width, 60);
     const QSize sizes[] = {{800, 480}, {320, 200}, {100, 100}, {1920, 1080}, {480, 800}};
+    auto rect = [](const menu_button& b) { return QRectF(b.pos(), QSizeF(b.width, b.height)); };
     for (QSize size : sizes) {
         myglitem::viewport = {size.width(), size.height()};
         m.resizeGL();
-        const QRectF pencil(m.editor.pos(), QSizeF(m.editor.width, m.editor.height));
-        for (const menu_button* b :
-             {static_cast<menu_button*>(&m.quit), static_cast<menu_button*>(&m.play),
-              static_cast<menu_button*>(&m.help), static_cast<menu_button*>(&m.credits)})
-            EXPECT_FALSE(pencil.intersects(QRectF(b->pos(), QSizeF(b->width, b->height))))
-                << size.width() << "x" << size.height();
+        // The pencil and the gear beside it, against every other button.
+        for (const menu_button* small :
+             {static_cast<menu_button*>(&m.editor), static_cast<menu_button*>(&m.settings)})
+            for (const menu_button* b :
+                 {static_cast<menu_button*>(&m.quit), static_cast<menu_button*>(&m.play),
+                  static_cast<menu_button*>(&m.help), static_cast<menu_button*>(&m.credits)})
+                EXPECT_FALSE(rect(*small).intersects(rect(*b)))
+                    << size.width() << "x" << size.height();
+        EXPECT_FALSE(rect(m.editor).intersects(rect(m.settings)));
     }
 }
 
@@ -286,7 +290,7 @@ TEST(MenuScene, PencilOpensTheEditor)
     headless_screen screen;
     auto* m = new menu_scene;
     scene_manager manager(m, nullptr, nullptr);
-    send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(400, 370));
+    send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(360, 370));
     EXPECT_NE(dynamic_cast<editor_scene*>(manager.top()), nullptr);
 }
 

@@ -12,6 +12,7 @@
 #include "menu_rows.h"
 #include "menu_scene.h"
 #include "scene_manager.h"
+#include "settings_scene.h"
 #include "tex_scrolling_view.h"
 
 #include <QGraphicsView>
@@ -59,6 +60,8 @@ std::string top_screen(scene_manager& manager)
         return "map";
     if (dynamic_cast<editor_scene*>(top))
         return "editor";
+    if (dynamic_cast<settings_scene*>(top))
+        return "settings";
     if (dynamic_cast<menu_scene*>(top))
         return "title";
     return "other";
@@ -153,12 +156,16 @@ TEST(KeyboardScreens, TitleButtonsAreReachedAndPressedByKeys)
         {{Qt::Key_Tab}, "help", "help 1"},
         {{Qt::Key_Tab, Qt::Key_Tab}, "credits", "credits"},
         {{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}, "editor", "editor"},
-        {{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}, "play", "map"},
+        {{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab}, "settings", "settings"},
+        {{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab},
+         "play",
+         "map"},
         {{Qt::Key_Backtab}, "quit", nullptr},
         {{Qt::Key_Up}, "play", "map"}, // nothing lies above play
         {{Qt::Key_Left}, "help", "help 1"},
         {{Qt::Key_Left, Qt::Key_Down}, "credits", "credits"},
         {{Qt::Key_Left, Qt::Key_Down, Qt::Key_Down}, "editor", "editor"},
+        {{Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Right}, "settings", "settings"},
         {{Qt::Key_Left, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Up}, "help", "help 1"},
         {{Qt::Key_Left, Qt::Key_Left}, "quit", nullptr},
         {{Qt::Key_Escape}, "quit", nullptr},
@@ -169,11 +176,10 @@ TEST(KeyboardScreens, TitleButtonsAreReachedAndPressedByKeys)
         auto* title = new menu_scene;
         scene_manager manager(title, nullptr, nullptr);
         keys(title, r.keys);
-        const std::pair<menu_button*, const char*> names[] = {{&title->play, "play"},
-                                                              {&title->help, "help"},
-                                                              {&title->credits, "credits"},
-                                                              {&title->editor, "editor"},
-                                                              {&title->quit, "quit"}};
+        const std::pair<menu_button*, const char*> names[] = {
+            {&title->play, "play"},         {&title->help, "help"},
+            {&title->credits, "credits"},   {&title->editor, "editor"},
+            {&title->settings, "settings"}, {&title->quit, "quit"}};
         std::string focused = "none";
         for (const auto& [button, name] : names)
             if (title->focused == button)

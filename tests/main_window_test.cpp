@@ -3,10 +3,12 @@
 #include "MainWindow.h"
 #include "menu_scene.h"
 #include "scene_manager.h"
+#include "settings_store.h"
 
 #include <QCoreApplication>
 #include <QScreen>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -14,6 +16,12 @@ namespace
 {
 
 QStringList* captured = nullptr;
+
+// A settings file of the test's own: changing the window mode writes it.
+std::string settings_in(const QTemporaryDir& home)
+{
+    return home.filePath("settings").toStdString();
+}
 
 void capture(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
@@ -74,7 +82,8 @@ TEST_F(FocusTracking, MovesThatDoNotCrossTheApplicationBoundaryChangeNothing)
 
 TEST(MainWindowShape, FillsTheScreenWithTheView)
 {
-    MainWindow window;
+    QTemporaryDir home;
+    MainWindow window(nullptr, settings_in(home));
     ASSERT_NE(window.screen(), nullptr);
     EXPECT_EQ(window.geometry(), window.screen()->geometry());
     EXPECT_TRUE(window.isFullScreen());
@@ -83,7 +92,8 @@ TEST(MainWindowShape, FillsTheScreenWithTheView)
 
 TEST(MainWindowShape, WindowModeOpensAt800x480AndComesBackWhereItWasLeft)
 {
-    MainWindow window;
+    QTemporaryDir home;
+    MainWindow window(nullptr, settings_in(home));
     auto* menu = new menu_scene;
     window.main_view.manager->add_scene(menu);
     window.toggle_window_mode();
@@ -103,9 +113,33 @@ TEST(MainWindowShape, WindowModeOpensAt800x480AndComesBackWhereItWasLeft)
     EXPECT_EQ(window.size(), QSize(1000, 600));
 }
 
+TEST(MainWindowShape, StartsInTheModeLastChosen)
+{
+    QTemporaryDir home;
+    {
+        MainWindow window(nullptr, settings_in(home));
+        EXPECT_TRUE(window.isFullScreen()) << "full screen the first time";
+        window.toggle_window_mode();
+    }
+    EXPECT_EQ(settings_store(settings_in(home)).get("full_screen", ""), "no");
+    {
+        MainWindow window(nullptr, settings_in(home));
+        EXPECT_FALSE(window.isFullScreen());
+        EXPECT_EQ(window.size(), QSize(800, 480));
+        window.toggle_window_mode();
+    }
+    EXPECT_TRUE(MainWindow(nullptr, settings_in(home)).isFullScreen());
+    // A value this version cannot read means full screen.
+    ASSERT_TRUE(settings_store(settings_in(home)).set("full_screen", "sometimes"));
+    testing::internal::CaptureStderr();
+    EXPECT_TRUE(MainWindow(nullptr, settings_in(home)).isFullScreen());
+    EXPECT_NE(testing::internal::GetCapturedStderr().find("full_screen"), std::string::npos);
+}
+
 TEST(MainWindowShape, AWindowIsNeverMadeSmallerThanEveryScreenNeeds)
 {
-    MainWindow window;
+    QTemporaryDir home;
+    MainWindow window(nullptr, settings_in(home));
     window.toggle_window_mode();
     const QSize smallest(MainWindow::minimum_width, MainWindow::minimum_height);
     for (const QSize asked : {QSize(320, 480), QSize(640, 480), QSize(480, 320), QSize(1, 1)}) {
@@ -118,7 +152,8 @@ TEST(MainWindowShape, AWindowIsNeverMadeSmallerThanEveryScreenNeeds)
 
 TEST(MainWindowShape, ClosingTheWindowEndsTheEventLoop)
 {
-    MainWindow window;
+    QTemporaryDir home;
+    MainWindow window(nullptr, settings_in(home));
     window.toggle_window_mode();
     QTimer::singleShot(0, &window, &QWidget::close);
     QTimer give_up;

@@ -414,6 +414,34 @@ TEST_F(sound_settings, WithoutADeviceThePlayerSaysSoOnceAndKeepsQuiet)
     EXPECT_TRUE(again.muted());
 }
 
+TEST_F(sound_settings, TheGainsFollowTheVolumesAndMuteSilencesBoth)
+{
+    ASSERT_TRUE(settings_store(path()).set("music_volume", "50"));
+    ASSERT_TRUE(settings_store(path()).set("effects_volume", "20"));
+    // With a device and without one the board keeps the same gains.
+    for (const char* device : {static_cast<const char*>(nullptr), "no such device"}) {
+        SCOPED_TRACE(device ? device : "the null output");
+        testing::internal::CaptureStderr();
+        sound_board board(std::string(CF_STAGE_DIR) + "sounds/", path(), device);
+        testing::internal::GetCapturedStderr();
+        EXPECT_EQ(board.music_volume(), 50);
+        EXPECT_EQ(board.effects_volume(), 20);
+        // The music at full volume sits at 0.3, under the effects.
+        EXPECT_FLOAT_EQ(board.music_gain(), 0.15f);
+        EXPECT_FLOAT_EQ(board.effect_gain(), 0.2f);
+        board.set_volumes(100, 0);
+        EXPECT_FLOAT_EQ(board.music_gain(), 0.3f);
+        EXPECT_FLOAT_EQ(board.effect_gain(), 0.0f);
+        board.set_muted(true);
+        EXPECT_FLOAT_EQ(board.music_gain(), 0.0f);
+        board.set_muted(false);
+        EXPECT_FLOAT_EQ(board.music_gain(), 0.3f) << "the volume outlasts mute";
+        board.set_volumes(150, -5);
+        EXPECT_EQ(board.music_volume(), 100);
+        EXPECT_EQ(board.effects_volume(), 0);
+    }
+}
+
 TEST_F(sound_settings, TheNullOutputPlaysEverySoundWithoutComplaint)
 {
     testing::internal::CaptureStderr();

@@ -9,6 +9,7 @@
 #include "menu_scene.h"
 #include "recording_sink.h"
 #include "scene_manager.h"
+#include "settings_scene.h"
 #include "tex_scrolling_view.h"
 
 #include <QCoreApplication>
@@ -87,6 +88,9 @@ TEST(MenuScene, ButtonsSitAtTheirPlacesOn800x480)
     EXPECT_EQ(m.help.pos(), QPointF(340, 120));
     EXPECT_EQ(m.credits.pos(), QPointF(370, 260));
     EXPECT_EQ(m.credits.width, 60);
+    EXPECT_EQ(m.editor.pos(), QPointF(330, 340));
+    EXPECT_EQ(m.settings.pos(), QPointF(410, 340));
+    EXPECT_EQ(m.settings.width, m.editor.width);
     EXPECT_EQ(m.sceneRect(), QRectF(0, 0, 800, 480));
 
     // Drawn where they sit, less the view position.
@@ -145,9 +149,14 @@ TEST(MenuScene, PressesInsideButtonsOpenTheirScreens)
     EXPECT_EQ(clicks(), 3);
     manager.go_back();
 
+    send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(440, 370)); // the gear
+    EXPECT_NE(dynamic_cast<settings_scene*>(manager.top()), nullptr);
+    EXPECT_EQ(clicks(), 4);
+    manager.go_back();
+
     send_mouse(m, QEvent::GraphicsSceneMousePress, QPointF(400, 250)); // between buttons
     EXPECT_EQ(manager.top(), m);
-    EXPECT_EQ(heard.played.size(), 3u);
+    EXPECT_EQ(heard.played.size(), 4u);
 }
 
 TEST(MenuScene, PressesOnAButtonsEdgeDoNothing)

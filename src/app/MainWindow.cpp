@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "input_table.h"
+#include "settings_store.h"
 
 #include <QApplication>
 #include <QDebug>
@@ -13,14 +14,15 @@
 
 bool MainWindow::window_focused = false;
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent, Qt::WindowFlags()), main_view(nullptr)
+MainWindow::MainWindow(QWidget* parent, const std::string& settings_path)
+    : QMainWindow(parent, Qt::WindowFlags()), main_view(nullptr), settings_path(settings_path)
 {
     window_focused = isActiveWindow();
     setCentralWidget(&main_view);
-    // Without a window manager a full-screen window keeps the size it had.
-    if (QScreen* s = screen())
-        setGeometry(s->geometry());
-    showFullScreen();
+    if (settings_store(settings_path).get_choice("full_screen", {"yes", "no"}, "yes") == "no")
+        show_windowed();
+    else
+        show_full_screen();
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onApplicationFocusChanged);
     // A shortcut, not a key handler: the view hands every key to the scenes.
     for (int key : input::keys_for(input::intent::full_screen)) {
@@ -38,18 +40,32 @@ void MainWindow::toggle_window_mode()
         std::fprintf(stderr, "window: %s\n", isFullScreen() ? "windowed" : "full screen");
         std::fflush(stderr);
     }
-    if (isFullScreen()) {
-        showNormal();
-        if (window_geometry.isEmpty())
-            resize(first_window_width, first_window_height);
-        else
-            setGeometry(window_geometry);
-    } else {
+    const bool full_screen = !isFullScreen();
+    if (full_screen) {
         window_geometry = geometry();
-        if (QScreen* s = screen())
-            setGeometry(s->geometry());
-        showFullScreen();
+        show_full_screen();
+    } else {
+        show_windowed();
     }
+    if (!settings_store(settings_path).set("full_screen", full_screen ? "yes" : "no"))
+        std::fprintf(stderr, "Could not save the window mode.\n");
+}
+
+void MainWindow::show_windowed()
+{
+    showNormal();
+    if (window_geometry.isEmpty())
+        resize(first_window_width, first_window_height);
+    else
+        setGeometry(window_geometry);
+}
+
+void MainWindow::show_full_screen()
+{
+    // Without a window manager a full-screen window keeps the size it had.
+    if (QScreen* s = screen())
+        setGeometry(s->geometry());
+    showFullScreen();
 }
 
 bool MainWindow::holds(const QWidget* w) const

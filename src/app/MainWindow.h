@@ -1,22 +1,27 @@
 #ifndef CRUMBLEFORD_APP_MAINWINDOW_H
 #define CRUMBLEFORD_APP_MAINWINDOW_H
 
-// The one window, full screen at start; F11 turns it into a resizable
-// window and back. It holds the view and tracks whether the application has
+// The one window; F11 turns full screen into a resizable window and back,
+// and the next start comes up in the mode last chosen (full screen the
+// first time). It holds the view and tracks whether the application has
 // the input focus, which gates all repainting. main() creates it and
 // destroys it when the event loop ends.
 
+#include "cfg.h"
 #include "view.h"
 
 #include <QMainWindow>
 #include <QRect>
 #include <QSize>
+#include <string>
 
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
   public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // settings_path: the file the window mode is remembered in.
+    explicit MainWindow(QWidget* parent = nullptr,
+                        const std::string& settings_path = cfg::settings_file);
 
     static bool window_focused;
     static constexpr int first_window_width = 800; // pixels
@@ -33,8 +38,9 @@ class MainWindow : public QMainWindow
     static double shrink_to_fit(QSize available);
 
     // Full screen to window (where the window last was, 800 x 480 the first
-    // time) or back. Only the viewport's size changes: every scene lays
-    // itself out again through the view's resize.
+    // time) or back, remembered for the next start. Only the viewport's
+    // size changes: every scene lays itself out again through the view's
+    // resize.
     void toggle_window_mode();
 
     view main_view;
@@ -44,8 +50,11 @@ class MainWindow : public QMainWindow
 
   private:
     bool holds(const QWidget* w) const;
+    void show_windowed();
+    void show_full_screen();
 
     QRect window_geometry; // empty until the window mode is first left
+    std::string settings_path;
 };
 
 #endif

@@ -8,6 +8,7 @@
 #include "map_select_scene.h"
 #include "myscene.h"
 #include "scene_manager.h"
+#include "settings_scene.h"
 #include "sound_sink.h"
 #include "spriteman.h"
 #include "tex_scrolling_view.h"
@@ -154,6 +155,13 @@ void continue_button::act()
     if (map)
         scene_manager::push(map);
     scene_manager::push(level);
+}
+
+settings_button::settings_button(myscene* scene) : menu_button(scene, 60, &spriteman::tex_gear) {}
+
+void settings_button::act()
+{
+    scene_manager::push(new settings_scene());
 }
 
 quit_button::quit_button(myscene* scene) : menu_button(scene, 120, &spriteman::tex_quit) {}

@@ -90,6 +90,16 @@ class continue_button : public menu_button
     void act() override;
 };
 
+// Opens the settings screen.
+class settings_button : public menu_button
+{
+  public:
+    explicit settings_button(myscene* scene);
+
+  protected:
+    void act() override;
+};
+
 // Ends the application.
 class quit_button : public menu_button
 {

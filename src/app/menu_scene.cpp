@@ -22,12 +22,12 @@ QRectF rect_of(const menu_button& b)
 
 menu_scene::menu_scene(QObject* parent)
     : myscene(parent), quit(this), play(this), help(this), credits(this), editor(this),
-      continue_choice(this)
+      continue_choice(this), settings(this)
 {
     // In the scene, so that the toolkit delivers presses to them.
     for (myglitem* button : {static_cast<myglitem*>(&quit), static_cast<myglitem*>(&play),
                              static_cast<myglitem*>(&help), static_cast<myglitem*>(&credits),
-                             static_cast<myglitem*>(&editor)}) {
+                             static_cast<myglitem*>(&editor), static_cast<myglitem*>(&settings)}) {
         addItem(button);
         button->setVisible(true);
     }
@@ -48,9 +48,10 @@ void menu_scene::resizeGL()
     play.setPos(w - 150, h / 2 - 60);
     help.setPos(w / 2 - 60, h / 2 - 120);
     credits.setPos(w / 2 - 30, h / 2 + 20);
-    // Below credits, the lowest of the four, so it overlaps none of them
-    // whatever the window's size.
-    editor.setPos(w / 2 - 30, h / 2 + 100);
+    // Below credits, the lowest of the four, so they overlap none of them
+    // whatever the window's size; the pair keeps clear of the play column.
+    editor.setPos(w / 2 - 70, h / 2 + 100);
+    settings.setPos(w / 2 + 10, h / 2 + 100);
     // Under play, at the right edge, clear of the middle column.
     continue_choice.setPos(w - 230, h / 2 + 80);
     if (auto* bg = static_cast<bg_gl_item*>(background)) {
@@ -83,7 +84,7 @@ std::vector<menu_button*> menu_scene::buttons()
 {
     // Play first: it is what most players came for, unless they left a level
     // unfinished.
-    std::vector<menu_button*> order{&play, &help, &credits, &editor, &quit};
+    std::vector<menu_button*> order{&play, &help, &credits, &editor, &settings, &quit};
     if (continue_choice.isVisible())
         order.insert(order.begin(), &continue_choice);
     return order;
@@ -197,9 +198,13 @@ bool menu_scene::intent_event(const input::meaning& m, bool pressed, bool repeat
 std::vector<layout_box> menu_scene::layout_boxes() const
 {
     std::vector<layout_box> out;
-    const std::pair<const char*, const menu_button*> named[] = {
-        {"play", &play},     {"help", &help}, {"credits", &credits},
-        {"editor", &editor}, {"quit", &quit}, {"continue", &continue_choice}};
+    const std::pair<const char*, const menu_button*> named[] = {{"play", &play},
+                                                                {"help", &help},
+                                                                {"credits", &credits},
+                                                                {"editor", &editor},
+                                                                {"settings", &settings},
+                                                                {"quit", &quit},
+                                                                {"continue", &continue_choice}};
     for (const auto& [name, button] : named)
         if (button->isVisible())
             out.push_back(

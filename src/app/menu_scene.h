@@ -1,8 +1,8 @@
 #ifndef CRUMBLEFORD_APP_MENU_SCENE_H
 #define CRUMBLEFORD_APP_MENU_SCENE_H
 
-// The main menu: play, help, credits, quit and the level editor over the
-// grassy background. Pushed by the intro scene and never popped; the screens
+// The main menu: play, help, credits, quit, the level editor and the
+// settings over the grassy background. Pushed by the intro scene and never popped; the screens
 // it opens wait above it on the stack. Keys move a focus over the buttons.
 
 #include "menu_buttons.h"
@@ -33,6 +33,7 @@ class menu_scene : public myscene
     credits_button credits;
     editor_button editor;
     continue_button continue_choice; // shown while an attempt can be continued
+    settings_button settings;
     uint8_t relayout_counter = 0;
     uint8_t relayout_period = 15;
     menu_button* focused = &play;

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <fstream>
 #include <iostream>
+#include <set>
 #include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -61,7 +62,10 @@ void settings_store::load(bool quietly)
 
 void settings_store::report_bad(const std::string& key, const std::string& expected) const
 {
-    if (!reported.insert(key).second)
+    // Every screen that shows a setting reads it anew: the player hears of
+    // a bad value once.
+    static std::set<std::string> reported;
+    if (!reported.insert(path + '\n' + key).second)
         return;
     std::cerr << "Crumbleford: " << path << ": " << key << " \"" << values.at(key) << "\" is not "
               << expected << ": using the default" << std::endl;

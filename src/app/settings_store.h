@@ -12,7 +12,6 @@
 
 #include <initializer_list>
 #include <map>
-#include <set>
 #include <string>
 
 class settings_store
@@ -23,7 +22,8 @@ class settings_store
     // The value of key, or fallback when the file does not set it.
     std::string get(const std::string& key, const std::string& fallback) const;
     // A whole number from lowest to highest; a value that is not one says
-    // so on standard error (once a key) and gives fallback.
+    // so on standard error (once a key and file, however many stores read
+    // it) and gives fallback.
     int get_number(const std::string& key, int lowest, int highest, int fallback) const;
     // One of the choices; anything else says so and gives fallback.
     std::string get_choice(const std::string& key, std::initializer_list<const char*> choices,
@@ -39,7 +39,6 @@ class settings_store
 
     std::string path;
     std::map<std::string, std::string> values;
-    mutable std::set<std::string> reported;
 };
 
 #endif

@@ -45,6 +45,7 @@ float* spriteman::tex_mode_glow = nullptr;
 float* spriteman::tex_sound_on = nullptr;
 float* spriteman::tex_sound_off = nullptr;
 float* spriteman::tex_pencil = nullptr;
+float* spriteman::tex_gear = nullptr;
 float* spriteman::tex_apply = nullptr;
 float* spriteman::tex_level_paused = nullptr;
 float* spriteman::tex_level_failed = nullptr;
@@ -101,6 +102,7 @@ const single_cell single_cells[] = {
     {&spriteman::tex_sound_on, atlas::sound_on},
     {&spriteman::tex_sound_off, atlas::sound_off},
     {&spriteman::tex_pencil, atlas::pencil},
+    {&spriteman::tex_gear, atlas::gear},
     {&spriteman::tex_apply, atlas::apply},
     {&spriteman::tex_level_paused, atlas::level_paused},
     {&spriteman::tex_level_failed, atlas::level_failed},

@@ -50,6 +50,7 @@ class spriteman
     static float* tex_sound_on;
     static float* tex_sound_off;
     static float* tex_pencil;
+    static float* tex_gear;
     static float* tex_apply;
     static float* tex_level_paused;
     static float* tex_level_failed;

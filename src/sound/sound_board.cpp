@@ -4,6 +4,7 @@
 
 #include <AL/al.h>
 #include <AL/alc.h>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -17,7 +18,8 @@ namespace
 
 // Enough voices for a blast, its rubble, a jingle and footsteps at once.
 constexpr int voice_count = 12;
-constexpr float music_gain = 0.3f;
+// The music at full volume: under the effects, which carry what happens.
+constexpr float full_music_gain = 0.3f;
 
 unsigned read_le(const unsigned char* p, int bytes)
 {
@@ -90,6 +92,8 @@ sound_board::sound_board(const std::string& sounds_dir, const std::string& setti
     : settings(std::make_unique<settings_store>(settings_path))
 {
     is_muted = settings->get("sound", "on") == "off";
+    music_percent = settings->get_number("music_volume", 0, 100, 100);
+    effects_percent = settings->get_number("effects_volume", 0, 100, 100);
     ALCdevice* d = open_device_quietly(device);
     if (!d) {
         std::fprintf(stderr, "No audio device: playing without sound.\n");
@@ -121,8 +125,8 @@ sound_board::sound_board(const std::string& sounds_dir, const std::string& setti
     alGenSources(voice_count, voices.data());
     alGenSources(1, &music_voice);
     alSourcei(music_voice, AL_LOOPING, AL_TRUE);
-    alSourcef(music_voice, AL_GAIN, music_gain);
     apply_gain();
+    apply_volumes();
 }
 
 sound_board::~sound_board()
@@ -194,4 +198,32 @@ void sound_board::apply_gain()
 {
     if (context)
         alListenerf(AL_GAIN, is_muted ? 0.0f : 1.0f);
+}
+
+void sound_board::set_volumes(int music, int effects)
+{
+    music_percent = std::clamp(music, 0, 100);
+    effects_percent = std::clamp(effects, 0, 100);
+    apply_volumes();
+}
+
+float sound_board::music_gain() const
+{
+    return is_muted ? 0.0f : full_music_gain * static_cast<float>(music_percent) / 100;
+}
+
+float sound_board::effect_gain() const
+{
+    return is_muted ? 0.0f : static_cast<float>(effects_percent) / 100;
+}
+
+void sound_board::apply_volumes()
+{
+    if (!context)
+        return;
+    // Mute stays the listener's: the sources keep their volumes through it.
+    alSourcef(music_voice, AL_GAIN, full_music_gain * static_cast<float>(music_percent) / 100);
+    const float effects = static_cast<float>(effects_percent) / 100;
+    for (ALuint v : voices)
+        alSourcef(v, AL_GAIN, effects);
 }

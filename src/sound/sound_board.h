@@ -27,6 +27,15 @@ class sound_board : public sound_sink
     bool muted() const override { return is_muted; }
     // Remembered in the settings file at once.
     void set_muted(bool on) override;
+    // Heard at once; the settings screen remembers them. The board reads
+    // them from the settings file when it starts.
+    void set_volumes(int music, int effects) override;
+    int music_volume() const override { return music_percent; }
+    int effects_volume() const override { return effects_percent; }
+    // The loudness the music voice and the effect voices are heard at, from
+    // 0 to 1, mute included: what the board sets, device or not.
+    float music_gain() const;
+    float effect_gain() const;
 
     bool has_device() const { return context != nullptr; }
     // The effect the voices played last, for tests; -1 for none.
@@ -37,9 +46,12 @@ class sound_board : public sound_sink
 
   private:
     void apply_gain();
+    void apply_volumes();
 
     std::unique_ptr<settings_store> settings;
     bool is_muted = false;
+    int music_percent = 100;
+    int effects_percent = 100;
     int last = -1;
     void* device_handle = nullptr; // ALCdevice
     void* context = nullptr;       // ALCcontext

@@ -18,6 +18,12 @@ class sound_sink
     virtual void play_music(sounds::id loop) = 0;
     virtual bool muted() const = 0;
     virtual void set_muted(bool on) = 0;
+    // Loudness of the music and of the effects, 0 to 100 each, heard at
+    // once; mute silences both whatever they are. A sink that cannot play
+    // (the simulator's, a test's recorder) ignores them.
+    virtual void set_volumes(int /*music*/, int /*effects*/) {}
+    virtual int music_volume() const { return 100; }
+    virtual int effects_volume() const { return 100; }
 
     static sound_sink* current() { return installed(); }
     static void install(sound_sink* s) { installed() = s; }

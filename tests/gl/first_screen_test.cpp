@@ -34,7 +34,8 @@ const placed_cell menu_buttons[] = {
     {"play", atlas::play, QRect(650, 180, 120, 120)},
     {"help", atlas::help_icon, QRect(340, 120, 120, 120)},
     {"credits", atlas::credits_icon, QRect(370, 260, 60, 60)},
-    {"editor", atlas::pencil, QRect(370, 340, 60, 60)},
+    {"editor", atlas::pencil, QRect(330, 340, 60, 60)},
+    {"settings", atlas::gear, QRect(410, 340, 60, 60)},
 };
 
 // The menu as the atlas says it must look, composed independently of the

@@ -12,6 +12,7 @@
 #include "menu_scene.h"
 #include "own_levels_scene.h"
 #include "scene_manager.h"
+#include "settings_scene.h"
 #include "spriteman.h"
 #include "tex_scrolling_view.h"
 #include "view.h"
@@ -151,7 +152,13 @@ TEST(screen_layout, EveryScreenFitsEveryWindowSize)
              list->names = {"abcdefghijklmnopqrstuvwx", "a"};
              return 1 + push(list);
          }},
+        {"settings",
+         [&](view&) {
+             return push(new settings_scene(own_levels.path().toStdString() + "/settings"));
+         }},
     };
+    // The settings screen with every row it can have: the controls row too.
+    settings_scene::make_controls_page = [] { return static_cast<myscene*>(nullptr); };
 
     view v;
     myglwidget* gl = in_process::shown_gl(v, sizes.front());
@@ -184,4 +191,5 @@ TEST(screen_layout, EveryScreenFitsEveryWindowSize)
                 scene_manager::current()->go_back();
         }
     }
+    settings_scene::make_controls_page = nullptr;
 }

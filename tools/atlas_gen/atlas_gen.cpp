@@ -87,6 +87,7 @@ void draw_interface(QPainter& p)
     in_cell(p, atlas::quit, [&] { art::draw_quit_icon(p); });
     in_cell(p, atlas::credits_icon, [&] { art::draw_credits_icon(p); });
     in_cell(p, atlas::pencil, [&] { art::draw_pencil_icon(p); });
+    in_cell(p, atlas::gear, [&] { art::draw_gear_icon(p); });
     for (int k = 0; k < atlas::glyph_count; ++k)
         in_cell(p, atlas::glyph(k), [&] { art::draw_glyph(p, k); });
     for (int i = 0; i < atlas::punctuation_count; ++i)

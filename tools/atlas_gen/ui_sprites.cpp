@@ -300,6 +300,25 @@ void draw_pencil_icon(QPainter& p)
     p.fillPath(lay.map(polygon({QPointF(-19, 0), QPointF(-14, -3), QPointF(-14, 3)})), ink);
 }
 
+void draw_gear_icon(QPainter& p)
+{
+    badge(p, hud_badge, 12, hud_ring);
+    // Eight square-cut teeth round a ring with a round hole, the common
+    // sign for settings.
+    const QPointF centre(30, 30);
+    QPainterPath gear = circle(centre, 14.5);
+    for (int tooth = 0; tooth < 8; ++tooth) {
+        QTransform turn;
+        turn.translate(centre.x(), centre.y());
+        turn.rotate(tooth * 45.0);
+        QPainterPath t;
+        t.addRoundedRect(QRectF(-4.2, -21, 8.4, 10), 1.5, 1.5);
+        gear = gear.united(turn.map(t));
+    }
+    gear = gear.subtracted(circle(centre, 6));
+    badge_glyph(p, gear, icon_white);
+}
+
 void draw_glyph(QPainter& p, int k)
 {
     if (k < 0 || k == atlas::blank_glyph || k >= atlas::glyph_count + atlas::punctuation_count)

@@ -28,6 +28,7 @@ void draw_quit_icon(QPainter& p);  // 122 x 122
 void draw_credits_icon(QPainter& p);
 // The main menu's way into the level editor.
 void draw_pencil_icon(QPainter& p);
+void draw_gear_icon(QPainter& p);
 
 // Glyph k of the font: 0-9 the digits, 10-35 A-Z, 36 the blank (left empty).
 void draw_glyph(QPainter& p, int k);
