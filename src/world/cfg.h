@@ -57,6 +57,8 @@ extern const std::string level_suffix;
 extern const std::string menus_list;
 extern const std::string levels_list;
 extern const std::string passed_levels;
+// How each level went: attempts, best time, fewest placements.
+extern const std::string records_file;
 extern const std::string settings_file;
 // Held by the running game: a second start finds it taken.
 extern const std::string instance_lock;
