@@ -42,6 +42,9 @@ level_scene::level_scene(const std::string& name, const std::string& path,
     history.begin(tick_counter, this);
     add_listener(&history);
     add_listener(&failures);
+    // Entering a level starts an attempt, as a restart does.
+    if (progress)
+        progress->count_attempt(level_name);
     if (top_hud) {
         // Every row can be brought out from under the HUD bar.
         band_px = top_hud->bar_height;
@@ -98,8 +101,15 @@ std::string level_scene::level_path() const
 
 void level_scene::mark_as_passed()
 {
-    if (progress)
-        progress->set_level_passed(level_name);
+    if (!progress)
+        return;
+    progress->set_level_passed(level_name);
+    level_pass pass;
+    pass.ticks = history.world_ticks();
+    pass.placements = static_cast<long long>(history.placement_count());
+    pass.rewound = attempt_rewound;
+    pass.watched = solution_watched;
+    beaten = progress->record_pass(level_name, pass);
 }
 
 void level_scene::restart()
@@ -115,12 +125,16 @@ void level_scene::restart()
     history.begin(tick_counter, this);
     add_listener(&history);
     failures.clear();
+    attempt_rewound = false;
+    if (progress)
+        progress->count_attempt(level_name);
 }
 
 void level_scene::rewind()
 {
     sound_sink::cue(sounds::rewind);
     ++rewinds;
+    attempt_rewound = true;
     history.restore_played(*this, level_path(), history.before_last_move());
     failures.clear();
     // The player's hands are not rewound: keys let go meanwhile count as
@@ -203,6 +217,15 @@ void level_scene::open_passed_menu()
         }
     }
     new igm_note(this, menu, attempt_summary(), 24);
+    if (beaten.any())
+        new igm_note(this, menu, new_best_words(beaten), 24);
+}
+
+std::string level_scene::new_best_words(const new_bests& beaten)
+{
+    if (beaten.time && beaten.placements)
+        return "NEW BEST TIME AND BLOCKS";
+    return beaten.time ? "NEW BEST TIME" : "NEW BEST BLOCKS";
 }
 
 std::string level_scene::attempt_summary() const
