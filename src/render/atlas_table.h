@@ -128,6 +128,9 @@ constexpr rect to_main_menu{0, 744, 434, 60};
 constexpr rect exit_game{0, 806, 310, 60};
 constexpr rect bg_grassy{620, 0, 800, 480};
 
+// Records: the mark beside a map door whose level was passed at or under par.
+constexpr rect par_mark{434, 0, 60, 60};
+
 } // namespace atlas
 
 #endif

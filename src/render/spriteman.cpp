@@ -45,6 +45,7 @@ float* spriteman::tex_mode_glow = nullptr;
 float* spriteman::tex_sound_on = nullptr;
 float* spriteman::tex_sound_off = nullptr;
 float* spriteman::tex_pencil = nullptr;
+float* spriteman::tex_par_mark = nullptr;
 float* spriteman::tex_apply = nullptr;
 float* spriteman::tex_level_paused = nullptr;
 float* spriteman::tex_level_failed = nullptr;
@@ -119,6 +120,7 @@ const single_cell single_cells[] = {
     {&spriteman::tex_to_main_menu, atlas::to_main_menu},
     {&spriteman::tex_exit_game, atlas::exit_game},
     {&spriteman::tex_bg_grassy, atlas::bg_grassy},
+    {&spriteman::tex_par_mark, atlas::par_mark},
 };
 
 float* make_cell(const atlas::rect& r)
