@@ -36,12 +36,13 @@ function(cf_layer name)
 endfunction()
 
 # Qt-free: the constants, the text readers, the level words and the files
-# the game rewrites.
+# the game rewrites (settings, records).
 cf_layer(cf_format
   FILES world/cfg.h world/cfg.cpp world/data_text.h world/data_text.cpp
         world/extra_functions.h world/extra_functions.cpp
         world/level_format.h world/level_format.cpp
-        app/durable_file.h app/durable_file.cpp app/settings_store.h app/settings_store.cpp)
+        app/durable_file.h app/durable_file.cpp app/settings_store.h app/settings_store.cpp
+        app/records_store.h app/records_store.cpp)
 # Only the constants read the data directory: on that one file the build
 # path in the definition keeps compiler caches from sharing the others.
 set_source_files_properties("${CMAKE_SOURCE_DIR}/src/world/cfg.cpp" PROPERTIES

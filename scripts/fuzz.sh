@@ -34,13 +34,15 @@ if [ -d "$shared_cases" ]; then
     cp "$shared_cases"/*.level "$corpus/level_fuzz/"
     cp "$shared_cases"/*.script "$corpus/script_fuzz/"
 fi
-# Map list, level list and progress file, split by NUL bytes.
+# Map list, level list, progress file and records, split by NUL bytes.
 {
     cat data/maps/menu/menus.list
     printf '\0'
     cat data/maps/levels/levels.list
     printf '\0'
     head -3 data/maps/levels/levels.list
+    printf '\0'
+    cat tests/fixtures/records/damaged
 } >"$corpus/lists_fuzz/shipped"
 
 failed=0

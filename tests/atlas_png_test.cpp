@@ -81,6 +81,7 @@ std::vector<cell> sprite_cells()
         {"sound_off", atlas::sound_off},
         {"pencil", atlas::pencil},
         {"gear", atlas::gear},
+        {"par_mark", atlas::par_mark},
         {"apply", atlas::apply},
         {"door_in_np", atlas::door_in_np},
         {"door_in_p", atlas::door_in_p},

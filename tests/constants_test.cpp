@@ -49,6 +49,8 @@ TEST(Constants, DataPathsExtendTheMainDirectory)
     // Progress belongs to whoever plays, in their home directory.
     const std::string home = qEnvironmentVariable("HOME").toStdString();
     EXPECT_EQ(cfg::passed_levels, home + "/.crumbleford/passed_levels");
+    // The progress store reads the records beside the progress file.
+    EXPECT_EQ(cfg::records_file, home + "/.crumbleford/records");
 }
 
 TEST(NumericHelpers, AbsAtTheEdges)

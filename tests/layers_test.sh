@@ -27,8 +27,9 @@ done
 for path in "$src"/app/*.h "$src"/controls/*.h "$src"/sound/*.h "$src"/editor/*.h; do
     header=$(basename "$path")
     [ "$header" = myscene.h ] && continue
-    # The durable writer and the settings are files the format layer owns.
-    case "$header" in durable_file.h | settings_store.h) continue ;; esac
+    # The durable writer, the settings and the records are files the format
+    # layer owns.
+    case "$header" in durable_file.h | settings_store.h | records_store.h) continue ;; esac
     where=$(found "$header")
     if [ "$where" != "$header" ]; then
         echo "reachable from the world: $header ($where)"

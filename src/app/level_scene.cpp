@@ -115,6 +115,7 @@ std::string level_scene::level_path() const
 
 void level_scene::continue_attempt(const attempt_record& record)
 {
+    attempt_counted = true; // when it began
     history.resume(*this, level_path(), record.way);
     failures.clear();
     // Lost when the game ended: the failed menu is where the player was.
@@ -162,8 +163,15 @@ void level_scene::mark_as_passed()
 {
     if (keeper)
         keeper->forget();
-    if (progress)
-        progress->set_level_passed(level_name);
+    if (!progress)
+        return;
+    progress->set_level_passed(level_name);
+    level_pass pass;
+    pass.ticks = history.world_ticks();
+    pass.placements = static_cast<long long>(history.placement_count());
+    pass.rewound = attempt_rewound;
+    pass.watched = solution_watched;
+    beaten = progress->record_pass(level_name, pass);
 }
 
 void level_scene::restart()
@@ -182,12 +190,15 @@ void level_scene::restart()
     ++restarts;
     if (keeper)
         keeper->begin_again();
+    attempt_rewound = false;
+    attempt_counted = false;
 }
 
 void level_scene::rewind()
 {
     sound_sink::cue(sounds::rewind);
     ++rewinds;
+    attempt_rewound = true;
     history.restore_played(*this, level_path(), history.before_last_move());
     failures.clear();
     // The player's hands are not rewound: keys let go meanwhile count as
@@ -210,6 +221,9 @@ game_scene::rewind_position level_scene::rewind_gauge() const
 
 void level_scene::advance()
 {
+    if (!attempt_counted && progress)
+        progress->count_attempt(level_name);
+    attempt_counted = true;
     if (rewind_held_ticks >= 0 && menu)
         rewind_held_ticks = -1; // a menu takes the keys, the release too
     if (rewind_held_ticks >= 0) {
@@ -280,6 +294,15 @@ void level_scene::open_passed_menu()
         }
     }
     new igm_note(this, menu, attempt_summary(), 24);
+    if (beaten.any())
+        new igm_note(this, menu, new_best_words(beaten), 24);
+}
+
+std::string level_scene::new_best_words(const new_bests& beaten)
+{
+    if (beaten.time && beaten.placements)
+        return "NEW BEST TIME AND BLOCKS";
+    return beaten.time ? "NEW BEST TIME" : "NEW BEST BLOCKS";
 }
 
 std::string level_scene::attempt_summary() const

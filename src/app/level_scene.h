@@ -8,6 +8,7 @@
 
 #include "failure_watch.h"
 #include "game_scene.h"
+#include "records_store.h"
 #include "rewind_log.h"
 #include "world_ear.h"
 
@@ -67,6 +68,9 @@ class level_scene : public game_scene
 
     // The attempt as the passed menu tells it: "TIME 0:42  TICKS 1260  BLOCKS 3".
     std::string attempt_summary() const;
+    // The passed menu's line under it when a record fell: "NEW BEST TIME",
+    // "NEW BEST BLOCKS" or both.
+    static std::string new_best_words(const new_bests& beaten);
     // Ends the title card at once, at the usual view; nothing when it is gone.
     void end_title_card();
 
@@ -79,6 +83,12 @@ class level_scene : public game_scene
     // named level from there. Without it the passed menu offers no next level.
     std::function<void(const std::string&)> enter_next;
     world_ear ear{*this, sounds::level_music};
+    // Set by the solution viewer once the player has watched the level's
+    // solution here; it stays set through restarts, and a pass after it is
+    // recorded as one made after watching.
+    bool solution_watched = false;
+    // The records the last pass beat, for the passed menu's NEW BEST.
+    new_bests beaten;
 
     // Leaving for the map or the title gives the attempt up.
     void settle_requests() override;
@@ -102,6 +112,11 @@ class level_scene : public game_scene
     int rewind_held_ticks = -1;
     unsigned int rewinds = 0;
     unsigned int restarts = 0;
+    // The attempt since the level's start or last restart has been rewound.
+    bool attempt_rewound = false;
+    // Entering a level or restarting it starts an attempt, counted at its
+    // first tick: an attempt continued after the game ended was counted then.
+    bool attempt_counted = false;
     int gauge_left = 0;
     std::unique_ptr<attempt_keeper> keeper;
     // Under CF_ATTEMPT_TEST: the world's trace words after every world tick,

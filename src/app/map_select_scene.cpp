@@ -42,6 +42,7 @@ void map_select_scene::show_passed_levels()
     for (stockblock* door : entrances) {
         auto* entrance = static_cast<level_entrance*>(door);
         entrance->passed = progress && progress->check_if_passed(entrance->level_name);
+        entrance->par_mark = entrance->passed && progress->at_or_under_par(entrance->level_name);
     }
     if (passed_count && progress)
         passed_count->text = std::to_string(progress->passed_count) + " / " +

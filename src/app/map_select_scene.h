@@ -38,8 +38,8 @@ class map_select_scene : public game_scene
     std::unique_ptr<page_banner> banner; // while a new page is announced
 
   private:
-    // Each door shows whether its level is passed, from the progress store,
-    // and the bar counts them.
+    // Each door shows whether its level is passed, and at or under par, from
+    // the progress store, and the bar counts them.
     void show_passed_levels();
     void announce_new_page();
     // A new map screen: its character waits at the door of the level last

@@ -56,8 +56,11 @@ progress_manager::progress_manager(const std::string& menus_list_path,
     : menus_list_path(menus_list_path), levels_list_path(levels_list_path),
       progress_path(progress_path), menu_directory(menu_directory),
       map_memory(std::make_unique<settings_store>(durable_file::directory_of(progress_path) +
-                                                  "/map_state"))
+                                                  "/map_state")),
+      // Beside the progress file: cfg::records_file for the player's own.
+      records(durable_file::directory_of(progress_path) + "/records")
 {
+    levels_directory = cfg::levels_directory;
     load();
     const std::string page = map_memory->get("announced_page", "");
     if (!page.empty() && page.size() <= 9 &&
@@ -247,4 +250,55 @@ std::string progress_manager::next_level(const std::string& after) const
             return level.name;
     }
     return "";
+}
+
+bool progress_manager::is_listed(const std::string& name) const
+{
+    return std::any_of(levels.begin(), levels.end(),
+                       [&](const lvl_struct& l) { return l.name == name; });
+}
+
+void progress_manager::count_attempt(const std::string& name)
+{
+    if (is_listed(name))
+        records.count_attempt(name);
+}
+
+new_bests progress_manager::record_pass(const std::string& name, const level_pass& pass)
+{
+    return is_listed(name) ? records.record_pass(name, pass) : new_bests{};
+}
+
+records_entry progress_manager::record_of(const std::string& name) const
+{
+    return records.of(name);
+}
+
+int progress_manager::par_of(const std::string& name) const
+{
+    const auto known = pars.find(name);
+    if (known != pars.end())
+        return known->second;
+    std::ifstream in(levels_directory + name + cfg::level_suffix, std::ios::binary);
+    std::string header;
+    // The header is the comment lines at the top: a few short lines.
+    for (std::string line; header.size() < 4096 && std::getline(in, line);) {
+        if (line.empty() || line[0] != '#')
+            break;
+        header += line + "\n";
+    }
+    const std::string word = level_format::header_value(header, "par");
+    const auto par = level_format::unsigned_number(word, 0, 1000000);
+    const int value = par ? static_cast<int>(*par) : -1;
+    pars[name] = value;
+    return value;
+}
+
+bool progress_manager::at_or_under_par(const std::string& name) const
+{
+    if (!check_if_passed(name))
+        return false;
+    const records_entry r = records.of(name);
+    const int par = r.passed ? par_of(name) : -1;
+    return par >= 0 && r.fewest_placements <= par;
 }

@@ -6,8 +6,10 @@
 // once; appends to the progress file as levels are passed. The view creates
 // the one instance and owns it for the life of the program.
 
+#include "records_store.h"
 #include "settings_store.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,6 +52,17 @@ class progress_manager
     const std::string& last_played() const { return last_level; }
     void set_last_played(const std::string& name);
 
+    // Records are kept for listed levels only, as progress is.
+    void count_attempt(const std::string& name);
+    new_bests record_pass(const std::string& name, const level_pass& pass);
+    records_entry record_of(const std::string& name) const;
+    // The level's par from its file's header ("# par: 3"), -1 when it has none.
+    int par_of(const std::string& name) const;
+    // Passed, and passed once with no more placements than its par.
+    bool at_or_under_par(const std::string& name) const;
+    // Where par_of reads the level files.
+    std::string levels_directory;
+
     std::vector<lvl_struct> levels;        // level list order
     std::vector<unsigned int> menus;       // map list order
     std::vector<std::string> passed_names; // as read at start-up
@@ -58,6 +71,7 @@ class progress_manager
 
   private:
     void load();
+    bool is_listed(const std::string& name) const;
     // Appends one line and forces it to disk; false if any step failed.
     bool append_line(const std::string& line);
 
@@ -68,6 +82,8 @@ class progress_manager
     // The map screen's memory: its own small file, since the progress file
     // is only ever appended to. Kept here too, for when it cannot be saved.
     std::unique_ptr<settings_store> map_memory;
+    records_store records;
+    mutable std::map<std::string, int> pars; // read once a level
     int announced_page = -1;
     std::string last_level;
 };

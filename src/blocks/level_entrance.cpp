@@ -34,4 +34,19 @@ void level_entrance::updateGL()
     const int x_text = static_cast<int>((vertices[0] + vertices[2]) * 0.5);
     const int y_text = static_cast<int>(vertices[1] - height / 2 + 5.0);
     extra_functions::print_gl_text(level_name, x_text, y_text, height);
+    if (passed && par_mark) {
+        float quad[8];
+        par_mark_quad(vertices, height, quad);
+        draw_strip(spriteman::tex_par_mark, quad);
+    }
+}
+
+void level_entrance::par_mark_quad(const float* door, int door_height, float* quad)
+{
+    // On the frame's upper right corner, clear of the name above and of the
+    // opening, and small enough to stay within the door's hit square.
+    const float side = door_height * 0.7f;
+    const float right = door[2] + side * 0.25f;
+    const float top = door[1] - side * 0.05f;
+    set_quad(quad, right - side, top, right, top + side);
 }

@@ -130,6 +130,8 @@ constexpr rect bg_grassy{620, 0, 800, 480};
 
 // The settings: the title's gear button.
 constexpr rect gear{372, 0, 60, 60};
+// Records: the mark beside a map door whose level was passed at or under par.
+constexpr rect par_mark{434, 0, 60, 60};
 
 } // namespace atlas
 

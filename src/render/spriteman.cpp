@@ -46,6 +46,7 @@ float* spriteman::tex_sound_on = nullptr;
 float* spriteman::tex_sound_off = nullptr;
 float* spriteman::tex_pencil = nullptr;
 float* spriteman::tex_gear = nullptr;
+float* spriteman::tex_par_mark = nullptr;
 float* spriteman::tex_apply = nullptr;
 float* spriteman::tex_level_paused = nullptr;
 float* spriteman::tex_level_failed = nullptr;
@@ -121,6 +122,7 @@ const single_cell single_cells[] = {
     {&spriteman::tex_to_main_menu, atlas::to_main_menu},
     {&spriteman::tex_exit_game, atlas::exit_game},
     {&spriteman::tex_bg_grassy, atlas::bg_grassy},
+    {&spriteman::tex_par_mark, atlas::par_mark},
 };
 
 float* make_cell(const atlas::rect& r)

@@ -69,6 +69,8 @@ class spriteman
     static float* tex_to_main_menu;
     static float* tex_exit_game;
     static float* tex_bg_grassy;
+    // Records: a map door's mark for a level passed at or under par.
+    static float* tex_par_mark;
 
     static float* color_blank; // 4 floats, all 0: the neutral tint
 

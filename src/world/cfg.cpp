@@ -41,6 +41,7 @@ const std::string level_suffix = ".level";
 const std::string menus_list = menu_directory + "menus.list";
 const std::string levels_list = levels_directory + "levels.list";
 const std::string passed_levels = home_directory() + "/.crumbleford/passed_levels";
+const std::string records_file = home_directory() + "/.crumbleford/records";
 const std::string settings_file = home_directory() + "/.crumbleford/settings";
 const std::string attempt_file = home_directory() + "/.crumbleford/attempt";
 const std::string instance_lock = home_directory() + "/.crumbleford/running.lock";

@@ -57,6 +57,8 @@ extern const std::string level_suffix;
 extern const std::string menus_list;
 extern const std::string levels_list;
 extern const std::string passed_levels;
+// How each level went: attempts, best time, fewest placements.
+extern const std::string records_file;
 extern const std::string settings_file;
 // The attempt in progress, kept while a level is played.
 extern const std::string attempt_file;

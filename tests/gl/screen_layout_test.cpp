@@ -129,6 +129,14 @@ TEST(screen_layout, EveryScreenFitsEveryWindowSize)
         {"pause-menu", [](view&) { return level_with(&game_scene::open_pause_menu); }},
         {"failed-menu", [](view&) { return level_with(&game_scene::open_failed_menu); }},
         {"passed-menu", [](view&) { return level_with(&game_scene::open_passed_menu); }},
+        {"passed-menu-new-best",
+         [](view&) {
+             auto* level = new level_scene("1");
+             push(level);
+             level->beaten.time = level->beaten.placements = true;
+             level->open_passed_menu();
+             return 1;
+         }},
         {"editor",
          [&](view&) { return push(new editor_scene(own_levels.path().toStdString() + "/")); }},
         {"editor-menu",

@@ -77,6 +77,7 @@ void draw_interface(QPainter& p)
         in_cell(p, atlas::focus_marker(c), [&] { art::draw_focus_marker(p, c); });
     in_cell(p, atlas::cloud_arrow, [&] { art::draw_cloud_arrow(p); });
     in_cell(p, atlas::mode_glow, [&] { art::draw_mode_glow(p); });
+    in_cell(p, atlas::par_mark, [&] { art::draw_par_mark(p); });
     in_cell(p, atlas::sound_on, [&] { art::draw_sound_icon(p, true); });
     in_cell(p, atlas::sound_off, [&] { art::draw_sound_icon(p, false); });
     for (int c = 0; c < 4; ++c)

@@ -105,4 +105,35 @@ void draw_mode_glow(QPainter& p)
                   2.5);
 }
 
+// Read at a glance, even a third of a block big: a round coin with a
+// pressed star, hung on two ribbon tails so it is not taken for a bomb or a
+// sun. The tails are dark, like the icon badges, since any game colour would
+// say the door belongs to that colour.
+void draw_par_mark(QPainter& p)
+{
+    for (int side : {-1, 1}) {
+        QPainterPath tail;
+        tail.addPolygon(QPolygonF({QPointF(30 + side * 3, 30), QPointF(30 + side * 15, 33),
+                                   QPointF(30 + side * 17, 57), QPointF(30 + side * 11, 51),
+                                   QPointF(30 + side * 5, 56)}));
+        tail.closeSubpath();
+        fill_outlined(p, tail, vgrad(tail.boundingRect(), badge_top, badge_low), ink, 2.0);
+    }
+    const QPointF centre(30, 24);
+    const QRectF coin_box(centre.x() - 20, centre.y() - 20, 40, 40);
+    const QPainterPath coin = circle(centre, 20);
+    fill_outlined(p, coin, vgrad3(coin_box, QColor(0xFF, 0xF0, 0xA8), gold, gold_dark), ink, 2.5);
+    top_left_highlight(p, coin, 2.5, 170);
+    // The rim, then the star pressed into the face: its upper-left walls in
+    // shadow, as every recess of the atlas.
+    p.setPen(QPen(with_alpha(gold_dark, 200), 1.6));
+    p.setBrush(Qt::NoBrush);
+    p.drawEllipse(centre, 14.5, 14.5);
+    const QPainterPath pressed = star(centre, 11, 4.8);
+    p.fillPath(pressed.translated(-1.0, -1.0), with_alpha(gold_dark, 230));
+    p.fillPath(pressed.translated(0.8, 0.8), QColor(0xFF, 0xF6, 0xD0));
+    p.fillPath(pressed, vgrad(pressed.boundingRect(), gold, QColor(0xFF, 0xE0, 0x70)));
+    gloss(p, QRectF(centre.x() - 14, centre.y() - 17, 14, 7), 110);
+}
+
 } // namespace art

@@ -16,6 +16,9 @@ void draw_prompt_pad(QPainter& p);          // 60 x 60
 void draw_focus_marker(QPainter& p, int c); // 60 x 60, a chevron pointing down
 void draw_cloud_arrow(QPainter& p);         // 60 x 60, pointing right at the right edge
 void draw_mode_glow(QPainter& p);           // 60 x 60, drawn behind a button
+// 60 x 60: a gold medal on two dark ribbon tails, beside a map door whose
+// level was passed at or under par. Gold and ink only: no game colour.
+void draw_par_mark(QPainter& p);
 
 } // namespace art
 
