@@ -181,5 +181,5 @@ std::vector<layout_box> menu_scene::layout_boxes() const
     for (const auto& [name, button] : named)
         out.push_back(
             {QString::fromLatin1(name), rect_of(*button).translated(-view_left, -view_top)});
-    return out;
+    return on_screen(out);
 }
