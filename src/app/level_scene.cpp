@@ -16,6 +16,7 @@
 #include <QCoreApplication>
 #include <QGraphicsSceneMouseEvent>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -59,8 +60,7 @@ level_scene::level_scene(const std::string& name, const std::string& path,
     }
     if (top_hud) {
         // Every row can be brought out from under the HUD bar.
-        band_px = top_hud->bar_height;
-        set_scene_rect();
+        fit_band();
         std::ifstream in(level_path(), std::ios::binary);
         std::ostringstream text;
         text << in.rdbuf();
@@ -92,6 +92,18 @@ void level_scene::resizeGL()
     game_scene::resizeGL();
     if (card)
         card->resizeGL();
+    fit_band();
+}
+
+void level_scene::fit_band()
+{
+    if (!top_hud)
+        return;
+    const int band = static_cast<int>(std::ceil(top_hud->bar_height * myglitem::ui_scale()));
+    if (band == band_px)
+        return;
+    band_px = band;
+    set_scene_rect();
 }
 
 void level_scene::focusOutEvent(QFocusEvent* e)

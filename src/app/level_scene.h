@@ -52,6 +52,9 @@ class level_scene : public game_scene
     void open_failed_menu() override;
     void open_passed_menu() override;
     void resizeGL() override;
+    // Lets every row of the level be brought out from under the HUD bar,
+    // which covers its height times the interface scale of the screen.
+    void fit_band();
 
     bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
     // The world's tick, then the title card's camera, and a character that

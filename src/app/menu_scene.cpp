@@ -209,5 +209,5 @@ std::vector<layout_box> menu_scene::layout_boxes() const
         if (button->isVisible())
             out.push_back(
                 {QString::fromLatin1(name), rect_of(*button).translated(-view_left, -view_top)});
-    return out;
+    return on_screen(out);
 }

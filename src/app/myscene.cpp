@@ -60,8 +60,24 @@ void myscene::remove_gl_item(myglitem* item)
 void myscene::updateGL()
 {
     // Greatest depth first, so smaller depths cover it.
-    for (auto it = gl_items.rbegin(); it != gl_items.rend(); ++it)
-        (*it)->updateGL();
+    const bool world = world_view();
+    for (auto it = gl_items.rbegin(); it != gl_items.rend(); ++it) {
+        if (world && (*it)->part_of_world) {
+            myglitem::screen_pixels unscaled;
+            (*it)->updateGL();
+        } else {
+            (*it)->updateGL();
+        }
+    }
+}
+
+std::vector<layout_box> myscene::on_screen(std::vector<layout_box> boxes)
+{
+    const double s = myglitem::ui_scale();
+    if (s != 1.0)
+        for (layout_box& b : boxes)
+            b.rect = QRectF(b.rect.topLeft() * s, b.rect.size() * s);
+    return boxes;
 }
 
 bool myscene::tick(scene_shell* shell)

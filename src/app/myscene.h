@@ -51,6 +51,12 @@ class myscene : public QGraphicsScene
     // The elements the screen shows now that a player reads or presses,
     // in viewport pixels; what lies under an open menu is left out.
     virtual std::vector<layout_box> layout_boxes() const { return {}; }
+    // Whether the screen shows a world at the player's zoom. Such a screen
+    // scales only its interface items; any other screen is interface
+    // through and through, and the view scales it whole.
+    virtual bool world_view() const { return false; }
+    // Boxes an interface lays out, in the pixels of the viewport.
+    static std::vector<layout_box> on_screen(std::vector<layout_box> boxes);
     // What a key or pad button means reaches the screen here, pressed or
     // let go; a held key's automatic repeats come with `repeat` set. True
     // when the screen acted on it.

@@ -47,8 +47,10 @@ scene_manager::~scene_manager()
 
 void scene_manager::show(myscene* s)
 {
-    if (_view_static_ptr)
+    if (_view_static_ptr) {
         _view_static_ptr->setScene(s);
+        _view_static_ptr->fit_interface_scale();
+    }
 }
 
 void scene_manager::start(myscene* s)

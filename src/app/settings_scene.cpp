@@ -436,7 +436,7 @@ std::vector<layout_box> settings_scene::layout_boxes() const
             if (!rect.isEmpty())
                 out.push_back({name + QStringLiteral(" ") + QLatin1String(part), rect});
     }
-    return out;
+    return on_screen(out);
 }
 
 void settings_scene::press_at(QPointF p)

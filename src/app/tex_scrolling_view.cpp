@@ -178,7 +178,7 @@ std::vector<layout_box> tex_scrolling_view::layout_boxes() const
                       std::min<double>(h, -view_top + page_height) - top);
     if (text.height() > 0)
         out.push_back({QStringLiteral("page text"), text});
-    return out;
+    return on_screen(out);
 }
 
 void tex_scrolling_view::advance()

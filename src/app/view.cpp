@@ -10,6 +10,8 @@
 #include "pad_reader.h"
 #include "progress_manager.h"
 #include "scene_manager.h"
+#include "settings_scene.h"
+#include "settings_store.h"
 #include "sound_board.h"
 
 #include <QApplication>
@@ -42,6 +44,13 @@ view::view(QWidget* parent) : QGraphicsView(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     setFrameStyle(QFrame::NoFrame);
+    const std::string percent =
+        settings_store(cfg::settings_file)
+            .get_choice("interface_size", {"100", "125", "150", "200"}, "100");
+    myglitem::set_interface_scale(std::stoi(percent) / 100.0);
+    settings_scene::apply_interface_size = [](int chosen) {
+        myglitem::set_interface_scale(chosen / 100.0);
+    };
     game_controls::install();
     progress = new progress_manager();
     sound_player = new sound_board(cfg::sounds_directory, cfg::settings_file);
@@ -51,10 +60,19 @@ view::view(QWidget* parent) : QGraphicsView(parent)
     pads = new input::pad_reader(this);
     connect(pads, &input::pad_reader::button, this, &view::pad_button_event);
     connect(pads, &input::pad_reader::pad_lost, this, &view::pad_unplugged);
+    // A new interface size lays every screen out again at once.
+    myglitem::interface_scale_changed = [this] {
+        fit_interface_scale();
+        if (manager)
+            manager->resize_scenes();
+        repaint_viewport();
+    };
 }
 
 view::~view()
 {
+    myglitem::interface_scale_changed = nullptr;
+    settings_scene::apply_interface_size = nullptr;
     delete pads; // no pad may reach the scenes while they go
     pads = nullptr;
     delete progress;
@@ -80,6 +98,14 @@ void view::repaint_viewport()
 void view::publish_viewport_size()
 {
     myglitem::viewport = {viewport()->width(), viewport()->height()};
+}
+
+void view::fit_interface_scale()
+{
+    const auto* shown = dynamic_cast<const myscene*>(scene());
+    const double s = shown && !shown->world_view() ? myglitem::ui_scale() : 1.0;
+    if (transform().m11() != s || transform().m22() != s)
+        setTransform(QTransform::fromScale(s, s));
 }
 
 namespace
@@ -178,6 +204,8 @@ void view::resizeEvent(QResizeEvent* e)
 {
     QGraphicsView::resizeEvent(e);
     publish_viewport_size();
+    // The scale in use depends on the room the window gives.
+    fit_interface_scale();
     if (auto* gl = qobject_cast<myglwidget*>(viewport()))
         gl->public_resize_event(e);
     if (manager)

@@ -35,6 +35,7 @@ stockblock::stockblock(game_scene* scene, unsigned int type, long long x, long l
     this->type = type;
     this->color_index = color_index;
     this->depth = depth;
+    part_of_world = true;
     // A colour number above 3 keeps the white default: a probe sees all.
     calculate_colorflag();
     if (type & grid_kinds())

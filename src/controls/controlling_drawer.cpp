@@ -117,7 +117,7 @@ void controlling_drawer::follow(stockchar* focused)
     // block to each side of the centre. Zoomed in past half the screen, a
     // negative margin would let the character leave the screen: hold it at 0.
     const int block_px = static_cast<int>(world->block_size);
-    const int xmargin = std::max(0, viewport_width() / 2 - block_px);
-    const int ymargin = std::max(0, viewport_height() / 2 - block_px);
+    const int xmargin = std::max(0, screen_width() / 2 - block_px);
+    const int ymargin = std::max(0, screen_height() / 2 - block_px);
     focused->ensureVisible(QRectF(0, 0, focused->width, focused->height), xmargin, ymargin);
 }

@@ -49,8 +49,9 @@ void drawing_drawer::lay_out()
 {
     width = viewport_width();
     height = viewport_height();
-    set_quad(row_quad, 0, row_quad[1], width, row_quad[5]);
-    set_quad(column_quad, column_quad[0], 0, column_quad[2], height);
+    // The row and column lie on the world: they cross the whole screen.
+    set_quad(row_quad, 0, row_quad[1], screen_width(), row_quad[5]);
+    set_quad(column_quad, column_quad[0], 0, column_quad[2], screen_height());
     tool_bar->bar_x = width - column_width;
     tool_bar->resizeGL();
 }
@@ -89,8 +90,10 @@ void drawing_drawer::released(int x, int y)
 void drawing_drawer::select_cell(int x, int y)
 {
     const double block = world->block_size;
-    const int c = static_cast<int>((x + world->view_left) / block);
-    const int r = static_cast<int>((y + world->view_top) / block);
+    // The press came in interface pixels; cells are counted in the world's.
+    const double s = ui_scale();
+    const int c = static_cast<int>((x * s + world->view_left) / block);
+    const int r = static_cast<int>((y * s + world->view_top) / block);
     if (c > cell_x)
         direction = cfg::p;
     if (c < cell_x)
@@ -251,6 +254,8 @@ void drawing_drawer::updateGL()
     stockchar* focused = world->focused_char();
     if (!focused)
         return;
+    // Everything drawn here marks cells of the world, at the world's zoom.
+    screen_pixels unscaled;
     const double f = world->px_per_unit;
     const double block = world->block_size;
 

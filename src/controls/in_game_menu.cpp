@@ -108,10 +108,12 @@ QRectF in_game_menu::spot_window() const
 {
     if (!has_spot)
         return {};
-    // Three blocks across, wherever the view and the zoom put the spot now.
-    const double block = world->block_size;
-    const double cx = spot_x * world->px_per_unit - world->view_left;
-    const double cy = spot_y * world->px_per_unit - world->view_top;
+    // Three blocks across, wherever the view and the zoom put the spot now,
+    // in the menu's interface pixels.
+    const double s = ui_scale();
+    const double block = world->block_size / s;
+    const double cx = (spot_x * world->px_per_unit - world->view_left) / s;
+    const double cy = (spot_y * world->px_per_unit - world->view_top) / s;
     return QRectF(cx - 1.5 * block, cy - 1.5 * block, 3 * block, 3 * block)
         .intersected(QRectF(0, 0, width, height));
 }

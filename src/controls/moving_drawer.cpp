@@ -32,8 +32,10 @@ void moving_drawer::clicked(int x, int y)
 {
     last_x = x;
     last_y = y;
-    anchor_x = static_cast<long long>(x + world->view_center_x);
-    anchor_y = static_cast<long long>(y + world->view_center_y);
+    // The world follows the finger in the screen's pixels.
+    const double s = ui_scale();
+    anchor_x = static_cast<long long>(x * s + world->view_center_x);
+    anchor_y = static_cast<long long>(y * s + world->view_center_y);
     press_x = x;
     press_y = y;
     still_ticks = 0;
@@ -60,7 +62,8 @@ void moving_drawer::released(int x, int y)
 void moving_drawer::scroll_to(int x, int y)
 {
     // The finger drags the world: moving it right moves the centre left.
-    center_on(static_cast<float>(anchor_x - x), static_cast<float>(anchor_y - y));
+    const double s = ui_scale();
+    center_on(static_cast<float>(anchor_x - x * s), static_cast<float>(anchor_y - y * s));
 }
 
 void moving_drawer::center_on(double x, double y)

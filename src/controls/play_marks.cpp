@@ -68,20 +68,23 @@ void play_marks::updateGL()
     stockchar* over = marked_char ? marked_char : prompted_char;
     if (!over)
         return;
-    // Sized by the zoom, but never too small to read or large enough to
-    // hide the blocks around.
+    // Pinned to the character in the world, so drawn in the screen's pixels;
+    // sized by the zoom, but never too small to read (at the interface's
+    // scale) or large enough to hide the blocks around.
+    screen_pixels unscaled;
+    const float s = static_cast<float>(ui_scale());
     const float block = static_cast<float>(world->block_size);
     const float mid = static_cast<float>(over->pos().x() - world->view_left) + over->width / 2.0f;
     float bottom = static_cast<float>(over->pos().y() - world->view_top) - 2;
     float q[8];
     if (marked_char) {
-        const float side = std::clamp(block * 0.45f, 16.0f, 34.0f);
+        const float side = std::clamp(block * 0.45f, 16.0f * s, 34.0f * s);
         set_quad(q, mid - side / 2, bottom - side, mid + side / 2, bottom);
         draw_strip(spriteman::tex_focus_marker[marked_char->color_index & 3], q);
         bottom -= side + 2;
     }
     if (prompted_char) {
-        const float high = std::clamp(block * 0.55f, 22.0f, 34.0f);
+        const float high = std::clamp(block * 0.55f, 22.0f * s, 34.0f * s);
         const float wide = myscene::pad_in_use ? high : high * 122 / 60;
         set_quad(q, mid - wide / 2, bottom - high, mid + wide / 2, bottom);
         draw_strip(prompt_texture(), q);

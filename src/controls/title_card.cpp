@@ -89,7 +89,8 @@ unsigned int title_card::overview_block_size(const game_scene& world, int width,
     // The scene is centred in the view, and reaches the bar's height further
     // up than down: the level must clear the bar above and the strip below
     // with that to spare, and the scene's own margins at the sides.
-    const int clear = std::max(world.band_px, strip_height);
+    const int clear =
+        std::max(world.band_px, static_cast<int>(std::ceil(strip_height * ui_scale())));
     const int room_x = (width - 120) / world.grid_width;
     const int room_y = (height - 2 * clear - world.band_px - 20) / world.grid_height;
     const int block = std::min({static_cast<int>(default_block), room_x, room_y});

@@ -615,12 +615,12 @@ std::vector<layout_box> editor_scene::layout_boxes() const
         for (int k = 0; k < editor_menu::row_count; ++k)
             add(QString::fromStdString(menu.label(*this, static_cast<editor_menu::row>(k))),
                 editor_layout::menu_row(k, editor_menu::row_count, w, h));
-        return out;
+        return on_screen(out);
     }
     if (mode != mode_t::editing) {
         add(QStringLiteral("first answer"), editor_layout::prompt_button(0, w, h));
         add(QStringLiteral("second answer"), editor_layout::prompt_button(1, w, h));
-        return out;
+        return on_screen(out);
     }
     for (int k = 0; k < editor_layout::top_button_count; ++k)
         add(QStringLiteral("top button %1").arg(k),
@@ -635,5 +635,5 @@ std::vector<layout_box> editor_scene::layout_boxes() const
         for (int k = 0; k < 3; ++k)
             add(QStringLiteral("stock slot %1").arg(k), editor_layout::stock_slot(k, w));
     }
-    return out;
+    return on_screen(out);
 }

@@ -280,7 +280,8 @@ void own_levels_scene::updateGL()
             label = pending == action::remove ? "DELETE " + names[i] : "DROP CHANGES";
         // Names keep the case they were typed in.
         const int size = label_size(label);
-        extra_functions::print_gl_label(label, name_left + static_cast<int>(label.size()) * size / 2,
+        extra_functions::print_gl_label(label,
+                                        name_left + static_cast<int>(label.size()) * size / 2,
                                         static_cast<int>(top) + row_height / 2, size, true);
         const char* const words[3] = {"OPEN", "PLAY", "DEL"};
         const char* const answers[3] = {"", "YES", "NO"};
@@ -325,5 +326,5 @@ std::vector<layout_box> own_levels_scene::layout_boxes() const
             out.push_back({QStringLiteral("%1 button %2").arg(i).arg(b),
                            QRectF(button_left(b), top + 8, 110, row_height - 16)});
     }
-    return out;
+    return on_screen(out);
 }

@@ -59,6 +59,8 @@ void bg_gl_item::updateGL()
                                   down_vertices};
     for (const float* values : parts)
         key.insert(key.end(), values, values + 8);
+    // The corners reach the screen multiplied by the interface scale.
+    key.push_back(static_cast<float>(drawing_scale()));
     gl_backend::current()->draw_backdrop(key, [this] {
         if (tex)
             draw_strip(tex, vertices);

@@ -5,6 +5,7 @@
 #include "spriteman.h"
 
 #include <algorithm>
+#include <cmath>
 
 myglitem::myglitem() : vertices(new float[8]()), color(cfg::white) {}
 
@@ -14,11 +15,55 @@ myglitem::~myglitem()
 }
 
 myglitem::viewport_size myglitem::viewport;
+bool myglitem::world_drawing = false;
+double myglitem::chosen_scale = 1.0;
+std::function<void()> myglitem::interface_scale_changed;
+
+void myglitem::set_interface_scale(double chosen)
+{
+    if (!(chosen >= 1.0))
+        chosen = 1.0; // NaN too
+    chosen_scale = std::min(chosen, 2.0);
+    if (interface_scale_changed)
+        interface_scale_changed();
+}
+
+double myglitem::interface_scale()
+{
+    return chosen_scale;
+}
+
+double myglitem::ui_scale()
+{
+    const double room = std::min(viewport.width / 800.0, viewport.height / 480.0);
+    return std::max(1.0, std::min(chosen_scale, room));
+}
+
+int myglitem::viewport_width()
+{
+    const double s = ui_scale();
+    return s == 1.0 ? viewport.width : static_cast<int>(std::floor(viewport.width / s));
+}
+
+int myglitem::viewport_height()
+{
+    const double s = ui_scale();
+    return s == 1.0 ? viewport.height : static_cast<int>(std::floor(viewport.height / s));
+}
 
 void myglitem::draw_strip(const float* tex, const float* positions, int count)
 {
     gl_backend* gl = gl_backend::current();
     gl->attrib_pointer(gl_backend::texcoord_attrib, tex);
+    const double s = drawing_scale();
+    // The backend may read the array only when drawing: keep it alive till then.
+    std::vector<float> scaled;
+    if (s != 1.0) {
+        scaled.assign(positions, positions + 2 * count);
+        for (float& v : scaled)
+            v = static_cast<float>(v * s);
+        positions = scaled.data();
+    }
     gl->attrib_pointer(gl_backend::position_attrib, positions);
     gl->draw_strip(count);
 }

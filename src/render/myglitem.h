@@ -11,6 +11,7 @@
 #include <QGraphicsItem>
 #include <QRectF>
 #include <QString>
+#include <functional>
 #include <vector>
 
 class myscene;
@@ -43,16 +44,53 @@ class myglitem : public QGraphicsItem
     // What the control lays out on the screen; nothing for a plain drawable.
     virtual std::vector<layout_box> layout_boxes() const { return {}; }
 
-    // Size of the GL viewport in pixels, read afresh at every layout. The
-    // view keeps it current; without one (the simulator, tests) it stays
-    // the 800 x 480 of the smallest screen we lay out for.
+    // Size of the GL viewport in pixels of the screen. The view keeps it
+    // current; without one (the simulator, tests) it stays the 800 x 480 of
+    // the smallest screen we lay out for.
     struct viewport_size {
         int width = 800;
         int height = 480;
     };
     static viewport_size viewport;
-    static int viewport_width() { return viewport.width; }
-    static int viewport_height() { return viewport.height; }
+    // What the interface lays itself out in, read afresh at every layout:
+    // the viewport divided by the interface scale. Interface items draw in
+    // these pixels and draw_strip multiplies them out to the screen's.
+    static int viewport_width();
+    static int viewport_height();
+    // The viewport in the screen's own pixels, for what belongs to the
+    // world (the camera, cells under a finger), which the scale never touches.
+    static int screen_width() { return viewport.width; }
+    static int screen_height() { return viewport.height; }
+
+    // The interface size the player chose (1, 1.25, 1.5 or 2; others are
+    // brought into that range). Setting it lays every screen out again
+    // through interface_scale_changed, which the view installs.
+    static void set_interface_scale(double chosen);
+    static double interface_scale();
+    // The scale in use: the chosen one, capped so that the smallest layout
+    // (800 x 480 interface pixels) still fits the viewport, and never
+    // below 1. A 200 % interface on an 800 x 480 screen is drawn at 100 %.
+    static double ui_scale();
+    static std::function<void()> interface_scale_changed;
+
+    // A world object drawn at the player's zoom whatever the interface
+    // scale: a scene that shows a world draws it in screen pixels.
+    bool part_of_world = false;
+    // While one lives, draw_strip takes screen pixels: for marks an
+    // interface item pins to something in the world.
+    class screen_pixels
+    {
+      public:
+        screen_pixels() : was(world_drawing) { world_drawing = true; }
+        ~screen_pixels() { world_drawing = was; }
+        screen_pixels(const screen_pixels&) = delete;
+        screen_pixels& operator=(const screen_pixels&) = delete;
+
+      private:
+        bool was;
+    };
+    // The scale draw_strip applies to positions now.
+    static double drawing_scale() { return world_drawing ? 1.0 : ui_scale(); }
 
     // One textured quad (or a triangle, count 3) in the shared vertex format.
     static void draw_strip(const float* tex, const float* positions, int count = 4);
@@ -78,6 +116,10 @@ class myglitem : public QGraphicsItem
     unsigned int type = 0;
     unsigned char color;
     unsigned char color_index = 0;
+
+  private:
+    static bool world_drawing;
+    static double chosen_scale;
 };
 
 #endif

@@ -110,7 +110,7 @@ void game_scene::resizeGL()
 std::vector<layout_box> game_scene::layout_boxes() const
 {
     if (menu)
-        return controls->item(menu)->layout_boxes();
+        return on_screen(controls->item(menu)->layout_boxes());
     std::vector<layout_box> out;
     if (top_hud)
         out = controls->item(top_hud)->layout_boxes();
@@ -118,7 +118,7 @@ std::vector<layout_box> game_scene::layout_boxes() const
         const std::vector<layout_box> drawn = drawer->layout_boxes();
         out.insert(out.end(), drawn.begin(), drawn.end());
     }
-    return out;
+    return on_screen(out);
 }
 
 bool game_scene::in_grid(long long column, long long row) const
@@ -578,9 +578,11 @@ void game_scene::release_at(int x, int y)
 namespace
 {
 
+// The HUD, the menus and the drawers lay themselves out in interface
+// pixels: a press reaches them divided by the interface scale.
 int view_coordinate(double scene_value, double view_origin)
 {
-    return static_cast<int>(std::trunc(scene_value - view_origin));
+    return static_cast<int>(std::trunc((scene_value - view_origin) / myglitem::ui_scale()));
 }
 
 } // namespace

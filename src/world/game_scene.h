@@ -42,6 +42,7 @@ class game_scene : public myscene
     void resizeGL() override;
     // An open menu's rows; otherwise the HUD's buttons and the drawer's.
     std::vector<layout_box> layout_boxes() const override;
+    bool world_view() const override { return true; }
     virtual void mark_as_passed() {}
     virtual void restart() {}
     // Steps the world back in time; only a level can.
@@ -119,8 +120,9 @@ class game_scene : public myscene
     // cursor its own, the rest act on the scene or the focused character.
     bool intent_event(const input::meaning& m, bool pressed, bool repeat) override;
 
-    // Pointer routing in view pixels; the graphics-scene mouse handlers
-    // convert and call these.
+    // Pointer routing in interface pixels (view pixels divided by the
+    // interface scale); the graphics-scene mouse handlers convert and call
+    // these.
     void press_at(int x, int y);
     void move_to(int x, int y);
     void release_at(int x, int y);

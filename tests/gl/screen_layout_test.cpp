@@ -81,8 +81,13 @@ TEST(screen_layout, EveryScreenFitsEveryWindowSize)
     if (!gl_game::have_display())
         GTEST_SKIP() << "no X display";
     QTemporaryDir own_levels;
-    const std::vector<QSize> sizes = {QSize(MainWindow::minimum_width, MainWindow::minimum_height),
-                                      QSize(1024, 600), QSize(1280, 800), QSize(1920, 1080)};
+    // Each window at 100 %, and the larger interface sizes where a player
+    // would choose them (at 800 x 480 they are capped to what fits).
+    const QSize smallest(MainWindow::minimum_width, MainWindow::minimum_height);
+    const std::vector<std::pair<QSize, double>> sizes = {
+        {smallest, 1.0},           {smallest, 1.5},          {smallest, 2.0},
+        {QSize(1024, 600), 1.0},   {QSize(1280, 800), 1.0},  {QSize(1920, 1080), 1.0},
+        {QSize(1920, 1080), 1.25}, {QSize(1920, 1080), 1.5}, {QSize(1920, 1080), 2.0}};
     const std::vector<screen> screens = {
         {"title", [](view&) { return push(new menu_scene()); }},
         {"title-continue",
@@ -168,32 +173,42 @@ TEST(screen_layout, EveryScreenFitsEveryWindowSize)
     // The settings screen with every row it can have: the controls row too.
     settings_scene::make_controls_page = [] { return static_cast<myscene*>(nullptr); };
 
+    // Later tests find the interface at 100 %, whatever this one ends in.
+    struct back_to_100 {
+        ~back_to_100() { myglitem::set_interface_scale(1.0); }
+    } reset;
     view v;
-    myglwidget* gl = in_process::shown_gl(v, sizes.front());
+    myglwidget* gl = in_process::shown_gl(v, sizes.front().first);
     ASSERT_NE(gl, nullptr);
     // The intro hands over to the title: wait until it has, so that it
     // pushes nothing over the screens below.
     ASSERT_TRUE(in_process::wait_for([] { return scene_manager::current()->scenes.size() > 1; }));
-    for (const QSize size : sizes) {
+    for (const auto& [size, scale] : sizes) {
         v.resize(size);
         ASSERT_TRUE(in_process::wait_for([&] {
-            return myglitem::viewport_width() == size.width() &&
-                   myglitem::viewport_height() == size.height();
+            return myglitem::screen_width() == size.width() &&
+                   myglitem::screen_height() == size.height();
         })) << size.width()
             << "x" << size.height();
+        myglitem::set_interface_scale(scale);
+        const int percent = static_cast<int>(scale * 100);
         for (const screen& s : screens) {
             const std::string where = std::string(s.name) + " at " + std::to_string(size.width()) +
-                                      "x" + std::to_string(size.height());
+                                      "x" + std::to_string(size.height()) + " and " +
+                                      std::to_string(percent) + " %";
             const int pushed = s.open(v);
             // Two ticks: the pages home their view, the menus settle.
             for (int t = 0; t < 2; ++t)
                 scene_manager::current()->tick(scene_manager::current()->top());
             const QImage frame = gl->grabFramebuffer();
             QDir().mkpath(gl_game::artifacts());
-            frame.save(gl_game::artifacts() + QStringLiteral("/layout-%1-%2x%3.png")
+            // Pictures at 100 % keep their old names.
+            const QString suffix = percent == 100 ? QString() : QStringLiteral("-%1").arg(percent);
+            frame.save(gl_game::artifacts() + QStringLiteral("/layout-%1-%2x%3%4.png")
                                                   .arg(s.name)
                                                   .arg(size.width())
-                                                  .arg(size.height()));
+                                                  .arg(size.height())
+                                                  .arg(suffix));
             check_boxes(scene_manager::current()->top()->layout_boxes(), size, where);
             for (int k = 0; k < pushed; ++k)
                 scene_manager::current()->go_back();

@@ -19,6 +19,7 @@
 #include "level_scene.h"
 #include "map_select_scene.h"
 #include "menu_scene.h"
+#include "myglitem.h"
 #include "myglwidget.h"
 #include "own_levels_scene.h"
 #include "replay.h"
@@ -140,6 +141,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     std::cout.setstate(std::ios::failbit); // the game's own start-up lines
     view v;
+    // Pictures are taken at 100 %, whatever interface size the player chose.
+    myglitem::set_interface_scale(1.0);
     v.resize(width, height);
     v.show();
     auto* gl = qobject_cast<myglwidget*>(v.viewport());

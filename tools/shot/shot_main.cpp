@@ -6,6 +6,7 @@
 #include "game_controls.h"
 #include "game_scene.h"
 #include "hud_buttons.h"
+#include "myglitem.h"
 #include "myglwidget.h"
 #include "scene_manager.h"
 #include "spriteman.h"
@@ -73,6 +74,8 @@ int main(int argc, char** argv)
         return 1;
     }
     view v;
+    // Pictures are taken at 100 %, whatever interface size the player chose.
+    myglitem::set_interface_scale(1.0);
     auto* gl = qobject_cast<myglwidget*>(v.viewport());
     if (!gl) {
         std::cerr << "crumbleford-shot: needs a display with OpenGL (try Xvfb)\n";
