@@ -11,12 +11,16 @@
 #include <QMainWindow>
 #include <QRect>
 #include <QSize>
+#include <vector>
+
+class QShortcut;
 
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
   public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     static bool window_focused;
     static constexpr int first_window_width = 800; // pixels
@@ -44,6 +48,10 @@ class MainWindow : public QMainWindow
 
   private:
     bool holds(const QWidget* w) const;
+    // The full-screen keys follow the player's bindings.
+    void bind_window_keys();
+
+    std::vector<QShortcut*> window_keys; // children of the window
 
     QRect window_geometry; // empty until the window mode is first left
 };
