@@ -130,6 +130,7 @@ cf_layer(cf_app
         app/menu_scene.h app/menu_scene.cpp app/menu_buttons.h app/menu_buttons.cpp
         app/tex_scrolling_view.h app/tex_scrolling_view.cpp
         app/single_instance.h app/single_instance.cpp
+        app/controls_scene.h app/controls_scene.cpp
   USES cf_editor cf_gl cf_pad LINKS Qt6::Network)
 
 # Every source file belongs to a layer: a new file must be placed above.

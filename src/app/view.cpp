@@ -142,7 +142,7 @@ void view::pad_button_event(input::pad_button b, bool pressed, bool repeat)
     const QPointF corner = mapToScene(0, 0);
     top->view_left = corner.x();
     top->view_top = corner.y();
-    top->intent_event(input::pad_meaning(b), pressed, repeat);
+    top->pad_button_event(b, pressed, repeat);
 }
 
 void view::pad_unplugged()
