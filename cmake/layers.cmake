@@ -49,7 +49,10 @@ set_source_files_properties("${CMAKE_SOURCE_DIR}/src/world/cfg.cpp" PROPERTIES
   COMPILE_DEFINITIONS "CF_MAIN_DIRECTORY=\"${CF_MAIN_DIRECTORY}\"")
 
 # What a key or pad button means.
-cf_layer(cf_input FILES input/input_table.h input/input_table.cpp LINKS Qt6::Core)
+# The player's own bindings sit on the table and are kept in the settings file.
+cf_layer(cf_input
+  FILES input/input_table.h input/input_table.cpp input/bindings.h input/bindings.cpp
+  USES cf_format LINKS Qt6::Core Qt6::Gui)
 # The sprite table, shared with the atlas generator.
 cf_layer(cf_atlas_table INTERFACE FILES render/atlas_table.h)
 # The scene base every screen and world derives from, with the drawable
@@ -130,6 +133,7 @@ cf_layer(cf_app
         app/tex_scrolling_view.h app/tex_scrolling_view.cpp
         app/single_instance.h app/single_instance.cpp
         app/settings_scene.h app/settings_scene.cpp
+        app/controls_scene.h app/controls_scene.cpp
   USES cf_editor cf_gl cf_pad LINKS Qt6::Network)
 
 # Every source file belongs to a layer: a new file must be placed above.

@@ -87,6 +87,7 @@ std::vector<cell> sprite_cells()
         {"door_in_p", atlas::door_in_p},
         {"prompt_key", atlas::prompt_key},
         {"prompt_pad", atlas::prompt_pad},
+        {"prompt_key_blank", atlas::prompt_key_blank},
         {"cloud_arrow", atlas::cloud_arrow},
         {"mode_glow", atlas::mode_glow},
     };

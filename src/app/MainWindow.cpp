@@ -1,5 +1,7 @@
 #include "MainWindow.h"
 
+#include "bindings.h"
+#include "cfg.h"
 #include "input_table.h"
 #include "settings_store.h"
 
@@ -24,13 +26,31 @@ MainWindow::MainWindow(QWidget* parent, const std::string& settings_path)
     else
         show_full_screen();
     connect(qApp, &QApplication::focusChanged, this, &MainWindow::onApplicationFocusChanged);
+    input::bindings own;
+    own.read(settings_store(settings_path));
+    input::use_bindings(own);
+    bind_window_keys();
+    input::on_bindings_changed([this] { bind_window_keys(); });
+    setWindowTitle(QStringLiteral("Crumbleford"));
+    setMinimumSize(minimum_width, minimum_height);
+}
+
+MainWindow::~MainWindow()
+{
+    input::on_bindings_changed(nullptr);
+}
+
+void MainWindow::bind_window_keys()
+{
+    for (QShortcut* old : window_keys)
+        delete old;
+    window_keys.clear();
     // A shortcut, not a key handler: the view hands every key to the scenes.
     for (int key : input::keys_for(input::intent::full_screen)) {
         auto* window_key = new QShortcut(QKeySequence(key), this);
         connect(window_key, &QShortcut::activated, this, &MainWindow::toggle_window_mode);
+        window_keys.push_back(window_key);
     }
-    setWindowTitle(QStringLiteral("Crumbleford"));
-    setMinimumSize(minimum_width, minimum_height);
 }
 
 void MainWindow::toggle_window_mode()

@@ -14,6 +14,9 @@
 #include <QRect>
 #include <QSize>
 #include <string>
+#include <vector>
+
+class QShortcut;
 
 class MainWindow : public QMainWindow
 {
@@ -22,6 +25,7 @@ class MainWindow : public QMainWindow
     // settings_path: the file the window mode is remembered in.
     explicit MainWindow(QWidget* parent = nullptr,
                         const std::string& settings_path = cfg::settings_file);
+    ~MainWindow() override;
 
     static bool window_focused;
     static constexpr int first_window_width = 800; // pixels
@@ -52,6 +56,10 @@ class MainWindow : public QMainWindow
     bool holds(const QWidget* w) const;
     void show_windowed();
     void show_full_screen();
+    // The full-screen keys follow the player's bindings.
+    void bind_window_keys();
+
+    std::vector<QShortcut*> window_keys; // children of the window
 
     QRect window_geometry; // empty until the window mode is first left
     std::string settings_path;

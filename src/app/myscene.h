@@ -64,6 +64,12 @@ class myscene : public QGraphicsScene
     {
         return false;
     }
+    // A pad's button, which reaches intent_event as what it means unless a
+    // screen wants the button itself (the controls page binding one).
+    virtual bool pad_button_event(input::pad_button b, bool pressed, bool repeat)
+    {
+        return intent_event(input::pad_meaning(b), pressed, repeat);
+    }
     // Keys reach a screen only as what they mean.
     void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;

@@ -1,6 +1,8 @@
 #include "tex_scrolling_view.h"
 
 #include "atlas_table.h"
+#include "bindings.h"
+#include "extra_functions.h"
 #include "myglitem.h"
 #include "spriteman.h"
 
@@ -21,6 +23,12 @@ constexpr int mark_width = 6;
 constexpr int mark_margin = 4;
 const float mark_track_tint[4] = {0.1f, 0.1f, 0.15f, 0.25f};
 const float mark_thumb_tint[4] = {0.1f, 0.1f, 0.15f, 0.7f};
+// The player's own keys, in the band between the arrows.
+// The band stays above the page's own title.
+constexpr int own_keys_size = 12; // pixels a letter, on a page at its drawn size
+constexpr int own_keys_line = 15; // pixels a line
+constexpr size_t own_keys_lines_max = 2;
+const float own_keys_tint[4] = {0.05f, 0.05f, 0.08f, 0.75f};
 
 // The help pages follow one another; the page after the last is none.
 float* page_after(const float* page)
@@ -125,6 +133,22 @@ void tex_scrolling_view::updateGL()
             myglitem::draw_flat_rect(0, arrow_size, w, arrow_size + 2, mark_track_tint);
         }
     }
+    const std::vector<std::string> own_keys = own_keys_lines();
+    if (!own_keys.empty()) {
+        const int letter = own_keys_letter();
+        const int line_height = letter * own_keys_line / own_keys_size;
+        size_t longest = 0;
+        for (const std::string& line : own_keys)
+            longest = std::max(longest, line.size());
+        const int half = static_cast<int>(longest) * letter / 2 + 8;
+        myglitem::draw_flat_rect(w / 2 - half, 2, w / 2 + half,
+                                 4 + static_cast<int>(own_keys.size()) * line_height,
+                                 own_keys_tint);
+        for (size_t i = 0; i < own_keys.size(); ++i)
+            extra_functions::print_gl_label(own_keys[i], w / 2,
+                                            3 + line_height / 2 + static_cast<int>(i) * line_height,
+                                            letter);
+    }
     myglitem::draw_strip(spriteman::tex_back, back_quad);
     if (next_page)
         myglitem::draw_strip(spriteman::tex_back_reverse, next_quad);
@@ -167,6 +191,16 @@ std::vector<layout_box> tex_scrolling_view::layout_boxes() const
     QRectF track, thumb;
     if (scroll_mark(&track, &thumb))
         out.push_back({QStringLiteral("scroll mark"), track});
+    const std::vector<std::string> own_keys = own_keys_lines();
+    const int letter = own_keys_letter();
+    const int line_height = letter * own_keys_line / own_keys_size;
+    for (size_t i = 0; i < own_keys.size(); ++i) {
+        const double width = static_cast<double>(own_keys[i].size()) * letter;
+        const double mid = 3 + line_height / 2 + static_cast<int>(i) * line_height;
+        out.push_back({QString::fromStdString(own_keys[i]),
+                       QRectF(myglitem::viewport_width() / 2.0 - width / 2, mid - letter / 2.0,
+                              width, letter)});
+    }
     // The page's text: below the page's own top margin (one arrow high,
     // grown with the page) and below the band once scrolled, within the
     // window; the scroll mark runs in the page's right margin.
@@ -179,6 +213,43 @@ std::vector<layout_box> tex_scrolling_view::layout_boxes() const
     if (text.height() > 0)
         out.push_back({QStringLiteral("page text"), text});
     return on_screen(out);
+}
+
+// The band grows with the page, as far as the arrows' height allows.
+int tex_scrolling_view::own_keys_letter() const
+{
+    const double scale = page ? page_width / ((page[2] - page[0]) * atlas::size) : 1.0;
+    return static_cast<int>(own_keys_size * std::clamp(scale, 1.0, 1.6));
+}
+
+std::vector<std::string> tex_scrolling_view::own_keys_lines() const
+{
+    const bool help =
+        page && (page == spriteman::tex_help_first || page == spriteman::tex_help_second ||
+                 page == spriteman::tex_help_third);
+    if (!help)
+        return {};
+    const std::vector<std::string> words = input::changed_bindings(input::bindings_in_force());
+    if (words.empty())
+        return {};
+    const size_t room =
+        static_cast<size_t>((myglitem::viewport_width() - 2 * arrow_size - 24) / own_keys_letter());
+    std::vector<std::string> lines{"YOUR KEYS:"};
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string more = "AND " + std::to_string(words.size() - i) + " MORE";
+        const bool last_line = lines.size() == own_keys_lines_max;
+        // The last line keeps room to say how many did not fit.
+        const size_t keep = last_line && i + 1 < words.size() ? more.size() + 2 : 0;
+        if (lines.back().size() + 2 + words[i].size() + keep <= room) {
+            lines.back() += "  " + words[i];
+        } else if (!last_line) {
+            lines.push_back(words[i]);
+        } else {
+            lines.back() += "  " + more;
+            break;
+        }
+    }
+    return lines;
 }
 
 void tex_scrolling_view::advance()

@@ -8,6 +8,9 @@
 
 #include "myscene.h"
 
+#include <string>
+#include <vector>
+
 class QGraphicsSceneMouseEvent;
 class QGraphicsView;
 
@@ -58,6 +61,10 @@ class tex_scrolling_view : public myscene
 
   private:
     void lay_out();
+    // On a help page, the player's own keys where they differ from the
+    // page's, as lines in the band between the arrows; none otherwise.
+    std::vector<std::string> own_keys_lines() const;
+    int own_keys_letter() const;
     // Atlas coordinates of the page's top-left texel as a point, and of its
     // left and right texel columns, as quads that stretch them.
     void edge_texels(float* top_left, float* left_column, float* right_column) const;

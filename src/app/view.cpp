@@ -1,6 +1,7 @@
 #include "view.h"
 
 #include "cfg.h"
+#include "controls_scene.h"
 #include "game_controls.h"
 #include "game_scene.h"
 #include "intro_scene.h"
@@ -48,6 +49,9 @@ view::view(QWidget* parent) : QGraphicsView(parent)
         settings_store(cfg::settings_file)
             .get_choice("interface_size", {"100", "125", "150", "200"}, "100");
     myglitem::set_interface_scale(std::stoi(percent) / 100.0);
+    settings_scene::make_controls_page = [] {
+        return static_cast<myscene*>(new controls_scene(cfg::settings_file));
+    };
     settings_scene::apply_interface_size = [](int chosen) {
         myglitem::set_interface_scale(chosen / 100.0);
     };
@@ -73,6 +77,7 @@ view::~view()
 {
     myglitem::interface_scale_changed = nullptr;
     settings_scene::apply_interface_size = nullptr;
+    settings_scene::make_controls_page = nullptr;
     delete pads; // no pad may reach the scenes while they go
     pads = nullptr;
     delete progress;
@@ -168,7 +173,7 @@ void view::pad_button_event(input::pad_button b, bool pressed, bool repeat)
     const QPointF corner = mapToScene(0, 0);
     top->view_left = corner.x();
     top->view_top = corner.y();
-    top->intent_event(input::pad_meaning(b), pressed, repeat);
+    top->pad_button_event(b, pressed, repeat);
 }
 
 void view::pad_unplugged()

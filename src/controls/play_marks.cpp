@@ -1,5 +1,6 @@
 #include "play_marks.h"
 
+#include "bindings.h"
 #include "extra_functions.h"
 #include "game_scene.h"
 #include "hud.h"
@@ -43,9 +44,36 @@ stockchar* play_marks::prompted() const
     return ch && !ch->doors_here().empty() ? ch : nullptr;
 }
 
+namespace
+{
+
+bool pad_door_shown()
+{
+    return myscene::pad_in_use &&
+           input::bindings_in_force().pad(input::intent::door) != input::pad_button::count;
+}
+
+} // namespace
+
+std::string play_marks::prompt_label()
+{
+    using input::intent;
+    if (pad_door_shown()) {
+        const input::pad_button b = input::bindings_in_force().pad(intent::door);
+        static const input::bindings table;
+        return b == table.pad(intent::door) ? "" : input::pad_label(b);
+    }
+    const std::vector<int> keys = input::keys_for(intent::door);
+    if (keys.empty() || keys.front() == input::script_key(intent::door))
+        return "";
+    return input::key_label(keys.front());
+}
+
 const float* play_marks::prompt_texture()
 {
-    return myscene::pad_in_use ? spriteman::tex_prompt_pad : spriteman::tex_prompt_key;
+    if (!prompt_label().empty())
+        return spriteman::tex_prompt_key_blank;
+    return pad_door_shown() ? spriteman::tex_prompt_pad : spriteman::tex_prompt_key;
 }
 
 stockchar* play_marks::marked() const
@@ -85,9 +113,18 @@ void play_marks::updateGL()
     }
     if (prompted_char) {
         const float high = std::clamp(block * 0.55f, 22.0f * s, 34.0f * s);
-        const float wide = myscene::pad_in_use ? high : high * 122 / 60;
+        const std::string label = prompt_label();
+        // A long name stretches the cap rather than shrinking below reading.
+        const int letter = static_cast<int>(high * 0.6f);
+        const float named = static_cast<float>(label.size() * letter) + high * 0.6f;
+        const float wide = !label.empty()     ? std::max(high * 122 / 60, named)
+                           : pad_door_shown() ? high
+                                              : high * 122 / 60;
         set_quad(q, mid - wide / 2, bottom - high, mid + wide / 2, bottom);
         draw_strip(prompt_texture(), q);
+        if (!label.empty())
+            extra_functions::print_gl_label(label, static_cast<int>(mid),
+                                            static_cast<int>(bottom - high * 0.55f), letter);
     }
 }
 

@@ -9,6 +9,8 @@
 
 #include "myglitem.h"
 
+#include <string>
+
 class game_scene;
 class hud;
 class stockchar;
@@ -25,8 +27,12 @@ class play_marks : public myglitem
 
     // The character the door prompt stands over now, or nullptr.
     stockchar* prompted() const;
-    // The key cap, or the pad's door button when a pad was used last.
+    // The key cap, or the pad's door button when a pad was used last; a
+    // blank cap when the player bound another key or button to the door.
     static const float* prompt_texture();
+    // The name written on the blank cap: the bound key's or button's, empty
+    // while the sprite itself shows what is bound (Space, the pad's X).
+    static std::string prompt_label();
     // The character the marker stands over now, or nullptr.
     stockchar* marked() const;
     // Whether a finger holds still on the scrolling surface long enough

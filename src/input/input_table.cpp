@@ -1,5 +1,7 @@
 #include "input_table.h"
 
+#include "bindings.h"
+
 namespace input
 {
 
@@ -79,7 +81,7 @@ static_assert(sizeof pad_rows / sizeof pad_rows[0] == static_cast<int>(pad_butto
 
 } // namespace
 
-meaning key_meaning(int key)
+meaning table_key_meaning(int key)
 {
     for (const key_row& row : key_rows)
         if (row.key == key)
@@ -87,7 +89,28 @@ meaning key_meaning(int key)
     return {};
 }
 
-std::vector<int> keys_for(intent play)
+std::vector<int> table_keys()
+{
+    std::vector<int> keys;
+    for (const key_row& row : key_rows)
+        keys.push_back(row.key);
+    return keys;
+}
+
+meaning key_meaning(int key)
+{
+    meaning m = table_key_meaning(key);
+    const intent bound = bindings_in_force().key_intent(key);
+    // Mute and full screen act in menus too: their key moves with them.
+    if (acts_everywhere(m.play) && bound != m.play)
+        m.menu = m.edit = intent::none;
+    if (acts_everywhere(bound))
+        m.menu = m.edit = bound;
+    m.play = bound;
+    return m;
+}
+
+std::vector<int> table_keys_for(intent play)
 {
     std::vector<int> keys;
     for (const key_row& row : key_rows)
@@ -96,18 +119,33 @@ std::vector<int> keys_for(intent play)
     return keys;
 }
 
+std::vector<int> keys_for(intent play)
+{
+    if (play == intent::none)
+        return {};
+    return bindings_in_force().keys(play);
+}
+
 int script_key(intent play)
 {
-    const std::vector<int> keys = keys_for(play);
+    const std::vector<int> keys = table_keys_for(play);
     return keys.empty() ? 0 : keys.front();
 }
 
-meaning pad_meaning(pad_button button)
+meaning table_pad_meaning(pad_button button)
 {
     const auto index = static_cast<unsigned>(button);
     if (index >= static_cast<unsigned>(pad_button::count))
         return {};
     return pad_rows[index];
+}
+
+meaning pad_meaning(pad_button button)
+{
+    meaning m = table_pad_meaning(button);
+    if (button < pad_button::scroll_up)
+        m.play = bindings_in_force().pad_intent(button);
+    return m;
 }
 
 } // namespace input

@@ -67,12 +67,20 @@ struct meaning {
     }
 };
 
-// Shift+Tab arrives as its own key, Qt::Key_Backtab.
+// Shift+Tab arrives as its own key, Qt::Key_Backtab. The playing half is
+// the player's bindings' (bindings.h); menus keep the table's keys.
 meaning key_meaning(int key);
+// What the table alone says a key means: the level's history and the
+// simulator's scripts are read this way, whatever the player bound.
+meaning table_key_meaning(int key);
+// Every key the table names.
+std::vector<int> table_keys();
 
-// Every key bound to an intent while playing, the first one the key that
-// the level's history and the simulator's scripts write for it.
+// Every key bound to a playing intent now, the player's first.
 std::vector<int> keys_for(intent play);
+// Every key the table binds to a playing intent, the first one the key that
+// the level's history and the simulator's scripts write for it.
+std::vector<int> table_keys_for(intent play);
 // The key written for a playing intent, 0 when none is bound.
 int script_key(intent play);
 
@@ -100,7 +108,10 @@ enum class pad_button : unsigned char {
     count
 };
 
+// The button's playing half is the player's bindings'; the right stick's
+// four look intents are always its own.
 meaning pad_meaning(pad_button button);
+meaning table_pad_meaning(pad_button button);
 
 } // namespace input
 

@@ -127,6 +127,9 @@ constexpr rect restart{0, 682, 248, 60};
 constexpr rect to_main_menu{0, 744, 434, 60};
 constexpr rect exit_game{0, 806, 310, 60};
 constexpr rect bg_grassy{620, 0, 800, 480};
+// Bound keys: the door prompt's key cap with no name, for the game to write
+// the bound key's name on (two cells wide).
+constexpr rect prompt_key_blank{124, 682, 122, 60};
 
 // The settings: the title's gear button.
 constexpr rect gear{372, 0, 60, 60};

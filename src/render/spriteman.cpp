@@ -39,6 +39,7 @@ float* spriteman::tex_focus_frame = nullptr;
 float* spriteman::tex_cursor = nullptr;
 float* spriteman::tex_cursor_arrow = nullptr;
 float* spriteman::tex_prompt_key = nullptr;
+float* spriteman::tex_prompt_key_blank = nullptr;
 float* spriteman::tex_prompt_pad = nullptr;
 float* spriteman::tex_cloud_arrow = nullptr;
 float* spriteman::tex_mode_glow = nullptr;
@@ -97,6 +98,7 @@ const single_cell single_cells[] = {
     {&spriteman::tex_cursor, atlas::cursor},
     {&spriteman::tex_cursor_arrow, atlas::cursor_arrow},
     {&spriteman::tex_prompt_key, atlas::prompt_key},
+    {&spriteman::tex_prompt_key_blank, atlas::prompt_key_blank},
     {&spriteman::tex_prompt_pad, atlas::prompt_pad},
     {&spriteman::tex_cloud_arrow, atlas::cloud_arrow},
     {&spriteman::tex_mode_glow, atlas::mode_glow},

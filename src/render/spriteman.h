@@ -44,6 +44,7 @@ class spriteman
     static float* tex_cursor;
     static float* tex_cursor_arrow;
     static float* tex_prompt_key;
+    static float* tex_prompt_key_blank;
     static float* tex_prompt_pad;
     static float* tex_cloud_arrow;
     static float* tex_mode_glow;

@@ -207,7 +207,7 @@ void apply_replay_event(game_scene& scene, const replay_event& e, std::ostream& 
     // A script's keys are the playing keys: what the same key does to a
     // menu or the drawing cursor is no part of a replay.
     input::meaning m;
-    m.play = input::key_meaning(e.key).play;
+    m.play = input::table_key_meaning(e.key).play;
     scene.intent_event(m, e.kind == replay_event::press, false);
 }
 

@@ -149,7 +149,7 @@ void replay_input(game_scene& scene, const replay_event& e)
         return;
     }
     const bool press = e.kind == replay_event::press;
-    const input::intent play = input::key_meaning(e.key).play;
+    const input::intent play = input::table_key_meaning(e.key).play;
     if (press && play == input::intent::switch_character) {
         scene.switch_character();
         return;

@@ -3,7 +3,9 @@
 // and a picture of each is kept in the artefacts.
 
 #include "MainWindow.h"
+#include "bindings.h"
 #include "cfg.h"
+#include "controls_scene.h"
 #include "editor_scene.h"
 #include "gl_game.h"
 #include "in_process.h"
@@ -169,6 +171,32 @@ TEST(screen_layout, EveryScreenFitsEveryWindowSize)
          [&](view&) {
              return push(new settings_scene(own_levels.path().toStdString() + "/settings"));
          }},
+        {"controls",
+         [&](view&) {
+             return push(new controls_scene(own_levels.filePath("settings").toStdString()));
+         }},
+        {"controls-waiting",
+         [&](view& v) {
+             // Scrolled to its end, waiting on the last intent, a refusal said.
+             const int n = push(new controls_scene(own_levels.filePath("settings").toStdString()));
+             for (int k = 0; k < 14; ++k)
+                 press(v, Qt::Key_Down);
+             press(v, Qt::Key_Return);
+             press(v, Qt::Key_Left);
+             press(v, Qt::Key_Return);
+             return n;
+         }},
+        // The player's own keys over a help page; the table comes back below.
+        {"help-1-own-keys",
+         [](view&) {
+             input::bindings own;
+             for (int k = 0; k < 6; ++k)
+                 own.bind_key(input::bindable_intents()[k], Qt::Key_F1 + k);
+             own.bind_pad(input::intent::steer, input::pad_button::east);
+             input::use_bindings(own);
+             return push(
+                 new tex_scrolling_view(spriteman::tex_help_first, spriteman::tex_help_second));
+         }},
     };
     // The settings screen with every row it can have: the controls row too.
     settings_scene::make_controls_page = [] { return static_cast<myscene*>(nullptr); };
@@ -212,6 +240,7 @@ TEST(screen_layout, EveryScreenFitsEveryWindowSize)
             check_boxes(scene_manager::current()->top()->layout_boxes(), size, where);
             for (int k = 0; k < pushed; ++k)
                 scene_manager::current()->go_back();
+            input::use_bindings(input::bindings());
         }
     }
     settings_scene::make_controls_page = nullptr;

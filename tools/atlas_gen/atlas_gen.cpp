@@ -73,6 +73,7 @@ void draw_interface(QPainter& p)
     in_cell(p, atlas::cursor_arrow, [&] { art::draw_cursor_arrow(p); });
     in_cell(p, atlas::prompt_key, [&] { art::draw_prompt_key(p); });
     in_cell(p, atlas::prompt_pad, [&] { art::draw_prompt_pad(p); });
+    in_cell(p, atlas::prompt_key_blank, [&] { art::draw_prompt_key_blank(p); });
     for (int c = 0; c < 4; ++c)
         in_cell(p, atlas::focus_marker(c), [&] { art::draw_focus_marker(p, c); });
     in_cell(p, atlas::cloud_arrow, [&] { art::draw_cloud_arrow(p); });

@@ -20,9 +20,12 @@ QPainterPath circle(const QPointF& c, double r)
 
 } // namespace
 
+namespace
+{
+
 // A light key cap, as on a keyboard: a pale top face on a darker skirt, so
 // it reads over the sky and over dark blocks alike.
-void draw_prompt_key(QPainter& p)
+void draw_key_cap(QPainter& p, const QString& label)
 {
     const QRectF skirt(4, 6, 114, 50);
     p.fillPath(rounded(skirt.translated(0, 2), 12), QColor(0, 0, 0, 70));
@@ -33,8 +36,22 @@ void draw_prompt_key(QPainter& p)
     fill_outlined(p, top, vgrad(face, QColor(0xFF, 0xFF, 0xFC), QColor(0xE2, 0xE3, 0xDC)),
                   with_alpha(ink, 140), 1.2);
     top_left_highlight(p, top, 1.5, 150);
-    outlined_text(p, face.adjusted(6, 1, -6, 1), QStringLiteral("SPACE"), 24, QBrush(ink),
-                  QColor(0xFF, 0xFF, 0xFF, 0), 0.1);
+    if (!label.isEmpty())
+        outlined_text(p, face.adjusted(6, 1, -6, 1), label, 24, QBrush(ink),
+                      QColor(0xFF, 0xFF, 0xFF, 0), 0.1);
+}
+
+} // namespace
+
+void draw_prompt_key(QPainter& p)
+{
+    draw_key_cap(p, QStringLiteral("SPACE"));
+}
+
+// The game writes the name of a key the player bound on it.
+void draw_prompt_key_blank(QPainter& p)
+{
+    draw_key_cap(p, QString());
 }
 
 // Four face buttons in their diamond; the left one, the door button, is lit

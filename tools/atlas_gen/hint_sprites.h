@@ -12,6 +12,7 @@ namespace art
 {
 
 void draw_prompt_key(QPainter& p);          // 122 x 60: a wide key cap reading SPACE
+void draw_prompt_key_blank(QPainter& p);    // 122 x 60: the same cap, with no name on it
 void draw_prompt_pad(QPainter& p);          // 60 x 60
 void draw_focus_marker(QPainter& p, int c); // 60 x 60, a chevron pointing down
 void draw_cloud_arrow(QPainter& p);         // 60 x 60, pointing right at the right edge
