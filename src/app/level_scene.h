@@ -4,7 +4,8 @@
 // One playable level, loaded from its level file; passing it is recorded in
 // the progress store. Pushed by a door on the map screen. It keeps the
 // history of the current attempt beside its world, so that any mistake can
-// be rewound.
+// be rewound, and a stuck player can watch a shipped level's recorded
+// solution played in it.
 
 #include "failure_watch.h"
 #include "game_scene.h"
@@ -12,9 +13,12 @@
 #include "world_ear.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 
 class progress_manager;
+class solution_note;
+class solution_player;
 class title_card;
 
 class level_scene : public game_scene
@@ -56,6 +60,23 @@ class level_scene : public game_scene
     // Ends the title card at once, at the usual view; nothing when it is gone.
     void end_title_card();
 
+    // Plays the level's recorded solution from the level's start, at the
+    // usual pace. Watching is read-only: the player's first press of a key,
+    // button or the pointer stops it and restarts the level, and so does
+    // the end of the solution, which records no pass. Nothing happens when
+    // the level has no solution or it cannot be read (one line on stderr).
+    void watch_solution();
+    bool watching() const { return player != nullptr; }
+    // Only the shipped levels come with a recorded solution.
+    bool has_solution() const { return !solution_path.empty(); }
+
+    // From this many attempts of a visit ended by a failure or a restart,
+    // the failed menu offers the solution first; the pause menu always does.
+    static constexpr unsigned int attempts_before_help = 3;
+    // A solution that has not passed the level this long after its last
+    // event no longer fits the level: watching ends.
+    static constexpr long long watch_grace_ticks = 300;
+
     std::string level_name;
     rewind_log history;
     failure_watch failures{*this};
@@ -65,6 +86,13 @@ class level_scene : public game_scene
     // named level from there. Without it the passed menu offers no next level.
     std::function<void(const std::string&)> enter_next;
     world_ear ear{*this, sounds::level_music};
+    // Attempts of this visit that ended unpassed: each failure, and each
+    // restart not straight after a failure. A new visit counts afresh, as
+    // the player may come back rested; the pause menu offers help anyway.
+    unsigned int unsuccessful_attempts = 0;
+    // Set when a watch starts and kept for the rest of the visit: a later
+    // pass is one passed after watching.
+    bool solution_watched = false;
 
   protected:
     void mousePressEvent(QGraphicsSceneMouseEvent* e) override;
@@ -73,6 +101,21 @@ class level_scene : public game_scene
 
   private:
     std::string level_path() const;
+    // The level as its file has it, the menu closing and the world running
+    // after the tick: what a restart does, without counting an attempt.
+    void reload();
+    // The watch chosen begins with the level's start, once no menu is open.
+    void start_watching();
+    void stop_watching();
+    std::string solution_path;               // empty: the level has none
+    std::unique_ptr<solution_player> player; // while watching
+    solution_note* note = nullptr;           // owned, while watching
+    bool watch_started = false;
+    long long ticks_after_script = 0;
+    // The script's own keys pass into the world while it is fed.
+    bool feeding = false;
+    // The present attempt's failure has been counted already.
+    bool failure_counted = false;
     std::string file_path;
     progress_manager* progress; // not owned
     // The movement keys the player holds down now, whatever reached the
