@@ -2,10 +2,8 @@
 // as the simulator plays it, read-only, recording no pass, and offered to a
 // player who keeps failing.
 
-#include "bomb.h"
 #include "campaign_files.h"
 #include "cfg.h"
-#include "cloud.h"
 #include "game_controls.h"
 #include "headless_screen.h"
 #include "in_game_menu.h"
@@ -48,49 +46,16 @@ void press_row(level_scene& level, const igm_row* row)
     level.press_at(static_cast<int>((q[0] + q[6]) / 2), static_cast<int>((q[1] + q[7]) / 2));
 }
 
-// The world as the simulator's trace prints it after a tick.
-std::string world_at(game_scene& s, long long t)
-{
-    std::ostringstream out;
-    out << t << " focus " << s.focused << '\n';
-    for (size_t i = 0; i < s.characters.size(); ++i) {
-        const stockchar* c = s.characters[i];
-        out << t << " char " << i << ' ' << c->x << ' ' << c->y << ' ' << c->vx << ' ' << c->vy
-            << '\n';
-    }
-    for (int c = 0; c < 4; ++c) {
-        size_t j = 0;
-        for (const stockblock* b : s.clouds[c])
-            out << t << " cloud " << c << ' ' << j++ << ' ' << b->x << ' ' << b->y << ' ' << b->vx
-                << ' ' << b->vy << ' ' << static_cast<int>(static_cast<const cloud*>(b)->dir)
-                << '\n';
-    }
-    for (int c = 0; c < 4; ++c) {
-        size_t j = 0;
-        for (const stockblock* b : s.fallings[c])
-            out << t << " falling " << c << ' ' << j++ << ' ' << b->x << ' ' << b->y << ' ' << b->vx
-                << ' ' << b->vy << '\n';
-    }
-    size_t j = 0;
-    for (const stockblock* b : s.bombs)
-        out << t << " bomb " << j++ << ' ' << b->x << ' ' << b->y << ' '
-            << static_cast<const bomb*>(b)->fuse << '\n';
-    return out.str();
-}
-
 // The simulator's world lines for its ticks 1 to `last`: no placements.
 std::string trace_worlds(const std::string& trace, long long last)
 {
     std::istringstream in(trace);
     std::string out;
     for (std::string line; std::getline(in, line);) {
-        std::istringstream words(line);
         long long t = 0;
         std::string what;
-        words >> t >> what;
-        const bool world = what == "focus" || what == "char" || what == "cloud" ||
-                           what == "falling" || what == "bomb";
-        if (world && t >= 1 && t <= last)
+        std::istringstream(line) >> t >> what;
+        if (t >= 1 && t <= last && what != "place")
             out += line + '\n';
     }
     return out;
@@ -136,19 +101,19 @@ TEST(SolutionViewer, WatchingPlaysTheSimulatorsWorldAndRecordsNoPass)
         ASSERT_TRUE(level->watching());
         EXPECT_TRUE(level->solution_watched);
 
-        std::string watched;
+        std::ostringstream watched;
         long long t = 0;
         for (int guard = 0; level->watching() && guard < 4000; ++guard) {
             const bool runs = level->running && !level->menu;
             level->tick();
             if (runs && level->watching())
-                watched += world_at(*level, ++t);
+                print_world_state(*level, ++t, watched);
         }
         // It ended on the tick the simulator passed the level, every tick
         // before it the simulator's own.
         EXPECT_FALSE(level->watching());
         EXPECT_EQ(t + 1, expected.ticks);
-        EXPECT_EQ(watched, trace_worlds(sim.str(), t));
+        EXPECT_EQ(watched.str(), trace_worlds(sim.str(), t));
         // No pass, no passed menu: the level waits at its start for the player.
         EXPECT_EQ(level->menu, nullptr);
         EXPECT_EQ(progress.passed_count, 0u);
@@ -163,33 +128,16 @@ TEST(SolutionViewer, APressOfAnyKindStopsWatchingAndRestartsTheLevel)
     headless_screen screen;
     const struct {
         const char* what;
-        std::function<void(level_scene&)> input;
-        bool stops;
+        input::meaning in; // none: a press of the pointer
+        bool pressed, repeat, stops;
     } cases[] = {
-        {"key",
-         [](level_scene& s) { s.intent_event(input::key_meaning(Qt::Key_Left), true, false); },
-         true},
-        {"pad button",
-         [](level_scene& s) {
-             s.intent_event(input::pad_meaning(input::pad_button::south), true, false);
-         },
-         true},
-        {"pause key",
-         [](level_scene& s) { s.intent_event(input::key_meaning(Qt::Key_Escape), true, false); },
-         true},
-        {"press",
-         [](level_scene& s) {
-             send_mouse(&s, QEvent::GraphicsSceneMousePress,
-                        QPointF(s.view_left + 400, s.view_top + 300));
-         },
-         true},
+        {"key", input::key_meaning(Qt::Key_Left), true, false, true},
+        {"pause key", input::key_meaning(Qt::Key_Escape), true, false, true},
+        {"pad button", input::pad_meaning(input::pad_button::south), true, false, true},
+        {"pointer", {}, true, false, true},
         // The key that chose the watch is let go, or repeats, while it plays.
-        {"release",
-         [](level_scene& s) { s.intent_event(input::key_meaning(Qt::Key_Return), false, false); },
-         false},
-        {"repeat",
-         [](level_scene& s) { s.intent_event(input::key_meaning(Qt::Key_Return), true, true); },
-         false},
+        {"release", input::key_meaning(Qt::Key_Return), false, false, false},
+        {"repeat", input::key_meaning(Qt::Key_Return), true, true, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -200,7 +148,11 @@ TEST(SolutionViewer, APressOfAnyKindStopsWatchingAndRestartsTheLevel)
             level->tick();
         ASSERT_TRUE(level->watching());
         ASSERT_NE(places(*level), at_start);
-        c.input(*level);
+        if (c.in == input::meaning{})
+            send_mouse(level.get(), QEvent::GraphicsSceneMousePress,
+                       QPointF(level->view_left + 400, level->view_top + 300));
+        else
+            level->intent_event(c.in, c.pressed, c.repeat);
         level->tick();
         EXPECT_EQ(level->watching(), !c.stops);
         EXPECT_EQ(level->menu, nullptr);
@@ -225,10 +177,6 @@ TEST(SolutionViewer, FailedMenuOffersTheSolutionFromTheThirdUnpassedAttempt)
         s.tick();
         EXPECT_NE(s.menu, nullptr);
     };
-    auto pause = [&] {
-        s.open_pause_menu();
-        EXPECT_NE(s.menu, nullptr);
-    };
     auto restart_from_menu = [&] {
         for (myglitem* item : s.menu->items)
             if (auto* row = dynamic_cast<igm_restart*>(item))
@@ -237,8 +185,8 @@ TEST(SolutionViewer, FailedMenuOffersTheSolutionFromTheThirdUnpassedAttempt)
         EXPECT_EQ(s.menu, nullptr);
     };
     // The pause menu has the row at once; the failed menu from the third.
-    pause();
-    EXPECT_NE(watch_row(s.menu), nullptr);
+    s.open_pause_menu();
+    ASSERT_NE(watch_row(s.menu), nullptr);
     restart_from_menu(); // 1: a restart
     fail();              // 2: a failure
     EXPECT_EQ(watch_row(s.menu), nullptr);
@@ -246,7 +194,7 @@ TEST(SolutionViewer, FailedMenuOffersTheSolutionFromTheThirdUnpassedAttempt)
     fail();              // 3
     ASSERT_NE(watch_row(s.menu), nullptr);
     EXPECT_EQ(s.unsuccessful_attempts, 3u);
-    // Where keys and pads start, above the note on how the level was lost.
+    // Where keys and pads start.
     EXPECT_EQ(s.menu->highlighted(), watch_row(s.menu));
     s.intent_event(input::key_meaning(Qt::Key_Return), true, false);
     EXPECT_TRUE(s.watching());

@@ -60,33 +60,6 @@ unsigned char direction_from_name(const std::string& name)
     return 0;
 }
 
-void print_state(game_scene& scene, long long t, std::ostream& out)
-{
-    out << t << " focus " << scene.focused << '\n';
-    for (size_t i = 0; i < scene.characters.size(); ++i) {
-        const stockchar* c = scene.characters[i];
-        out << t << " char " << i << ' ' << c->x << ' ' << c->y << ' ' << c->vx << ' ' << c->vy
-            << '\n';
-    }
-    for (int c = 0; c < 4; ++c) {
-        size_t j = 0;
-        for (const stockblock* b : scene.clouds[c])
-            out << t << " cloud " << c << ' ' << j++ << ' ' << b->x << ' ' << b->y << ' ' << b->vx
-                << ' ' << b->vy << ' ' << static_cast<int>(static_cast<const cloud*>(b)->dir)
-                << '\n';
-    }
-    for (int c = 0; c < 4; ++c) {
-        size_t j = 0;
-        for (const stockblock* b : scene.fallings[c])
-            out << t << " falling " << c << ' ' << j++ << ' ' << b->x << ' ' << b->y << ' ' << b->vx
-                << ' ' << b->vy << '\n';
-    }
-    size_t j = 0;
-    for (const stockblock* b : scene.bombs)
-        out << t << " bomb " << j++ << ' ' << b->x << ' ' << b->y << ' '
-            << static_cast<const bomb*>(b)->fuse << '\n';
-}
-
 // The controls' part of a moment, which the game's rewind leaves alone: the
 // drawer the keys chose and whether Backspace's pause menu is open. Between
 // them they decide whether the world runs.
@@ -130,6 +103,33 @@ void set_controls(game_scene& scene, const controls_state& then)
 }
 
 } // namespace
+
+void print_world_state(game_scene& scene, long long t, std::ostream& out)
+{
+    out << t << " focus " << scene.focused << '\n';
+    for (size_t i = 0; i < scene.characters.size(); ++i) {
+        const stockchar* c = scene.characters[i];
+        out << t << " char " << i << ' ' << c->x << ' ' << c->y << ' ' << c->vx << ' ' << c->vy
+            << '\n';
+    }
+    for (int c = 0; c < 4; ++c) {
+        size_t j = 0;
+        for (const stockblock* b : scene.clouds[c])
+            out << t << " cloud " << c << ' ' << j++ << ' ' << b->x << ' ' << b->y << ' ' << b->vx
+                << ' ' << b->vy << ' ' << static_cast<int>(static_cast<const cloud*>(b)->dir)
+                << '\n';
+    }
+    for (int c = 0; c < 4; ++c) {
+        size_t j = 0;
+        for (const stockblock* b : scene.fallings[c])
+            out << t << " falling " << c << ' ' << j++ << ' ' << b->x << ' ' << b->y << ' ' << b->vx
+                << ' ' << b->vy << '\n';
+    }
+    size_t j = 0;
+    for (const stockblock* b : scene.bombs)
+        out << t << " bomb " << j++ << ' ' << b->x << ' ' << b->y << ' '
+            << static_cast<const bomb*>(b)->fuse << '\n';
+}
 
 void apply_replay_event(game_scene& scene, const replay_event& e, std::ostream& out)
 {
@@ -227,7 +227,7 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
         std::vector<controls_state> controls{controls_of(*scene)}; // [t]: after played tick t
 
         if (trace)
-            print_state(*scene, 0, *trace);
+            print_world_state(*scene, 0, *trace);
         for (long long t = 1; t <= ticks; ++t) {
             for (; next != events.end() && next->tick == t; ++next) {
                 if (next->kind == replay_event::rewind) {
@@ -244,7 +244,7 @@ replay_result run(const std::string& level_path, const replay_script& script, lo
             controls.push_back(controls_of(*scene));
             result.ticks = t;
             if (trace)
-                print_state(*scene, t, *trace);
+                print_world_state(*scene, t, *trace);
             if (scene->handled_failed) {
                 if (trace)
                     *trace << t << " failed\n";

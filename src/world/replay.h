@@ -48,6 +48,10 @@ class game_scene;
 // only understood by run_replay.
 void apply_replay_event(game_scene& scene, const replay_event& e, std::ostream& trace);
 
+// The trace's lines for the world after tick `t`: the focus, then every
+// character, cloud, falling block and bomb.
+void print_world_state(game_scene& scene, long long t, std::ostream& out);
+
 enum class replay_outcome { running, passed, failed };
 
 struct replay_result {
