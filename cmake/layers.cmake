@@ -69,6 +69,7 @@ cf_layer(cf_world
   FILES world/game_scene.h world/game_scene.cpp world/level_loader.cpp
         world/checked_world.h world/checked_world.cpp world/level_checker.h world/level_checker.cpp
         world/placement.h world/placement.cpp world/replay.h world/replay.cpp
+        world/solution_player.h world/solution_player.cpp
         world/rewind_log.h world/rewind_log.cpp world/attempt_record.h world/attempt_record.cpp
         world/par_search.h world/par_search.cpp
         world/solution_timing.h world/solution_timing.cpp
@@ -98,6 +99,7 @@ cf_layer(cf_controls
         controls/map_signs.h controls/map_signs.cpp
         controls/play_marks.h controls/play_marks.cpp controls/stock_strip.h controls/stock_strip.cpp
         controls/title_card.h controls/title_card.cpp
+        controls/solution_note.h controls/solution_note.cpp
   USES cf_world cf_sound_sink)
 # The GL widget and the real GL behind the seam.
 cf_layer(cf_gl

@@ -51,7 +51,7 @@ for size in 800x480 1920x1080; do
         "$frames" level:40 "$size" "$block" 2 "$out/level40-$size-$block.png" >/dev/null 2>&1
         # Halfway through a recorded solution: blocks placed, characters moved.
         "$frames" level:20 "$size" "$block" 400 "$out/level20-played-$size-$block.png" \
-            tests/solutions/20.script >/dev/null 2>&1
+            data/solutions/20.script >/dev/null 2>&1
     done
 done
 ls "$out" | wc -l

@@ -28,7 +28,7 @@ done
 shared_cases=../shared/sim-cases
 cp data/maps/levels/*.level data/maps/menu/*.menu tests/replays/*.level "$corpus/level_fuzz/"
 cp tests/fixtures/levels/* "$corpus/level_fuzz/" 2>/dev/null || true
-cp tests/solutions/*.script tests/replays/*.script "$corpus/script_fuzz/"
+cp data/solutions/*.script tests/replays/*.script "$corpus/script_fuzz/"
 cp tests/fixtures/attempts/* "$corpus/attempt_fuzz/"
 if [ -d "$shared_cases" ]; then
     cp "$shared_cases"/*.level "$corpus/level_fuzz/"

@@ -9,14 +9,14 @@
 #
 #   bash scripts/level_docs.sh [LEVELS_DIR [SOLUTIONS_DIR]]
 #
-# Defaults: data/maps/levels and tests/solutions. Builds the two tools in
+# Defaults: data/maps/levels and data/solutions. Builds the two tools in
 # build/ first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/common.sh
 
 levels_dir=${1:-data/maps/levels}
-solutions_dir=${2:-tests/solutions}
+solutions_dir=${2:-data/solutions}
 menus_dir=data/maps/menu
 max_ticks=3600
 par_budget=30000

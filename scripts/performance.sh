@@ -69,6 +69,6 @@ for scene in map "level:${largest}"; do
 done
 menu=$(frame menu 800x480 60 1)
 echo "| start to the first main-menu frame, 800x480 | $(echo "$menu" | field "first frame") |"
-played=$(frame "level:${largest}" 800x480 60 3000 - "tests/solutions/${largest}.script")
+played=$(frame "level:${largest}" 800x480 60 3000 - "data/solutions/${largest}.script")
 echo "| peak memory after playing level ${largest} through its solution | $(echo "$played" |
     field "peak memory") |"

@@ -16,7 +16,7 @@ position=0
 for name in $(cat "$levels_dir/levels.list"); do
     position=$((position + 1))
     level="$levels_dir/$name.level"
-    script="tests/solutions/$name.script"
+    script="data/solutions/$name.script"
     [ -f "$level" ] && [ -f "$script" ] || { echo "$name: no level or solution" >&2; continue; }
     ticks=$("$sim" "$level" "$script" --ticks 3600 2>/dev/null | tail -n 1 | awk '{ print $2 }')
     par=$(sed -n 's/^# par: *//p' "$level" | head -n 1)

@@ -28,7 +28,7 @@ namespace
 
 const std::string levels_dir = CF_STAGE_DIR "maps/levels/";
 const std::string menu_dir = CF_STAGE_DIR "maps/menu/";
-const std::string solutions_dir = CF_TESTS_DIR "/solutions/";
+const std::string solutions_dir = CF_STAGE_DIR "solutions/";
 constexpr long long max_ticks = 3600; // two minutes of play
 
 std::string read_file(const std::string& path)
@@ -417,7 +417,7 @@ TEST(campaign_map, the_map_character_walks_to_the_newest_door_of_each_stage)
         }
         ASSERT_NE(newest, nullptr);
 
-        const std::string script_path = solutions_dir + "map/" + std::to_string(n) + ".script";
+        const std::string script_path = CF_TESTS_DIR "/map_walks/" + std::to_string(n) + ".script";
         ASSERT_TRUE(file_exists(script_path));
         const replay_script script = script_from(read_file(script_path));
         ASSERT_TRUE(script.ok()) << script.error;

@@ -46,6 +46,8 @@ TEST(Constants, DataPathsExtendTheMainDirectory)
     EXPECT_EQ(cfg::menus_list, m + "maps/menu/menus.list");
     EXPECT_EQ(cfg::menu_suffix, ".menu");
     EXPECT_EQ(cfg::level_suffix, ".level");
+    EXPECT_EQ(cfg::solutions_directory, m + "solutions/");
+    EXPECT_EQ(cfg::solution_suffix, ".script");
     // Progress belongs to whoever plays, in their home directory.
     const std::string home = qEnvironmentVariable("HOME").toStdString();
     EXPECT_EQ(cfg::passed_levels, home + "/.crumbleford/passed_levels");

@@ -39,6 +39,15 @@ done
 trace=$("$root/bin/crumbleford-sim" "$dest${data_dir}maps/levels/1.level" --ticks 1 | tail -1)
 [ "$trace" = "end 1 running" ] || fail "installed simulator printed '$trace'"
 
+# Every listed level has its recorded solution installed beside it, which
+# the game plays to a stuck player, and the installed one passes it.
+while read -r name; do
+    [ -s "$dest${data_dir}solutions/$name.script" ] || fail "no installed solution for level $name"
+done <"$dest${data_dir}maps/levels/levels.list"
+trace=$("$root/bin/crumbleford-sim" "$dest${data_dir}maps/levels/1.level" \
+    "$dest${data_dir}solutions/1.script" --ticks 3000 | tail -1)
+[[ "$trace" == end*passed ]] || fail "installed solution of level 1 ended '$trace'"
+
 for page in crumbleford crumbleford-sim; do
     warnings=$(zcat "$root/share/man/man6/$page.6.gz" | groff -man -ww -z 2>&1)
     [ -z "$warnings" ] || fail "man page $page: $warnings"

@@ -119,7 +119,7 @@ TEST(journey, MapDoorLevelExitAndBackToAGrownMap)
     EXPECT_FALSE(map->timer->isActive());
 
     // Play it with the recorded solution, event by event between ticks.
-    std::ifstream solution(CF_TESTS_DIR "/solutions/1.script");
+    std::ifstream solution(CF_STAGE_DIR "solutions/1.script");
     const replay_script script = parse_replay_script(solution);
     ASSERT_TRUE(script.ok()) << script.error;
     std::ostringstream trace;

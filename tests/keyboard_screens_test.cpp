@@ -123,6 +123,8 @@ std::string outcome(scene_manager& manager, game_scene* s)
     if (s->help_request || top_screen(manager) == "help 1")
         return "help";
     if (auto* level = dynamic_cast<counted_level*>(s)) {
+        if (level->watching())
+            return "watches";
         if (level->restarts)
             return "restarts";
         if (level->rewinds)
@@ -377,7 +379,8 @@ TEST(KeyboardScreens, EveryMenuRowIsReachedAndChosenByKeys)
           {"TO[MAP[SELECT", "leaves"},
           {"RESTART", "restarts"},
           {"HELP", "help"},
-          {"REWIND", "rewinds"}},
+          {"REWIND", "rewinds"},
+          {"WATCH[SOLUTION", "watches"}},
          "closes"},
         {true,
          &game_scene::open_failed_menu,

@@ -126,7 +126,7 @@ TEST(LevelStart, TitleCardLeavesEveryTickOfASolutionAsItWas)
 {
     for (const std::string name : {"1", "17", "30"}) {
         SCOPED_TRACE("level " + name);
-        std::ifstream file(CF_TESTS_DIR "/solutions/" + name + ".script");
+        std::ifstream file(CF_STAGE_DIR "solutions/" + name + ".script");
         const replay_script script = parse_replay_script(file);
         ASSERT_TRUE(script.ok()) << script.error;
         // Played once with the card running its course under the first

@@ -53,7 +53,7 @@ int header_difficulty(const std::string& level_text)
 
 long long solution_ticks(const std::string& name)
 {
-    std::istringstream in(read_file(CF_TESTS_DIR "/solutions/" + name + ".script"));
+    std::istringstream in(read_file(CF_STAGE_DIR "solutions/" + name + ".script"));
     return run_replay_quietly(levels_dir + name + ".level", parse_replay_script(in), 3600).ticks;
 }
 
@@ -132,7 +132,7 @@ TEST(par_search, FirstLevelsAreRatedByTheirSolutions)
         const std::string& name = names[i];
         SCOPED_TRACE(name);
         const int placements =
-            placements_in(read_file(CF_TESTS_DIR "/solutions/" + name + ".script"));
+            placements_in(read_file(CF_STAGE_DIR "solutions/" + name + ".script"));
         EXPECT_EQ(header_difficulty(read_file(levels_dir + name + ".level")),
                   difficulty_of(placements, solution_ticks(name), 0));
     }
@@ -182,7 +182,7 @@ TEST(world_copy, ACopyPlaysOnExactlyAsTheOriginal)
     for (const std::string& name : campaign_files::level_names()) {
         if (!std::ifstream(levels_dir + name + ".level"))
             continue; // the campaign tests report a missing level
-        std::istringstream in(read_file(CF_TESTS_DIR "/solutions/" + name + ".script"));
+        std::istringstream in(read_file(CF_STAGE_DIR "solutions/" + name + ".script"));
         const replay_script script = parse_replay_script(in);
         const long long length = solution_ticks(name);
         for (long long at : {length / 5, length / 2, length * 4 / 5}) {

@@ -89,7 +89,7 @@ TEST(simulator, ShippedSolutionsTraceTheSameUnderADecimalCommaLocale)
     const std::string saved = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "de_DE.UTF-8 is not available";
     std::setlocale(LC_ALL, saved.c_str());
-    QDir solutions(CF_TESTS_DIR "/solutions");
+    QDir solutions(CF_STAGE_DIR "solutions");
     const QStringList scripts = solutions.entryList({"*.script"}, QDir::Files, QDir::Name);
     ASSERT_GE(scripts.size(), 12);
     for (const QString& script : scripts) {

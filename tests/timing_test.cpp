@@ -23,7 +23,7 @@ namespace st = solution_timing;
 using campaign_files::levels_dir;
 using campaign_files::read_file;
 const std::string menu_dir = CF_STAGE_DIR "maps/menu/";
-const std::string solutions_dir = CF_TESTS_DIR "/solutions/";
+const std::string solutions_dir = CF_STAGE_DIR "solutions/";
 
 std::vector<std::string> words_of(const std::string& text)
 {

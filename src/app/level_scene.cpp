@@ -8,6 +8,8 @@
 #include "level_format.h"
 #include "menu_rows.h"
 #include "progress_manager.h"
+#include "solution_note.h"
+#include "solution_player.h"
 #include "sound_sink.h"
 #include "stock_strip.h"
 #include "stockchar.h"
@@ -27,6 +29,10 @@ std::string level_scene::attempt_path;
 level_scene::level_scene(const std::string& name, progress_manager* progress)
     : level_scene(name, cfg::levels_directory + name + cfg::level_suffix, progress)
 {
+    // A level read from elsewhere (the editor's) has none, whatever its name.
+    const std::string path = cfg::solutions_directory + name + cfg::solution_suffix;
+    if (std::ifstream(path, std::ios::binary))
+        solution_path = path;
 }
 
 level_scene::level_scene(const std::string& name, const std::string& path,
@@ -74,6 +80,8 @@ level_scene::~level_scene()
         keeper->save();
     delete card;
     card = nullptr;
+    delete note;
+    note = nullptr;
     remove_listener(&failures);
     remove_listener(&history);
 }
@@ -104,6 +112,8 @@ void level_scene::fit_band()
         return;
     band_px = band;
     set_scene_rect();
+    if (note)
+        note->resizeGL();
 }
 
 void level_scene::focusOutEvent(QFocusEvent* e)
@@ -115,6 +125,12 @@ void level_scene::focusOutEvent(QFocusEvent* e)
 
 void level_scene::mousePressEvent(QGraphicsSceneMouseEvent* e)
 {
+    if (player) {
+        // The press only stops the watch: the HUD and drawers under it
+        // belong to the solution's world.
+        stop_watching();
+        return;
+    }
     // Skipping the card does not swallow the press: it acts as well.
     end_title_card();
     game_scene::mousePressEvent(e);
@@ -173,6 +189,9 @@ void level_scene::settle_requests()
 
 void level_scene::mark_as_passed()
 {
+    // The solution's pass is not the player's.
+    if (player)
+        return;
     if (keeper)
         keeper->forget();
     if (!progress)
@@ -188,6 +207,19 @@ void level_scene::mark_as_passed()
 
 void level_scene::restart()
 {
+    if (player) {
+        player.reset();
+        delete note;
+        note = nullptr;
+    } else if (!failure_counted) {
+        ++unsuccessful_attempts;
+    }
+    reload();
+    begin_attempt();
+}
+
+void level_scene::reload()
+{
     remove_listener(&history);
     flush_blocks();
     load_from_file(level_path());
@@ -196,9 +228,63 @@ void level_scene::restart()
     resume_request = running;
     rewind_held_ticks = -1;
     gauge_left = 0;
+    // The tick counter starts where a fresh load starts it: blocks claim
+    // their move in a tick by it, and a new block holds 0.
+    tick_counter = 0;
     history.begin(tick_counter, this);
     add_listener(&history);
     failures.clear();
+    failure_counted = false;
+}
+
+void level_scene::watch_solution()
+{
+    if (!has_solution())
+        return;
+    auto script = std::make_unique<solution_player>();
+    if (!script->load(solution_path)) {
+        std::cerr << "crumbleford: no solution to watch: " << script->error << '\n';
+        return;
+    }
+    end_title_card();
+    // The level starts again once the menu the watch was chosen from has
+    // closed: until then the drawer's running flag may move the world.
+    if (menu)
+        close_menu_request = true;
+    player = std::move(script);
+    watch_started = false;
+    ticks_after_script = 0;
+    solution_watched = true;
+}
+
+void level_scene::start_watching()
+{
+    reload();
+    // Even a menu opened over the drawing surface leaves the world running.
+    running = true;
+    watch_started = true;
+    if (!note)
+        note = new solution_note(this);
+    // The attempt in progress is given up for the watch, and the watch is
+    // no attempt of the player's to keep.
+    if (keeper)
+        keeper->forget();
+}
+
+void level_scene::stop_watching()
+{
+    player.reset();
+    delete note;
+    note = nullptr;
+    reload();
+    begin_attempt();
+    // No menu is open to close: one opened before the next tick stays.
+    if (!menu)
+        close_menu_request = false;
+}
+
+void level_scene::begin_attempt()
+{
     ++restarts;
     if (keeper)
         keeper->begin_again();
@@ -211,6 +297,7 @@ void level_scene::rewind()
     sound_sink::cue(sounds::rewind);
     ++rewinds;
     attempt_rewound = true;
+    failure_counted = false;
     history.restore_played(*this, level_path(), history.before_last_move());
     failures.clear();
     // The player's hands are not rewound: keys let go meanwhile count as
@@ -248,6 +335,13 @@ void level_scene::advance()
             keeper->tick();
         return;
     }
+    if (player && !watch_started && !menu)
+        start_watching();
+    if (player && watch_started && running && !menu) {
+        feeding = true;
+        player->feed(*this, history, level_path());
+        feeding = false;
+    }
     std::ostream quiet(nullptr);
     if (test_script)
         for (const replay_event& e : test_script->events)
@@ -265,23 +359,46 @@ void level_scene::advance()
         delete card;
         card = nullptr;
     }
-    if (keeper)
+    if (keeper && !player)
         keeper->tick();
     trace_attempt("tick");
+    if (player) {
+        if (player->done())
+            ++ticks_after_script;
+        // The solution has shown the way: the player tries from the start,
+        // and the pass it reached is not the player's.
+        if (passed_request || failed_request || ticks_after_script > watch_grace_ticks) {
+            passed_request = false;
+            failed_request = false;
+            stop_watching();
+        }
+    }
 }
 
 void level_scene::open_pause_menu()
 {
     game_scene::open_pause_menu();
+    if (!menu)
+        return;
     new igm_rewind(this, menu, false);
+    if (has_solution())
+        new igm_action(this, menu, "WATCH[SOLUTION", [this] { watch_solution(); });
 }
 
 void level_scene::open_failed_menu()
 {
+    if (!failure_counted) {
+        ++unsuccessful_attempts;
+        failure_counted = true;
+    }
     game_scene::open_failed_menu();
     if (!menu)
         return;
     new igm_rewind(this, menu, true);
+    if (has_solution() && unsuccessful_attempts >= attempts_before_help) {
+        auto* row = new igm_action(this, menu, "WATCH[SOLUTION", [this] { watch_solution(); });
+        row->preferred = true;
+    }
     if (failures.what == failure_watch::cause::none)
         return;
     new igm_note(this, menu, failure_watch::words(failures.what), 26);
@@ -329,6 +446,14 @@ std::string level_scene::attempt_summary() const
 
 bool level_scene::intent_event(const input::meaning& m, bool pressed, bool repeat)
 {
+    if (feeding)
+        return game_scene::intent_event(m, pressed, repeat);
+    if (player) {
+        // Watching is read-only; a new press ends it and is spent doing so.
+        if (pressed && !repeat)
+            stop_watching();
+        return true;
+    }
     // Any key or button ends the title card, and still does what it does.
     if (pressed)
         end_title_card();

@@ -4,7 +4,8 @@
 // One playable level, loaded from its level file; passing it is recorded in
 // the progress store. Pushed by a door on the map screen. It keeps the
 // history of the current attempt beside its world, so that any mistake can
-// be rewound.
+// be rewound, and a stuck player can watch a shipped level's recorded
+// solution played in it.
 
 #include "failure_watch.h"
 #include "game_scene.h"
@@ -20,6 +21,8 @@ class attempt_keeper;
 struct attempt_record;
 class progress_manager;
 struct replay_script;
+class solution_note;
+class solution_player;
 class title_card;
 
 class level_scene : public game_scene
@@ -77,6 +80,23 @@ class level_scene : public game_scene
     // Ends the title card at once, at the usual view; nothing when it is gone.
     void end_title_card();
 
+    // Plays the level's recorded solution from the level's start, at the
+    // usual pace. Watching is read-only: the player's first press of a key,
+    // button or the pointer stops it and restarts the level, and so does
+    // the end of the solution, which records no pass. Nothing happens when
+    // the level has no solution or it cannot be read (one line on stderr).
+    void watch_solution();
+    bool watching() const { return player != nullptr; }
+    // Only the shipped levels come with a recorded solution.
+    bool has_solution() const { return !solution_path.empty(); }
+
+    // From this many attempts of a visit ended by a failure or a restart,
+    // the failed menu offers the solution first; the pause menu always does.
+    static constexpr unsigned int attempts_before_help = 3;
+    // A solution that has not passed the level this long after its last
+    // event no longer fits the level: watching ends.
+    static constexpr long long watch_grace_ticks = 300;
+
     std::string level_name;
     rewind_log history;
     failure_watch failures{*this};
@@ -86,9 +106,12 @@ class level_scene : public game_scene
     // named level from there. Without it the passed menu offers no next level.
     std::function<void(const std::string&)> enter_next;
     world_ear ear{*this, sounds::level_music};
-    // Set by the solution viewer once the player has watched the level's
-    // solution here; it stays set through restarts, and a pass after it is
-    // recorded as one made after watching.
+    // Attempts of this visit that ended unpassed: each failure, and each
+    // restart not straight after a failure. A new visit counts afresh, as
+    // the player may come back rested; the pause menu offers help anyway.
+    unsigned int unsuccessful_attempts = 0;
+    // Set when a watch starts and kept for the rest of the visit: a later
+    // pass is recorded as one passed after watching.
     bool solution_watched = false;
     // The records the last pass beat, for the passed menu's NEW BEST.
     new_bests beaten;
@@ -103,6 +126,21 @@ class level_scene : public game_scene
 
   private:
     std::string level_path() const;
+    // The level as its file has it, the menu closing and the world running
+    // after the tick: what a restart does, without counting an attempt.
+    void reload();
+    // The watch chosen begins with the level's start, once no menu is open.
+    void start_watching();
+    void stop_watching();
+    std::string solution_path;               // empty: the level has none
+    std::unique_ptr<solution_player> player; // while watching
+    solution_note* note = nullptr;           // owned, while watching
+    bool watch_started = false;
+    long long ticks_after_script = 0;
+    // The script's own keys pass into the world while it is fed.
+    bool feeding = false;
+    // The present attempt's failure has been counted already.
+    bool failure_counted = false;
     std::string file_path;
     progress_manager* progress; // not owned
     // The movement keys the player holds down now, whatever reached the
@@ -115,6 +153,9 @@ class level_scene : public game_scene
     int rewind_held_ticks = -1;
     unsigned int rewinds = 0;
     unsigned int restarts = 0;
+    // A new attempt after RESTART or a watch: kept afresh, counted at its
+    // first tick.
+    void begin_attempt();
     // The attempt since the level's start or last restart has been rewound.
     bool attempt_rewound = false;
     // Entering a level or restarting it starts an attempt, counted at its

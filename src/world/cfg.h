@@ -56,6 +56,10 @@ extern const std::string menu_suffix;
 extern const std::string level_suffix;
 extern const std::string menus_list;
 extern const std::string levels_list;
+// The recorded solution of each shipped level, by the level's name: a
+// stuck player can watch it.
+extern const std::string solutions_directory;
+extern const std::string solution_suffix;
 extern const std::string passed_levels;
 // How each level went: attempts, best time, fewest placements.
 extern const std::string records_file;

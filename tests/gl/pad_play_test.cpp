@@ -332,7 +332,7 @@ TEST_F(PadPlay, FromTheTitleThroughLevelOneAndAnUnpluggedPadPausesTheLevel)
     ASSERT_EQ(level->history.world_ticks(), 0);
 
     // The recorded solution, pressed on the pad before the ticks it names.
-    play_solution(*level, CF_TESTS_DIR "/solutions/1.script");
+    play_solution(*level, CF_STAGE_DIR "solutions/1.script");
     ASSERT_TRUE(level->handled_passed) << "level 1 was not passed by the pad";
     ASSERT_NE(level->menu, nullptr);
     keep("level-1-passed");
@@ -375,7 +375,7 @@ TEST_F(PadPlay, PassesALevelThatNeedsDrawingByPadAlone)
     level->timer->stop();
     ASSERT_EQ(level->history.world_ticks(), 0);
 
-    play_solution(*level, CF_TESTS_DIR "/solutions/6.script");
+    play_solution(*level, CF_STAGE_DIR "solutions/6.script");
     ASSERT_FALSE(HasFatalFailure());
     keep("level-6-passed");
     EXPECT_TRUE(level->handled_passed) << "level 6 was not passed by the pad";
