@@ -120,7 +120,7 @@ class attempt_game : public ::testing::Test
 TEST_F(attempt_game, KilledMidLevelItContinuesAtMostASecondBefore)
 {
     const std::string level = "17";
-    const QString script = QStringLiteral(CF_TESTS_DIR "/solutions/17.script");
+    const QString script = QStringLiteral(CF_STAGE_DIR "solutions/17.script");
     const int kills = qEnvironmentVariableIsSet("CF_ATTEMPT_KILLS")
                           ? std::max(1, qEnvironmentVariableIntValue("CF_ATTEMPT_KILLS"))
                           : 3;
@@ -151,7 +151,7 @@ TEST_F(attempt_game, KilledMidLevelItContinuesAtMostASecondBefore)
 TEST_F(attempt_game, CleanQuitLosesNothingAndADamagedAttemptIsRefused)
 {
     keep_fresh_attempt("17");
-    const QString script = QStringLiteral(CF_TESTS_DIR "/solutions/17.script");
+    const QString script = QStringLiteral(CF_STAGE_DIR "solutions/17.script");
     const game_run quit = run(script, "47", [](const game_run&) { return false; });
     ASSERT_EQ(quit.last, 47) << quit.errors;
     const game_run back = run("", "", [](const game_run& r) { return r.continued_at >= 0; });

@@ -42,7 +42,7 @@ std::unique_ptr<level_scene> quiet_level(const std::string& name)
 
 replay_script solution(const std::string& name)
 {
-    std::ifstream in(std::string(CF_TESTS_DIR) + "/solutions/" + name + ".script");
+    std::ifstream in(std::string(CF_STAGE_DIR) + "solutions/" + name + ".script");
     return parse_replay_script(in);
 }
 
@@ -82,6 +82,7 @@ TEST(attempt, KeptAttemptTakenUpInAFreshSceneIsTheSameWorld)
         SCOPED_TRACE(name);
         const replay_script script = solution(name);
         ASSERT_TRUE(script.ok()) << script.error;
+        ASSERT_FALSE(script.events.empty()) << "no solution for " << name;
         const long long half = script.events.back().tick / 2;
         auto played = quiet_level(name);
         play(*played, script, 1, half);

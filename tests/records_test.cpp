@@ -115,6 +115,7 @@ TEST(Records, PassesAreRecordedWithAttemptsTheBestAndHowTheyWereMade)
 
     // Entered, restarted, passed with two blocks and no rewind.
     auto first = p.enter();
+    first->tick();
     EXPECT_EQ(p.records_line(), "t 1 0 - - 0 0 0") << "an attempt is saved as it begins";
     first->restart();
     const long long best = play_to_exit(*first, 0, 2, false);
@@ -196,6 +197,7 @@ TEST(Records, AFailedWriteCostsRecordsButNotProgressOrPlay)
     testing::internal::CaptureStderr();
     progress_manager& progress = p.start();
     auto level = p.enter();
+    level->tick();
     level->restart();
     play_to_exit(*level, 0, 0, false);
     const std::string said = testing::internal::GetCapturedStderr();
