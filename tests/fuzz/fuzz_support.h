@@ -50,6 +50,24 @@ class scratch_file
     const std::string path;
 };
 
+// A small level with every kind of object, written once per process, on
+// which fuzzed inputs are played so that they reach the whole world.
+inline const std::string& every_kind_level()
+{
+    static const char text[] = "mapsize 12 8\n"
+                               "mkframe\n"
+                               "stockblock 4 6 red\n"
+                               "spikes 6 6 green\n"
+                               "cloud 3 3 right blue\n"
+                               "falling 8 2 white\n"
+                               "exit 9 5 white\n"
+                               "char 2 5 white white destroyer 3 red cloud 2 blue falling 9\n"
+                               "char 5 4 green green spikes 4 white stockblock 5 null null 0\n";
+    static scratch_file level(".level");
+    static const std::string& path = level.write(text, sizeof text - 1);
+    return path;
+}
+
 } // namespace fuzz_support
 
 #endif
