@@ -99,6 +99,7 @@ TEST(attempt, KeptAttemptTakenUpInAFreshSceneIsTheSameWorld)
         kept.level_path = played->level_file();
         kept.fingerprint = attempt_record::fingerprint_of_file(kept.level_path);
         kept.way = played->history.way();
+        kept.rewound = played->attempt_was_rewound();
         const std::string text = kept.text();
         EXPECT_NE(text.find("\nstop "), std::string::npos) << text;
 
@@ -112,6 +113,7 @@ TEST(attempt, KeptAttemptTakenUpInAFreshSceneIsTheSameWorld)
         taken_up->continue_attempt(read);
         EXPECT_EQ(taken_up->history.world_ticks(), played->history.world_ticks());
         EXPECT_EQ(world_words(*taken_up), world_words(*played));
+        EXPECT_TRUE(taken_up->attempt_was_rewound()) << "no pass without rewind after all";
         // The history came along: a rewind takes both back to the same moment.
         played->rewind();
         taken_up->rewind();

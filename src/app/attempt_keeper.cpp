@@ -43,6 +43,7 @@ void attempt_keeper::save()
     record.level_path = level.level_file();
     record.fingerprint = fingerprint;
     record.way = level.history.way();
+    record.rewound = level.attempt_was_rewound();
     if (!durable_file::replace(file, record.text(), file + ".tmp")) {
         // Play goes on; the next second tries again.
         std::fprintf(stderr, "Crumbleford: cannot keep the attempt in %s\n", file.c_str());

@@ -144,6 +144,7 @@ std::string level_scene::level_path() const
 void level_scene::continue_attempt(const attempt_record& record)
 {
     attempt_counted = true; // when it began
+    attempt_rewound = record.rewound;
     history.resume(*this, level_path(), record.way);
     failures.clear();
     // Lost when the game ended: the failed menu is where the player was.

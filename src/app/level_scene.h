@@ -42,6 +42,8 @@ class level_scene : public game_scene
     // its moment, and play goes on from there.
     void continue_attempt(const attempt_record& record);
     const std::string& level_file() const { return file_path; }
+    // Whether this attempt has been rewound, as the records tell it.
+    bool attempt_was_rewound() const { return attempt_rewound; }
     // Rewinds and restarts so far: the way changes without growing.
     unsigned int attempt_changes() const { return rewinds + restarts; }
 

@@ -100,6 +100,7 @@ std::string attempt_record::text() const
     out << "start " << static_cast<int>(way.first_tick_counter) << '\n';
     const long long played = static_cast<long long>(way.world_moved.size());
     out << "moment " << played << ' ' << way.world_ticks() << '\n';
+    out << "rewound " << (rewound ? "yes" : "no") << '\n';
     // Inputs and stops in played-tick order, a stop after the inputs that
     // come before its first tick.
     std::size_t next = 0;
@@ -174,6 +175,10 @@ bool attempt_record::read(std::istream& in, std::string& why)
         !data_text::read_integer(w[1], played) || !data_text::read_integer(w[2], world) ||
         played < 0 || played > most_ticks || world < 0 || world > played)
         return fail("expected the moment reached");
+    if (!next_line() || (w = words_of(line)).size() != 2 || w[0] != "rewound" ||
+        (w[1] != "yes" && w[1] != "no"))
+        return fail("expected whether it was rewound");
+    rewound = w[1] == "yes";
     way.world_moved.assign(static_cast<std::size_t>(played), true);
     long long last_tick = 1;
     long long stopped_to = 0; // stops cover ticks up to here

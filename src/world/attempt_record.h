@@ -12,13 +12,16 @@
 //   fingerprint 8c3f0a9d5e7b2410
 //   start 0
 //   moment 95 90
+//   rewound no
 //   12 press Right
 //   40 release Right held
 //   41 place 0 5 3 right
 //   stop 60 5
 //   end
 //
-// "moment" gives the played ticks and the world ticks on the way; "stop T N"
+// "moment" gives the played ticks and the world ticks on the way; "rewound"
+// whether the player has rewound in this attempt (records tell a pass
+// without rewind); "stop T N"
 // the N played ticks from T on in which the world waited (paused, drawing);
 // "held" marks a key held across a rewind; "end" closes a whole file.
 
@@ -32,6 +35,7 @@ struct attempt_record {
     std::string level_path;
     std::string fingerprint; // of the level file's bytes, see fingerprint_of
     played_way way;
+    bool rewound = false; // in this attempt, before it was kept
 
     std::string text() const;
     // Reads a whole record; on false `why` says in a few words what is wrong
