@@ -75,8 +75,7 @@ bool attempt_keeper::load(const std::string& file, const progress_manager* progr
     }
     if (!record.read(in, why))
         return false;
-    const bool shipped =
-        record.level_path == cfg::levels_directory + record.level_name + cfg::level_suffix;
+    const bool shipped = record.shipped();
     const bool own = record.level_path.compare(0, cfg::own_levels_directory.size(),
                                                cfg::own_levels_directory) == 0 &&
                      record.level_path.find("/../") == std::string::npos;

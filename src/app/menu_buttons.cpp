@@ -129,8 +129,7 @@ void continue_button::updateGL()
     extra_functions::print_gl_label("CONTINUE", left + width / 2, top + 18, 20);
     // Which level, small under it; a long name of the player's is cut.
     std::string name = record.level_name.substr(0, 15);
-    const bool shipped =
-        record.level_path == cfg::levels_directory + record.level_name + cfg::level_suffix;
+    const bool shipped = record.shipped();
     if (shipped)
         name = "LEVEL " + name;
     extra_functions::print_gl_label(name, left + width / 2, top + 39, 12, !shipped);
@@ -143,7 +142,7 @@ void continue_button::act()
     setVisible(false);
     map_select_scene* map = nullptr;
     level_scene* level = nullptr;
-    if (record.level_path == cfg::levels_directory + record.level_name + cfg::level_suffix) {
+    if (record.shipped()) {
         // As if entered from the map: leaving the level goes there.
         map = new map_select_scene(scene_manager::_progress_manager_static_ptr);
         level = map->level_from_here(record.level_name);

@@ -1,5 +1,6 @@
 #include "attempt_record.h"
 
+#include "cfg.h"
 #include "data_text.h"
 #include "input_table.h"
 
@@ -87,6 +88,11 @@ std::string attempt_record::fingerprint_of_file(const std::string& path)
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return fingerprint_of(bytes.str());
+}
+
+bool attempt_record::shipped() const
+{
+    return level_path == cfg::levels_directory + level_name + cfg::level_suffix;
 }
 
 std::string attempt_record::text() const

@@ -37,6 +37,9 @@ struct attempt_record {
     played_way way;
     bool rewound = false; // in this attempt, before it was kept
 
+    // Whether the level is one of ours, read from the installed levels.
+    bool shipped() const;
+
     std::string text() const;
     // Reads a whole record; on false `why` says in a few words what is wrong
     // and the record is left unspecified. Never throws, whatever the text.
