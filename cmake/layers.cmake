@@ -48,6 +48,10 @@ cf_layer(cf_format
 set_source_files_properties("${CMAKE_SOURCE_DIR}/src/world/cfg.cpp" PROPERTIES
   COMPILE_DEFINITIONS "CF_MAIN_DIRECTORY=\"${CF_MAIN_DIRECTORY}\"")
 
+# The texts in the player's language: the catalogues, through Qt's
+# translator.
+cf_layer(cf_lang FILES lang/catalogue.h lang/catalogue.cpp LINKS Qt6::Core)
+
 # What a key or pad button means.
 # The player's own bindings sit on the table and are kept in the settings file.
 cf_layer(cf_input
@@ -63,7 +67,7 @@ cf_layer(cf_drawing
         render/myglitem.h render/myglitem.cpp render/spriteman.h render/spriteman.cpp
         render/bg_gl_item.h render/bg_gl_item.cpp render/gl_backend.h render/gl_backend.cpp
         render/text.cpp
-  USES cf_input cf_format cf_atlas_table LINKS Qt6::Widgets)
+  USES cf_input cf_format cf_lang cf_atlas_table LINKS Qt6::Widgets)
 # The world and its blocks: loading, the tick, rewind, headless play.
 cf_layer(cf_world
   FILES world/game_scene.h world/game_scene.cpp world/level_loader.cpp

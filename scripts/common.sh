@@ -3,7 +3,7 @@
 
 BUILD_PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libqt6opengl6-dev libopenal-dev libsdl2-dev
+    qt6-base-dev libqt6opengl6-dev qt6-l10n-tools libopenal-dev libsdl2-dev
     libgl-dev libgles-dev libegl-dev
     libgl1-mesa-dri libglx-mesa0 libegl-mesa0
     fonts-dejavu-core
