@@ -1,9 +1,13 @@
-# Installation as a desktop application, and the Debian package.
+# Installation as a desktop application. The Debian package is built from
+# debian/ with these rules.
 # Included from the top-level CMakeLists.txt after the game's targets.
 
 set(CF_APP_ID "io.github.crumbleford.Crumbleford")
 set(CF_SCREENSHOT_URL "https://crumbleford.github.io/screenshots/" CACHE STRING
     "Where the software centre finds map.png, level.png and drawing.png (trailing slash)")
+# Debian puts games in /usr/games; a plain install keeps them in bin/.
+set(CF_BIN_DIR "${CMAKE_INSTALL_BINDIR}" CACHE STRING
+    "Where the programs are installed, relative to the prefix")
 set(CF_PACKAGING_DIR "${CMAKE_SOURCE_DIR}/packaging")
 set(CF_DESKTOP_DIR "${CMAKE_BINARY_DIR}/desktop")
 
@@ -45,30 +49,18 @@ add_custom_target(crumbleford_desktop ALL DEPENDS ${CF_ICONS} ${CF_MAN_PAGES})
 configure_file("${CF_PACKAGING_DIR}/${CF_APP_ID}.metainfo.xml.in"
                "${CF_DESKTOP_DIR}/${CF_APP_ID}.metainfo.xml" @ONLY)
 
-install(TARGETS crumbleford crumbleford-sim RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(TARGETS crumbleford crumbleford-sim RUNTIME DESTINATION "${CF_BIN_DIR}")
 install(DIRECTORY "${CF_STAGE_DIR}/" DESTINATION "${CF_MAIN_DIRECTORY}")
-install(FILES "${CF_PACKAGING_DIR}/${CF_APP_ID}.desktop"
-        DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+# The menu starts the game by its full path, since /usr/games is not on
+# every session's PATH; the prefix is the one given at install time.
+install(CODE "
+  set(CF_INSTALLED_GAME \"\${CMAKE_INSTALL_PREFIX}/${CF_BIN_DIR}/crumbleford\")
+  configure_file(\"${CF_PACKAGING_DIR}/${CF_APP_ID}.desktop.in\"
+                 \"${CF_DESKTOP_DIR}/installed/${CF_APP_ID}.desktop\" @ONLY)
+  file(INSTALL DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/applications\"
+       TYPE FILE FILES \"${CF_DESKTOP_DIR}/installed/${CF_APP_ID}.desktop\")")
 install(FILES "${CF_PACKAGING_DIR}/${CF_APP_ID}.svg"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps")
 install(FILES "${CF_DESKTOP_DIR}/${CF_APP_ID}.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 install(FILES ${CF_MAN_PAGES} DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
-
-# cpack -G DEB: the libraries' packages come from dpkg-shlibdeps; the X11
-# platform plugin is loaded at run time, so no library names it.
-set(CPACK_PACKAGE_NAME "crumbleford")
-set(CPACK_PACKAGE_VENDOR "The Crumbleford developers")
-set(CPACK_PACKAGE_CONTACT "The Crumbleford developers")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "block-pushing puzzle game")
-set(CPACK_PACKAGE_DESCRIPTION "A two-dimensional block-pushing puzzle game. You steer \
-coloured characters who meet only the blocks of their colour, and draw blocks from their \
-stock into the world to build a way to the exit doors.")
-set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_STRIP_FILES ON)
-set(CPACK_DEBIAN_PACKAGE_SECTION "games")
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libgl1-mesa-dri")
-include(CPack)

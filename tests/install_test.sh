@@ -4,9 +4,9 @@
 # icons of their nominal size, an installed simulator that runs, and the
 # entry and metadata passing their own validators.
 #
-# Usage: install_test.sh BUILD_DIR DATA_DIR APP_ID
+# Usage: install_test.sh BUILD_DIR DATA_DIR APP_ID BIN_DIR
 set -euo pipefail
-build=$1 data_dir=$2 id=$3
+build=$1 data_dir=$2 id=$3 bin_dir=${4:-bin}
 
 dest=$(mktemp -d)
 trap 'rm -rf "$dest"' EXIT
@@ -18,7 +18,7 @@ fail() {
     failed=1
 }
 
-for f in bin/crumbleford bin/crumbleford-sim; do
+for f in "$bin_dir/crumbleford" "$bin_dir/crumbleford-sim"; do
     [ -x "$root/$f" ] || fail "$f is not an installed program"
 done
 for f in "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml" \
@@ -36,7 +36,7 @@ for f in textures/cf_2048.png maps/levels/levels.list maps/menu/menus.list; do
 done
 
 # The installed simulator runs an installed level.
-trace=$("$root/bin/crumbleford-sim" "$dest${data_dir}maps/levels/1.level" --ticks 1 | tail -1)
+trace=$("$root/$bin_dir/crumbleford-sim" "$dest${data_dir}maps/levels/1.level" --ticks 1 | tail -1)
 [ "$trace" = "end 1 running" ] || fail "installed simulator printed '$trace'"
 
 # Every listed level has its recorded solution installed beside it, which
@@ -44,9 +44,13 @@ trace=$("$root/bin/crumbleford-sim" "$dest${data_dir}maps/levels/1.level" --tick
 while read -r name; do
     [ -s "$dest${data_dir}solutions/$name.script" ] || fail "no installed solution for level $name"
 done <"$dest${data_dir}maps/levels/levels.list"
-trace=$("$root/bin/crumbleford-sim" "$dest${data_dir}maps/levels/1.level" \
+trace=$("$root/$bin_dir/crumbleford-sim" "$dest${data_dir}maps/levels/1.level" \
     "$dest${data_dir}solutions/1.script" --ticks 3000 | tail -1)
 [[ "$trace" == end*passed ]] || fail "installed solution of level 1 ended '$trace'"
+
+# The menu entry starts the installed game by its full path.
+exec_line=$(grep '^Exec=' "$root/share/applications/$id.desktop")
+[ "$exec_line" = "Exec=/usr/$bin_dir/crumbleford" ] || fail "desktop entry says $exec_line"
 
 for page in crumbleford crumbleford-sim; do
     warnings=$(zcat "$root/share/man/man6/$page.6.gz" | groff -man -ww -z 2>&1)
