@@ -5,6 +5,7 @@
 // the collision code, the atlas loader and the atlas font.
 
 #include <string>
+#include <vector>
 
 class extra_functions
 {
@@ -25,6 +26,13 @@ class extra_functions
     static void print_gl_label(const std::string& text, int x, int y, int size,
                                bool keep_case = false);
     static std::string uint_to_string(unsigned int value);
+
+    // Texts are UTF-8. The characters of `text` in order; a byte that does
+    // not begin a well-formed sequence counts as one character U+FFFD, so a
+    // damaged name still has a width and draws as gaps.
+    static std::vector<char32_t> code_points(const std::string& text);
+    // How many glyphs `text` draws: one per character, whatever its bytes.
+    static int glyph_count(const std::string& text);
 };
 
 #endif
