@@ -13,6 +13,8 @@ TEST_PACKAGES=(
     xvfb xauth x11-apps imagemagick xdotool locales
     desktop-file-utils appstream
 )
+# Building the Debian package and checking it.
+PACKAGE_PACKAGES=(debhelper dpkg-dev lintian fakeroot)
 XVFB_PACKAGES=(xvfb xauth)
 # The sanitizer and libFuzzer runtimes: see ensure_fuzz_packages.
 FUZZ_PACKAGES=(clang)
