@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds Crumbleford and runs every test: the headless suite, the GL suite on
 # a virtual X server (Xvfb, no window manager), the headless suite again
-# built with AddressSanitizer and UndefinedBehaviorSanitizer, and the fuzz
-# targets for a bounded time. Installs any missing Debian packages first.
+# built with AddressSanitizer and UndefinedBehaviorSanitizer, the fuzz
+# targets for a bounded time, and the Debian package of HEAD (built, checked
+# by lintian and as installed). Installs any missing Debian packages first.
 # Exits non-zero if anything fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -63,8 +64,19 @@ else
     failed=1
 fi
 
+echo "== The Debian package (build-deb/)"
+# The package's own run of the headless tests would repeat the first stage;
+# its debug symbols package is not checked.
+if DEB_BUILD_OPTIONS="nocheck noddebs" bash scripts/package.sh build-deb 2>&1 | tee "$logs/package-run.log" |
+    grep -vE '^\[[0-9]+/[0-9]+\] '; then
+    echo "100% tests passed, 0 tests failed out of 1" >"$logs/package.log"
+else
+    echo "0% tests passed, 1 tests failed out of 1" >"$logs/package.log"
+    failed=1
+fi
+
 echo "== Summary ($(($(date +%s) - started)) s)"
-for name in headless gl sanitizers fuzz; do
+for name in headless gl sanitizers fuzz package; do
     summary=$(grep -E "tests passed|tests failed out of" "$logs/$name.log" | tail -1 || true)
     echo "${name}: ${summary:-no summary}"
 done
