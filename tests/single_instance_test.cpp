@@ -117,3 +117,22 @@ TEST(single_instance, AnUnwritableHomeLetsTheGameRun)
     EXPECT_TRUE(instance.first());
     EXPECT_FALSE(instance.ask_to_raise(200)) << "nobody listens";
 }
+
+// A package's tests run before the data is installed: the game reads the
+// data directory the environment names, with or without its final slash.
+TEST(data_directory, TheEnvironmentNamesWhereTheDataIs)
+{
+    QTemporaryDir home;
+    for (const QString& suffix : {QString("/elsewhere"), QString("/elsewhere/")}) {
+        QProcess game;
+        QProcessEnvironment env = game_env(home.path());
+        env.insert("CRUMBLEFORD_DATA_DIR", home.path() + suffix);
+        game.setProcessEnvironment(env);
+        game.start(QStringLiteral(CF_GAME_BINARY), {});
+        ASSERT_TRUE(game.waitForFinished(20000));
+        const QString err = QString::fromLocal8Bit(game.readAllStandardError());
+        EXPECT_EQ(game.exitCode(), 1);
+        EXPECT_TRUE(err.contains(home.path() + "/elsewhere/textures/cf_2048.png "))
+            << err.toStdString();
+    }
+}

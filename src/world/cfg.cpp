@@ -23,6 +23,19 @@ std::string home_directory()
     return ".";
 }
 
+// CRUMBLEFORD_DATA_DIR points the game at data elsewhere than where it was
+// built to be installed: a package's tests run before anything is installed.
+std::string data_directory()
+{
+    const char* dir = std::getenv("CRUMBLEFORD_DATA_DIR");
+    if (!dir || !*dir)
+        return CF_MAIN_DIRECTORY;
+    std::string path = dir;
+    if (path.back() != '/')
+        path += '/';
+    return path;
+}
+
 } // namespace
 
 namespace cfg
@@ -31,7 +44,7 @@ namespace cfg
 // Defined in one translation unit, in dependency order, so each derived
 // string is built after the one it extends.
 const unsigned int all_expendables = stock_expendable;
-const std::string main_directory = CF_MAIN_DIRECTORY;
+const std::string main_directory = data_directory();
 const std::string tex_directory = main_directory + "textures/";
 const std::string maps_directory = main_directory + "maps/";
 const std::string levels_directory = maps_directory + "levels/";
