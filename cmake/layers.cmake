@@ -56,7 +56,7 @@ cf_layer(cf_lang FILES lang/catalogue.h lang/catalogue.cpp LINKS Qt6::Core)
 # The player's own bindings sit on the table and are kept in the settings file.
 cf_layer(cf_input
   FILES input/input_table.h input/input_table.cpp input/bindings.h input/bindings.cpp
-  USES cf_format LINKS Qt6::Core Qt6::Gui)
+  USES cf_format cf_lang LINKS Qt6::Core Qt6::Gui)
 # The sprite table, shared with the atlas generator.
 cf_layer(cf_atlas_table INTERFACE FILES render/atlas_table.h)
 # The scene base every screen and world derives from, with the drawable

@@ -156,7 +156,7 @@ TEST_F(SettingsScreen, APointerSetsVolumesOnTheBarAndTapsRows)
     scene_manager manager(title, nullptr, nullptr);
     auto* s = new settings_scene(path());
     manager.add_scene(s);
-    ASSERT_EQ(s->rows().size(), 7u) << "the controls row shows when there is a page";
+    ASSERT_EQ(s->rows().size(), 8u) << "the controls row shows when there is a page";
 
     send_mouse(s, QEvent::GraphicsSceneMousePress, across(*s, "MUSIC bar", 0.28));
     EXPECT_EQ(s->music, 30);

@@ -2,10 +2,707 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>controls</name>
+    <message>
+        <source>%1 HAS NO PAD BUTTON</source>
+        <translation>%1 HAT KEINE PAD-TASTE</translation>
+    </message>
+    <message>
+        <source>PRESS A KEY FOR %1</source>
+        <translation>TASTE FÜR %1 DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>PRESS A PAD BUTTON FOR %1</source>
+        <translation>PAD-TASTE FÜR %1 DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>IN USE NOW BUT THE SETTINGS FILE IS NOT WRITTEN</source>
+        <translation>AKTIV, ABER NICHT GESPEICHERT</translation>
+    </message>
+    <message>
+        <source>DEFAULTS ARE BACK</source>
+        <translation>STANDARD IST ZURÜCK</translation>
+    </message>
+    <message>
+        <source>PRESS A KEY</source>
+        <translation>TASTE DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>PRESS A BUTTON</source>
+        <translation>KNOPF DRÜCKEN</translation>
+    </message>
+    <message>
+        <source>CONTROLS</source>
+        <translation>STEUERUNG</translation>
+    </message>
+    <message>
+        <source>KEYS</source>
+        <translation>TASTEN</translation>
+    </message>
+    <message>
+        <source>PAD</source>
+        <translation>PAD</translation>
+    </message>
+    <message>
+        <source>RESET TO DEFAULTS</source>
+        <translation>ALLES ZURÜCKSETZEN</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRUCH</translation>
+    </message>
+    <message>
+        <source>THIS KEY CANNOT BE USED</source>
+        <translation>DIESE TASTE GEHT NICHT</translation>
+    </message>
+    <message>
+        <source>ALREADY USED BY %1</source>
+        <translation>SCHON BELEGT: %1</translation>
+    </message>
+    <message>
+        <source>NEEDED IN MENUS</source>
+        <translation>IN MENÜS NÖTIG</translation>
+    </message>
+    <message>
+        <source>THIS CANNOT BE BOUND</source>
+        <translation>NICHT BELEGBAR</translation>
+    </message>
+</context>
+<context>
+    <name>editor</name>
+    <message>
+        <source>UNDO</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>REDO</source>
+        <translation>VOR</translation>
+    </message>
+    <message>
+        <source>TRY</source>
+        <translation>TEST</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SICHERN</translation>
+    </message>
+    <message>
+        <source>OPEN</source>
+        <translation>ÖFFNEN</translation>
+    </message>
+    <message>
+        <source>W%1</source>
+        <translation>B%1</translation>
+    </message>
+    <message>
+        <source>H%1</source>
+        <translation>H%1</translation>
+    </message>
+    <message>
+        <source>NEW LEVEL</source>
+        <translation>NEUES LEVEL</translation>
+    </message>
+    <message>
+        <source>%1 CHANGED</source>
+        <translation>%1 GEÄNDERT</translation>
+    </message>
+    <message>
+        <source>STOCK</source>
+        <translation>VORRAT</translation>
+    </message>
+    <message>
+        <source>NONE</source>
+        <translation>NICHTS</translation>
+    </message>
+    <message>
+        <source>UNSAVED CHANGES</source>
+        <translation>NICHT GESPEICHERT</translation>
+    </message>
+    <message>
+        <source>LEAVE</source>
+        <translation>VERLASSEN</translation>
+    </message>
+    <message>
+        <source>STAY</source>
+        <translation>BLEIBEN</translation>
+    </message>
+    <message>
+        <source>NAME %1</source>
+        <translation>NAME %1</translation>
+    </message>
+    <message>
+        <source>BEFORE YOU TRY</source>
+        <translation>VOR DEM TEST</translation>
+    </message>
+    <message>
+        <source>TRY ANYWAY</source>
+        <translation>TROTZDEM TESTEN</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>WHITE</source>
+        <translation>WEISS</translation>
+    </message>
+    <message>
+        <source>RED</source>
+        <translation>ROT</translation>
+    </message>
+    <message>
+        <source>GREEN</source>
+        <translation>GRÜN</translation>
+    </message>
+    <message>
+        <source>BLUE</source>
+        <translation>BLAU</translation>
+    </message>
+    <message>
+        <source>BLOCK</source>
+        <translation>BLOCK</translation>
+    </message>
+    <message>
+        <source>SPIKES</source>
+        <translation>STACHELN</translation>
+    </message>
+    <message>
+        <source>CLOUD</source>
+        <translation>WOLKE</translation>
+    </message>
+    <message>
+        <source>FALLING</source>
+        <translation>FALLEND</translation>
+    </message>
+    <message>
+        <source>BOMB</source>
+        <translation>BOMBE</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NAME</translation>
+    </message>
+    <message>
+        <source>COLOUR %1</source>
+        <translation>FARBE %1</translation>
+    </message>
+    <message>
+        <source>CLOUD GOES %1</source>
+        <translation>WOLKE NACH %1</translation>
+    </message>
+    <message>
+        <source>STOCK SLOT %1</source>
+        <translation>VORRATSPLATZ %1</translation>
+    </message>
+    <message>
+        <source>SLOT TYPE %1</source>
+        <translation>ART %1</translation>
+    </message>
+    <message>
+        <source>SLOT COLOUR %1</source>
+        <translation>FARBE %1</translation>
+    </message>
+    <message>
+        <source>SLOT COUNT %1</source>
+        <translation>ANZAHL %1</translation>
+    </message>
+    <message>
+        <source>WIDTH %1</source>
+        <translation>BREITE %1</translation>
+    </message>
+    <message>
+        <source>HEIGHT %1</source>
+        <translation>HÖHE %1</translation>
+    </message>
+    <message>
+        <source>ZOOM</source>
+        <translation>ZOOM</translation>
+    </message>
+    <message>
+        <source>NO ROOM INSIDE THE MAP</source>
+        <translation>KEIN PLATZ IN DER KARTE</translation>
+    </message>
+    <message>
+        <source>%1 OBJECT IN THE WAY</source>
+        <translation>%1 OBJEKT IM WEG</translation>
+    </message>
+    <message>
+        <source>%1 OBJECTS IN THE WAY</source>
+        <translation>%1 OBJEKTE IM WEG</translation>
+    </message>
+    <message>
+        <source>SAVED %1</source>
+        <translation>%1 GESPEICHERT</translation>
+    </message>
+    <message>
+        <source>CANNOT OPEN %1</source>
+        <translation>%1 LÄSST SICH NICHT ÖFFNEN</translation>
+    </message>
+    <message>
+        <source>PLACE A CHARACTER FIRST</source>
+        <translation>ERST EINE FIGUR SETZEN</translation>
+    </message>
+    <message>
+        <source>CANNOT WRITE TRY FILE</source>
+        <translation>TESTDATEI NICHT SCHREIBBAR</translation>
+    </message>
+    <message>
+        <source>UNSAFE NAME</source>
+        <translation>UNGÜLTIGER NAME</translation>
+    </message>
+    <message>
+        <source>CANNOT MAKE LEVEL FOLDER</source>
+        <translation>LEVELORDNER NICHT ANLEGBAR</translation>
+    </message>
+    <message>
+        <source>SAVE FAILED</source>
+        <translation>SPEICHERN FEHLGESCHLAGEN</translation>
+    </message>
+    <message>
+        <source>DEL</source>
+        <translation>ENTF</translation>
+    </message>
+    <message>
+        <source>CANCEL</source>
+        <translation>ABBRUCH</translation>
+    </message>
+</context>
+<context>
+    <name>hud</name>
+    <message>
+        <source>TAP TO WALK</source>
+        <translation>TIPPEN ZUM GEHEN</translation>
+    </message>
+    <message>
+        <source>WATCHING THE SOLUTION</source>
+        <translation>DIE LÖSUNG LÄUFT</translation>
+    </message>
+    <message>
+        <source>any key or touch stops it</source>
+        <translation>TASTE ODER TIPPEN HÄLT AN</translation>
+    </message>
+    <message>
+        <source>LEVEL %1</source>
+        <translation>LEVEL %1</translation>
+    </message>
+</context>
+<context>
+    <name>keys</name>
+    <message>
+        <source>YOUR KEYS:</source>
+        <translation>DEINE TASTEN:</translation>
+    </message>
+    <message>
+        <source>AND %1 MORE</source>
+        <translation>UND %1 WEITERE</translation>
+    </message>
+    <message>
+        <source>WALK LEFT</source>
+        <translation>NACH LINKS</translation>
+    </message>
+    <message>
+        <source>WALK RIGHT</source>
+        <translation>NACH RECHTS</translation>
+    </message>
+    <message>
+        <source>JUMP</source>
+        <translation>SPRINGEN</translation>
+    </message>
+    <message>
+        <source>HOLD DOWN</source>
+        <translation>DUCKEN</translation>
+    </message>
+    <message>
+        <source>DOOR</source>
+        <translation>TÜR</translation>
+    </message>
+    <message>
+        <source>SWITCH CHARACTER</source>
+        <translation>FIGUR WECHSELN</translation>
+    </message>
+    <message>
+        <source>DRAWING MODE</source>
+        <translation>ZEICHENMODUS</translation>
+    </message>
+    <message>
+        <source>PAUSE</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>REWIND</source>
+        <translation>ZURÜCKSPULEN</translation>
+    </message>
+    <message>
+        <source>ZOOM IN</source>
+        <translation>HINEINZOOMEN</translation>
+    </message>
+    <message>
+        <source>ZOOM OUT</source>
+        <translation>HERAUSZOOMEN</translation>
+    </message>
+    <message>
+        <source>STEER</source>
+        <translation>LENKEN</translation>
+    </message>
+    <message>
+        <source>SCROLL</source>
+        <translation>SCROLLEN</translation>
+    </message>
+    <message>
+        <source>MUTE</source>
+        <translation>STUMM</translation>
+    </message>
+    <message>
+        <source>FULL SCREEN</source>
+        <translation>VOLLBILD</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>START</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>D-PAD UP</source>
+        <translation>STEUERKREUZ HOCH</translation>
+    </message>
+    <message>
+        <source>D-PAD DOWN</source>
+        <translation>STEUERKREUZ RUNTER</translation>
+    </message>
+    <message>
+        <source>D-PAD LEFT</source>
+        <translation>STEUERKREUZ LINKS</translation>
+    </message>
+    <message>
+        <source>D-PAD RIGHT</source>
+        <translation>STEUERKREUZ RECHTS</translation>
+    </message>
+    <message>
+        <source>COMMA</source>
+        <translation>KOMMA</translation>
+    </message>
+    <message>
+        <source>PERIOD</source>
+        <translation>PUNKT</translation>
+    </message>
+    <message>
+        <source>SEMICOLON</source>
+        <translation>SEMIKOLON</translation>
+    </message>
+    <message>
+        <source>QUOTE</source>
+        <translation>APOSTROPH</translation>
+    </message>
+    <message>
+        <source>BRACKET</source>
+        <translation>KLAMMER</translation>
+    </message>
+    <message>
+        <source>BACKSLASH</source>
+        <translation>BACKSLASH</translation>
+    </message>
+    <message>
+        <source>EQUALS</source>
+        <translation>GLEICH</translation>
+    </message>
+    <message>
+        <source>GRAVE</source>
+        <translation>GRAVIS</translation>
+    </message>
+    <message>
+        <source>PLUS</source>
+        <translation>PLUS</translation>
+    </message>
+    <message>
+        <source>STAR</source>
+        <translation>STERN</translation>
+    </message>
+    <message>
+        <source>HASH</source>
+        <translation>RAUTE</translation>
+    </message>
+    <message>
+        <source>SPACE</source>
+        <translation>LEERTASTE</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>HOCH</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>RUNTER</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>LINKS</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>RECHTS</translation>
+    </message>
+    <message>
+        <source>RETURN</source>
+        <translation>EINGABE</translation>
+    </message>
+    <message>
+        <source>ENTER</source>
+        <translation>ENTER</translation>
+    </message>
+    <message>
+        <source>ESC</source>
+        <translation>ESC</translation>
+    </message>
+    <message>
+        <source>BACKSPACE</source>
+        <translation>RÜCKTASTE</translation>
+    </message>
+    <message>
+        <source>TAB</source>
+        <translation>TAB</translation>
+    </message>
+    <message>
+        <source>DEL</source>
+        <translation>ENTF</translation>
+    </message>
+    <message>
+        <source>INS</source>
+        <translation>EINFG</translation>
+    </message>
+    <message>
+        <source>HOME</source>
+        <translation>POS1</translation>
+    </message>
+    <message>
+        <source>END</source>
+        <translation>ENDE</translation>
+    </message>
+    <message>
+        <source>PGUP</source>
+        <translation>BILD HOCH</translation>
+    </message>
+    <message>
+        <source>PGDOWN</source>
+        <translation>BILD RUNTER</translation>
+    </message>
+    <message>
+        <source>SHIFT</source>
+        <translation>UMSCHALT</translation>
+    </message>
+    <message>
+        <source>CTRL</source>
+        <translation>STRG</translation>
+    </message>
+    <message>
+        <source>ALT</source>
+        <translation>ALT</translation>
+    </message>
+    <message>
+        <source>MENU</source>
+        <translation>MENÜ</translation>
+    </message>
+    <message>
+        <source>PRINT</source>
+        <translation>DRUCK</translation>
+    </message>
+    <message>
+        <source>KEY</source>
+        <translation>TASTE</translation>
+    </message>
+    <message>
+        <source>%1: PAD %2</source>
+        <translation>%1: PAD %2</translation>
+    </message>
+</context>
+<context>
+    <name>menu</name>
+    <message>
+        <source>WATCH[SOLUTION</source>
+        <translation>LÖSUNG ZEIGEN</translation>
+    </message>
+    <message>
+        <source>NEXT[LEVEL</source>
+        <translation>NÄCHSTES LEVEL</translation>
+    </message>
+    <message>
+        <source>EVERY LEVEL PASSED</source>
+        <translation>ALLE LEVEL GESCHAFFT</translation>
+    </message>
+    <message>
+        <source>A NEW PAGE JOINS THE MAP</source>
+        <translation>EINE NEUE SEITE DER KARTE</translation>
+    </message>
+    <message>
+        <source>CONTINUE</source>
+        <translation>FORTSETZEN</translation>
+    </message>
+    <message>
+        <source>LEVEL %1</source>
+        <translation>LEVEL %1</translation>
+    </message>
+    <message>
+        <source>RESUME</source>
+        <translation>WEITER</translation>
+    </message>
+    <message>
+        <source>TO[MAP[SELECT</source>
+        <translation>ZUR KARTE</translation>
+    </message>
+    <message>
+        <source>RESTART</source>
+        <translation>NEUSTART</translation>
+    </message>
+    <message>
+        <source>HELP</source>
+        <translation>HILFE</translation>
+    </message>
+    <message>
+        <source>REWIND</source>
+        <translation>ZURÜCKSPULEN</translation>
+    </message>
+    <message>
+        <source>EXIT[GAME</source>
+        <translation>BEENDEN</translation>
+    </message>
+    <message>
+        <source>CAUGHT BY SPIKES</source>
+        <translation>VON STACHELN ERWISCHT</translation>
+    </message>
+    <message>
+        <source>CAUGHT IN A BLAST</source>
+        <translation>IN EINE EXPLOSION GERATEN</translation>
+    </message>
+    <message>
+        <source>FELL OUT OF THE WORLD</source>
+        <translation>AUS DER WELT GEFALLEN</translation>
+    </message>
+    <message>
+        <source>A CHARACTER WAS LOST</source>
+        <translation>EINE FIGUR GING VERLOREN</translation>
+    </message>
+</context>
+<context>
+    <name>own levels</name>
+    <message>
+        <source>NO LEVELS SAVED YET</source>
+        <translation>NOCH KEINE LEVEL GESPEICHERT</translation>
+    </message>
+    <message>
+        <source>MY LEVELS</source>
+        <translation>MEINE LEVEL</translation>
+    </message>
+    <message>
+        <source>DELETE %1</source>
+        <translation>%1 LÖSCHEN?</translation>
+    </message>
+    <message>
+        <source>DROP CHANGES</source>
+        <translation>ÄNDERUNGEN VERWERFEN?</translation>
+    </message>
+    <message>
+        <source>OPEN</source>
+        <translation>ÖFFNEN</translation>
+    </message>
+    <message>
+        <source>PLAY</source>
+        <translation>SPIELEN</translation>
+    </message>
+    <message>
+        <source>DEL</source>
+        <translation>LÖSCHEN</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>JA</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NEIN</translation>
+    </message>
+</context>
+<context>
+    <name>records</name>
+    <message>
+        <source>NEW BEST TIME AND BLOCKS</source>
+        <translation>NEUE BESTZEIT UND BLÖCKE</translation>
+    </message>
+    <message>
+        <source>NEW BEST TIME</source>
+        <translation>NEUE BESTZEIT</translation>
+    </message>
+    <message>
+        <source>NEW BEST BLOCKS</source>
+        <translation>NEUER BLOCKREKORD</translation>
+    </message>
+    <message>
+        <source>TIME %1  TICKS %2  BLOCKS %3</source>
+        <translation>ZEIT %1  TICKS %2  BLÖCKE %3</translation>
+    </message>
+</context>
+<context>
     <name>settings</name>
     <message>
+        <source>MUSIC</source>
+        <translation>MUSIK</translation>
+    </message>
+    <message>
+        <source>EFFECTS</source>
+        <translation>EFFEKTE</translation>
+    </message>
+    <message>
+        <source>SOUND</source>
+        <translation>TON</translation>
+    </message>
+    <message>
+        <source>FULL SCREEN</source>
+        <translation>VOLLBILD</translation>
+    </message>
+    <message>
+        <source>INTERFACE SIZE</source>
+        <translation>ANZEIGEGRÖSSE</translation>
+    </message>
+    <message>
         <source>LANGUAGE</source>
-        <translation>LANGUAGE</translation>
+        <translation>SPRACHE</translation>
+    </message>
+    <message>
+        <source>CONTROLS</source>
+        <translation>STEUERUNG</translation>
+    </message>
+    <message>
+        <source>BACK</source>
+        <translation>ZURÜCK</translation>
+    </message>
+    <message>
+        <source>AUTO</source>
+        <translation>AUTOMATISCH</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <translation>EINSTELLUNGEN</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>AN</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>AUS</translation>
+    </message>
+    <message>
+        <source>YES</source>
+        <translation>JA</translation>
+    </message>
+    <message>
+        <source>NO</source>
+        <translation>NEIN</translation>
     </message>
 </context>
 <!-- Help pages and credits follow: drawn into the atlas at build time. -->

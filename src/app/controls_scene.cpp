@@ -1,6 +1,7 @@
 #include "controls_scene.h"
 
 #include "bg_gl_item.h"
+#include "catalogue.h"
 #include "editor_canvas.h"
 #include "extra_functions.h"
 #include "myglitem.h"
@@ -44,7 +45,7 @@ columns columns_now()
 // A text as wide as the label draws it, shrunk to fit `room` pixels.
 int fitting_size(const std::string& text, int size, int room)
 {
-    return text.empty() ? size : std::min(size, room / static_cast<int>(text.size()));
+    return text.empty() ? size : std::min(size, room / extra_functions::glyph_count(text));
 }
 
 void label_centred(const std::string& text, int centre_x, int centre_y, int size)
@@ -54,7 +55,7 @@ void label_centred(const std::string& text, int centre_x, int centre_y, int size
 
 QRectF label_box(const std::string& text, double centre_x, double centre_y, int size)
 {
-    const double width = static_cast<double>(text.size()) * size;
+    const double width = static_cast<double>(extra_functions::glyph_count(text)) * size;
     return QRectF(centre_x - width / 2, centre_y - size / 2.0, width, size);
 }
 
@@ -117,12 +118,13 @@ void controls_scene::choose(int row, column c)
     chosen_column = c;
     const input::intent in = input::bindable_intents()[row];
     if (c == column::pad && !input::pad_bindable(in)) {
-        message = std::string(input::intent_title(in)) + " HAS NO PAD BUTTON";
+        message = lang::fill(cf_tr("controls", "%1 HAS NO PAD BUTTON"), {input::intent_title(in)});
         return;
     }
     wait = c == column::keys ? waiting::key : waiting::pad;
-    message = std::string(c == column::keys ? "PRESS A KEY FOR " : "PRESS A PAD BUTTON FOR ") +
-              input::intent_title(in);
+    message = lang::fill(c == column::keys ? cf_tr("controls", "PRESS A KEY FOR %1")
+                                           : cf_tr("controls", "PRESS A PAD BUTTON FOR %1"),
+                         {input::intent_title(in)});
     keep_chosen_row_visible();
 }
 
@@ -135,8 +137,9 @@ void controls_scene::cancel()
 void controls_scene::take(const input::bindings& changed, const std::string& done)
 {
     input::use_bindings(changed);
-    message =
-        save_bindings(*store, changed) ? done : "IN USE NOW BUT THE SETTINGS FILE IS NOT WRITTEN";
+    message = save_bindings(*store, changed)
+                  ? done
+                  : cf_tr("controls", "IN USE NOW BUT THE SETTINGS FILE IS NOT WRITTEN");
 }
 
 void controls_scene::bind_key(int key)
@@ -146,7 +149,7 @@ void controls_scene::bind_key(int key)
     input::bindings changed = input::bindings_in_force();
     const std::string why = changed.bind_key(in, key);
     if (why.empty())
-        take(changed, std::string(input::intent_title(in)) + ": " + input::key_label(key));
+        take(changed, input::intent_title(in) + ": " + input::key_label(key));
     else
         message = why;
 }
@@ -158,14 +161,14 @@ void controls_scene::bind_pad(input::pad_button b)
     input::bindings changed = input::bindings_in_force();
     const std::string why = changed.bind_pad(in, b);
     if (why.empty())
-        take(changed, std::string(input::intent_title(in)) + ": " + input::pad_label(b));
+        take(changed, input::intent_title(in) + ": " + input::pad_label(b));
     else
         message = why;
 }
 
 void controls_scene::reset()
 {
-    take(input::bindings(), "DEFAULTS ARE BACK");
+    take(input::bindings(), cf_tr("controls", "DEFAULTS ARE BACK"));
 }
 
 bool controls_scene::takes_text() const
@@ -323,7 +326,8 @@ std::string controls_scene::cell_text(int row, column c) const
 {
     const input::intent in = input::bindable_intents()[row];
     if (wait != waiting::no && row == chosen && c == chosen_column)
-        return c == column::keys ? "PRESS A KEY" : "PRESS A BUTTON";
+        return c == column::keys ? cf_tr("controls", "PRESS A KEY")
+                                 : cf_tr("controls", "PRESS A BUTTON");
     if (c == column::pad)
         return input::pad_bindable(in) ? input::pad_label(input::bindings_in_force().pad(in)) : "";
     std::string text;
@@ -341,9 +345,11 @@ void controls_scene::updateGL()
     float quad[8];
     myglitem::set_quad(quad, 0, 0, 60, 60);
     myglitem::draw_strip(spriteman::tex_back, quad);
-    extra_functions::print_gl_text("CONTROLS", w / 2, 30, title_size);
-    label_centred("KEYS", (c.keys_left + c.keys_right) / 2, list_top - 14, heading_size);
-    label_centred("PAD", (c.pad_left + c.right) / 2, list_top - 14, heading_size);
+    extra_functions::print_gl_text(cf_tr("controls", "CONTROLS"), w / 2, 30, title_size);
+    label_centred(cf_tr("controls", "KEYS"), (c.keys_left + c.keys_right) / 2, list_top - 14,
+                  heading_size);
+    label_centred(cf_tr("controls", "PAD"), (c.pad_left + c.right) / 2, list_top - 14,
+                  heading_size);
     const int last = std::min(row_count(), first_row + visible_rows());
     for (int row = first_row; row < last; ++row) {
         const int top = list_top + (row - first_row) * row_height;
@@ -353,7 +359,8 @@ void controls_scene::updateGL()
             static_cast<float>(c.left), static_cast<float>(top + 3), static_cast<float>(c.right),
             static_cast<float>(top + row_height - 3), focused ? chosen_tint : row_tint);
         if (row >= reset_row()) {
-            const std::string word = row == reset_row() ? "RESET TO DEFAULTS" : "BACK";
+            const std::string word = row == reset_row() ? cf_tr("controls", "RESET TO DEFAULTS")
+                                                        : cf_tr("controls", "BACK");
             label_centred(word, (c.left + c.right) / 2, mid, name_size);
             if (keys_in_use && focused)
                 editor_canvas::focus_frame(static_cast<float>(c.left - 4), static_cast<float>(top),
@@ -363,7 +370,7 @@ void controls_scene::updateGL()
         }
         const std::string name = input::intent_title(input::bindable_intents()[row]);
         const int size = fitting_size(name, name_size, c.keys_left - c.left - 20);
-        label_centred(name, c.left + 10 + static_cast<int>(name.size()) * size / 2, mid, size);
+        label_centred(name, c.left + 10 + extra_functions::glyph_count(name) * size / 2, mid, size);
         const int lefts[2] = {c.keys_left, c.pad_left};
         const int rights[2] = {c.keys_right, c.right - 6};
         for (int col = 0; col < 2; ++col) {
@@ -400,7 +407,9 @@ void controls_scene::updateGL()
         myglitem::draw_flat_rect(static_cast<float>(c.right - 140),
                                  static_cast<float>(h - message_height + 6),
                                  static_cast<float>(c.right), static_cast<float>(h - 6), row_tint);
-        label_centred("CANCEL", c.right - 70, message_mid, cell_size);
+        const std::string cancel_word = cf_tr("controls", "CANCEL");
+        label_centred(cancel_word, c.right - 70, message_mid,
+                      fitting_size(cancel_word, cell_size, 130));
     }
 }
 
@@ -411,11 +420,14 @@ std::vector<layout_box> controls_scene::layout_boxes() const
     const columns c = columns_now();
     std::vector<layout_box> out;
     out.push_back({QStringLiteral("back"), QRectF(0, 0, 60, 60)});
-    out.push_back({QStringLiteral("CONTROLS"), label_box("CONTROLS", w / 2.0, 30, title_size)});
-    out.push_back({QStringLiteral("KEYS"), label_box("KEYS", (c.keys_left + c.keys_right) / 2.0,
-                                                     list_top - 14, heading_size)});
-    out.push_back({QStringLiteral("PAD"),
-                   label_box("PAD", (c.pad_left + c.right) / 2.0, list_top - 14, heading_size)});
+    out.push_back({QStringLiteral("CONTROLS"),
+                   label_box(cf_tr("controls", "CONTROLS"), w / 2.0, 30, title_size)});
+    out.push_back({QStringLiteral("KEYS"),
+                   label_box(cf_tr("controls", "KEYS"), (c.keys_left + c.keys_right) / 2.0,
+                             list_top - 14, heading_size)});
+    out.push_back(
+        {QStringLiteral("PAD"), label_box(cf_tr("controls", "PAD"), (c.pad_left + c.right) / 2.0,
+                                          list_top - 14, heading_size)});
     const int last = std::min(row_count(), first_row + visible_rows());
     for (int row = first_row; row < last; ++row) {
         const double top = list_top + (row - first_row) * row_height;
@@ -426,9 +438,10 @@ std::vector<layout_box> controls_scene::layout_boxes() const
         }
         const std::string name = input::intent_title(input::bindable_intents()[row]);
         const int size = fitting_size(name, name_size, c.keys_left - c.left - 20);
-        out.push_back({QString::fromLatin1(name.c_str()),
-                       QRectF(c.left + 10, top + row_height / 2.0 - size / 2.0,
-                              static_cast<double>(name.size()) * size, size)});
+        out.push_back(
+            {QString::fromStdString(name),
+             QRectF(c.left + 10, top + row_height / 2.0 - size / 2.0,
+                    static_cast<double>(extra_functions::glyph_count(name)) * size, size)});
         out.push_back({QStringLiteral("%1 keys").arg(row),
                        QRectF(c.keys_left, top + 7, c.keys_right - c.keys_left, row_height - 14)});
         if (!cell_text(row, column::pad).empty())

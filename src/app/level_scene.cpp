@@ -1,6 +1,7 @@
 #include "level_scene.h"
 
 #include "attempt_keeper.h"
+#include "catalogue.h"
 #include "cfg.h"
 #include "hud.h"
 #include "hud_buttons.h"
@@ -383,7 +384,7 @@ void level_scene::open_pause_menu()
         return;
     new igm_rewind(this, menu, false);
     if (has_solution())
-        new igm_action(this, menu, "WATCH[SOLUTION", [this] { watch_solution(); });
+        new igm_action(this, menu, cf_tr("menu", "WATCH[SOLUTION"), [this] { watch_solution(); });
 }
 
 void level_scene::open_failed_menu()
@@ -397,12 +398,13 @@ void level_scene::open_failed_menu()
         return;
     new igm_rewind(this, menu, true);
     if (has_solution() && unsuccessful_attempts >= attempts_before_help) {
-        auto* row = new igm_action(this, menu, "WATCH[SOLUTION", [this] { watch_solution(); });
+        auto* row = new igm_action(this, menu, cf_tr("menu", "WATCH[SOLUTION"),
+                                   [this] { watch_solution(); });
         row->preferred = true;
     }
     if (failures.what == failure_watch::cause::none)
         return;
-    new igm_note(this, menu, failure_watch::words(failures.what), 26);
+    new igm_note(this, menu, cf_tr("menu", failure_watch::words(failures.what)), 26);
     menu->keep_in_sight(failures.spot_x, failures.spot_y);
 }
 
@@ -414,13 +416,13 @@ void level_scene::open_passed_menu()
     if (progress && enter_next) {
         const std::string next = progress->next_level(level_name);
         if (!next.empty()) {
-            auto* row = new igm_action(this, menu, "NEXT[LEVEL", [this, next] {
+            auto* row = new igm_action(this, menu, cf_tr("menu", "NEXT[LEVEL"), [this, next] {
                 leave_request = true;
                 enter_next(next);
             });
             row->preferred = true;
         } else if (progress->passed_count >= progress->levels.size()) {
-            new igm_note(this, menu, "EVERY LEVEL PASSED", 26);
+            new igm_note(this, menu, cf_tr("menu", "EVERY LEVEL PASSED"), 26);
         }
     }
     new igm_note(this, menu, attempt_summary(), 24);
@@ -431,18 +433,18 @@ void level_scene::open_passed_menu()
 std::string level_scene::new_best_words(const new_bests& beaten)
 {
     if (beaten.time && beaten.placements)
-        return "NEW BEST TIME AND BLOCKS";
-    return beaten.time ? "NEW BEST TIME" : "NEW BEST BLOCKS";
+        return cf_tr("records", "NEW BEST TIME AND BLOCKS");
+    return beaten.time ? cf_tr("records", "NEW BEST TIME") : cf_tr("records", "NEW BEST BLOCKS");
 }
 
 std::string level_scene::attempt_summary() const
 {
     const long long ticks = history.world_ticks();
     const long long seconds = ticks / ticks_per_second;
-    char text[96];
-    std::snprintf(text, sizeof text, "TIME %lld:%02lld  TICKS %lld  BLOCKS %zu", seconds / 60,
-                  seconds % 60, ticks, history.placement_count());
-    return text;
+    char clock[32];
+    std::snprintf(clock, sizeof clock, "%lld:%02lld", seconds / 60, seconds % 60);
+    return lang::fill(cf_tr("records", "TIME %1  TICKS %2  BLOCKS %3"),
+                      {clock, std::to_string(ticks), std::to_string(history.placement_count())});
 }
 
 bool level_scene::intent_event(const input::meaning& m, bool pressed, bool repeat)

@@ -1,5 +1,6 @@
 #include "map_select_scene.h"
 
+#include "catalogue.h"
 #include "cfg.h"
 #include "hud_buttons.h"
 #include "level_entrance.h"
@@ -52,7 +53,7 @@ void map_select_scene::show_passed_levels()
 void map_select_scene::announce_new_page()
 {
     if (progress && progress->take_page_announcement())
-        banner = std::make_unique<page_banner>(this, "A NEW PAGE JOINS THE MAP");
+        banner = std::make_unique<page_banner>(this, cf_tr("menu", "A NEW PAGE JOINS THE MAP"));
 }
 
 void map_select_scene::stand_at_last_door()

@@ -1,6 +1,7 @@
 #include "menu_buttons.h"
 
 #include "attempt_keeper.h"
+#include "catalogue.h"
 #include "cfg.h"
 #include "editor_scene.h"
 #include "extra_functions.h"
@@ -126,12 +127,12 @@ void continue_button::updateGL()
     const int top = static_cast<int>(pos().y() - scene->view_top);
     draw_flat_rect(static_cast<float>(left), static_cast<float>(top),
                    static_cast<float>(left + width), static_cast<float>(top + height), plate_tint);
-    extra_functions::print_gl_label("CONTINUE", left + width / 2, top + 18, 20);
+    extra_functions::print_gl_label(cf_tr("menu", "CONTINUE"), left + width / 2, top + 18, 20);
     // Which level, small under it; a long name of the player's is cut.
     std::string name = record.level_name.substr(0, 15);
     const bool shipped = record.shipped();
     if (shipped)
-        name = "LEVEL " + name;
+        name = lang::fill(cf_tr("menu", "LEVEL %1"), {name});
     extra_functions::print_gl_label(name, left + width / 2, top + 39, 12, !shipped);
 }
 

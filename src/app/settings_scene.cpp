@@ -3,6 +3,7 @@
 #include "MainWindow.h"
 #include "atlas_table.h"
 #include "bg_gl_item.h"
+#include "catalogue.h"
 #include "extra_functions.h"
 #include "myglitem.h"
 #include "sound_sink.h"
@@ -10,11 +11,13 @@
 
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsView>
+#include <QLocale>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 
 std::function<void(int)> settings_scene::apply_interface_size;
+std::function<void(const std::string&)> settings_scene::apply_language;
 std::function<myscene*()> settings_scene::make_controls_page;
 const int settings_scene::interface_sizes[4] = {100, 125, 150, 200};
 
@@ -38,26 +41,39 @@ const float fill_tint[4] = {0.95f, 0.72f, 0.22f, 0.95f};
 const float silent_fill_tint[4] = {0.55f, 0.55f, 0.55f, 0.8f};
 const float mark_tint[4] = {1.0f, 0.97f, 0.88f, 0.95f};
 
+// A row's name in English: the layout knows the rows by it.
 const char* label_of(settings_scene::row r)
 {
     using row = settings_scene::row;
     switch (r) {
     case row::music:
-        return "MUSIC";
+        return CF_TR_NOOP("settings", "MUSIC");
     case row::effects:
-        return "EFFECTS";
+        return CF_TR_NOOP("settings", "EFFECTS");
     case row::sound:
-        return "SOUND";
+        return CF_TR_NOOP("settings", "SOUND");
     case row::full_screen:
-        return "FULL SCREEN";
+        return CF_TR_NOOP("settings", "FULL SCREEN");
     case row::interface_size:
-        return "INTERFACE SIZE";
+        return CF_TR_NOOP("settings", "INTERFACE SIZE");
+    case row::language:
+        return CF_TR_NOOP("settings", "LANGUAGE");
     case row::controls:
-        return "CONTROLS";
+        return CF_TR_NOOP("settings", "CONTROLS");
     case row::back:
-        return "BACK";
+        return CF_TR_NOOP("settings", "BACK");
     }
     return "";
+}
+
+// A language by its own name, as its speakers look for it in a list.
+std::string language_name(const std::string& choice)
+{
+    if (choice == "auto")
+        return cf_tr("settings", "AUTO");
+    if (choice == "en")
+        return "ENGLISH";
+    return QLocale(QString::fromStdString(choice)).nativeLanguageName().toUpper().toStdString();
 }
 
 bool is_volume(settings_scene::row r)
@@ -74,7 +90,7 @@ bool has_value(settings_scene::row r)
 // A text centred on (x, y) in letters of `size` pixels.
 QRectF text_box(const std::string& text, double x, double y, double size)
 {
-    const double width = static_cast<double>(text.size()) * size;
+    const double width = static_cast<double>(extra_functions::glyph_count(text)) * size;
     return QRectF(x - width / 2, y - size / 2, width, size);
 }
 
@@ -115,6 +131,7 @@ settings_scene::settings_scene(const std::string& settings_path, QObject* parent
         std::stoi(store.get_choice("interface_size", {"100", "125", "150", "200"}, "100"));
     full_screen_without_window = store.get_choice("full_screen", {"yes", "no"}, "yes") == "yes";
     sound_on_without_sink = store.get("sound", "on") != "off";
+    language = store.get_choice("language", language_choices(), "auto");
     background = new bg_gl_item(this, spriteman::tex_grassy_center, spriteman::tex_grassy_up,
                                 spriteman::tex_grassy_down);
     resizeGL();
@@ -122,12 +139,30 @@ settings_scene::settings_scene(const std::string& settings_path, QObject* parent
 
 std::vector<settings_scene::row> settings_scene::rows() const
 {
-    std::vector<row> out = {row::music, row::effects, row::sound, row::full_screen,
-                            row::interface_size};
+    std::vector<row> out = {row::music,       row::effects,        row::sound,
+                            row::full_screen, row::interface_size, row::language};
     if (make_controls_page)
         out.push_back(row::controls);
     out.push_back(row::back);
     return out;
+}
+
+std::vector<std::string> settings_scene::language_choices()
+{
+    std::vector<std::string> out{"auto"};
+    for (const std::string& code : lang::shipped())
+        out.push_back(code);
+    return out;
+}
+
+std::string settings_scene::language_code(const std::string& choice)
+{
+    return choice == "auto" ? lang::from_environment() : choice;
+}
+
+std::string settings_scene::saved_language(const std::string& path)
+{
+    return language_code(settings_store(path).get_choice("language", language_choices(), "auto"));
 }
 
 MainWindow* settings_scene::window() const
@@ -199,6 +234,19 @@ void settings_scene::step(row r, int direction)
         sound_sink::cue(sounds::button);
         break;
     }
+    case row::language: {
+        // Round in both directions: the list is short.
+        const std::vector<std::string> choices = language_choices();
+        const int count = static_cast<int>(choices.size());
+        const int at =
+            static_cast<int>(std::find(choices.begin(), choices.end(), language) - choices.begin());
+        language = choices[((at + direction) % count + count) % count];
+        save("language", language);
+        if (apply_language)
+            apply_language(language_code(language));
+        sound_sink::cue(sounds::button);
+        break;
+    }
     case row::sound:
     case row::full_screen:
         choose(r);
@@ -241,6 +289,9 @@ void settings_scene::choose(row r)
         else
             step(r, 1);
         break;
+    case row::language:
+        step(r, 1);
+        break;
     case row::controls:
         if (make_controls_page && !enter_request) {
             enter_request = make_controls_page();
@@ -273,7 +324,8 @@ bool settings_scene::intent_event(const input::meaning& m, bool pressed, bool re
     case intent::left:
     case intent::right:
         // A held arrow slides a volume; a switch flips once a press.
-        if (!repeat || is_volume(focused) || focused == row::interface_size)
+        if (!repeat || is_volume(focused) || focused == row::interface_size ||
+            focused == row::language)
             step(focused, m.menu == intent::left ? -1 : 1);
         return true;
     case intent::confirm:
@@ -314,9 +366,10 @@ settings_scene::row_places settings_scene::places_of(int index) const
     const row r = rows()[index];
     row_places p;
     p.plate = QRectF(left, top + 4 * s, panel_width * s, (row_height - 8) * s);
-    const std::string label = label_of(r);
-    p.label = text_box(label, left + 16 * s + static_cast<double>(label.size()) * size / 2,
-                       centre_y, size);
+    const std::string label = cf_tr("settings", label_of(r));
+    p.label = text_box(
+        label, left + 16 * s + static_cast<double>(extra_functions::glyph_count(label)) * size / 2,
+        centre_y, size);
     if (!has_value(r))
         return p;
     const double v_left = left + value_column * s;
@@ -373,15 +426,16 @@ void settings_scene::updateGL()
     }
     myglitem::set_quad(quad, 0, 0, arrow_size, arrow_size);
     myglitem::draw_strip(spriteman::tex_back, quad);
-    print("SETTINGS", text_box("SETTINGS", myglitem::viewport_width() / 2.0, title_centre_y(),
-                               std::round(title_letter_size * s)));
+    const std::string title = cf_tr("settings", "SETTINGS");
+    print(title, text_box(title, myglitem::viewport_width() / 2.0, title_centre_y(),
+                          std::round(title_letter_size * s)));
     const std::vector<row> shown = rows();
     for (int i = 0; i < static_cast<int>(shown.size()); ++i) {
         const row r = shown[i];
         const row_places p = places_of(i);
         myglitem::draw_flat_rect(p.plate.left(), p.plate.top(), p.plate.right(), p.plate.bottom(),
                                  plate_tint);
-        print(label_of(r), p.label);
+        print(cf_tr("settings", label_of(r)), p.label);
         if (r == row::controls) {
             // Where the row leads.
             const double mark = mark_size * s;
@@ -404,9 +458,12 @@ void settings_scene::updateGL()
             print(number, text_box(number, p.value.right() - number.size() * p.value.height() / 2,
                                    p.value.center().y(), p.value.height()));
         } else if (has_value(r)) {
-            const std::string value = r == row::sound         ? (sound_on() ? "ON" : "OFF")
-                                      : r == row::full_screen ? (full_screen() ? "YES" : "NO")
-                                                              : std::to_string(interface_size);
+            const std::string value =
+                r == row::sound ? (sound_on() ? cf_tr("settings", "ON") : cf_tr("settings", "OFF"))
+                : r == row::full_screen
+                    ? (full_screen() ? cf_tr("settings", "YES") : cf_tr("settings", "NO"))
+                : r == row::language ? language_name(language)
+                                     : std::to_string(interface_size);
             print(value,
                   text_box(value, p.value.center().x(), p.value.center().y(), p.value.height()));
         }
@@ -423,8 +480,8 @@ std::vector<layout_box> settings_scene::layout_boxes() const
     std::vector<layout_box> out;
     out.push_back({QStringLiteral("back arrow"), QRectF(0, 0, arrow_size, arrow_size)});
     out.push_back({QStringLiteral("SETTINGS"),
-                   text_box("SETTINGS", myglitem::viewport_width() / 2.0, title_centre_y(),
-                            std::round(title_letter_size * scale()))});
+                   text_box(cf_tr("settings", "SETTINGS"), myglitem::viewport_width() / 2.0,
+                            title_centre_y(), std::round(title_letter_size * scale()))});
     const std::vector<row> shown = rows();
     for (int i = 0; i < static_cast<int>(shown.size()); ++i) {
         const row_places p = places_of(i);

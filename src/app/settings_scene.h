@@ -3,7 +3,8 @@
 
 // The settings screen, opened by the title's gear: the music's and the
 // effects' volumes, sound on or off, full screen or a window, the size of
-// the interface, the controls page where there is one, and back. A change
+// the interface, the language, the controls page where there is one, and
+// back. A change
 // is heard or seen at once and saved in the settings file at once. Pushed
 // on the scene stack by the gear; the scene manager owns it.
 
@@ -28,11 +29,14 @@ class settings_scene : public myscene
     // Draws the interface at the given size, in percent; none until the
     // game can scale its interface.
     static std::function<void(int percent)> apply_interface_size;
+    // Shows every screen in the language of `code` ("en", "de", ...); none
+    // until the game can change it while it runs.
+    static std::function<void(const std::string& code)> apply_language;
     // Makes the page where keys and buttons are chosen; the CONTROLS row
     // shows only when there is one.
     static std::function<myscene*()> make_controls_page;
 
-    enum class row { music, effects, sound, full_screen, interface_size, controls, back };
+    enum class row { music, effects, sound, full_screen, interface_size, language, controls, back };
     // The rows shown, top to bottom.
     std::vector<row> rows() const;
 
@@ -51,12 +55,21 @@ class settings_scene : public myscene
     void choose(row r);
     void set_volume(row r, int percent);
 
+    // The settings file's choices for the language: "auto", then each
+    // shipped language's code.
+    static std::vector<std::string> language_choices();
+    // The language a choice stands for: "auto" is the desktop's.
+    static std::string language_code(const std::string& choice);
+    // The language the settings file at `path` asks for.
+    static std::string saved_language(const std::string& path);
+
     bool sound_on() const;
     bool full_screen() const;
 
     int music = 100; // percent
     int effects = 100;
     int interface_size = 100;
+    std::string language = "auto"; // one of language_choices()
     row focused = row::music;
 
     static constexpr int volume_step = 10; // percent

@@ -91,17 +91,17 @@ int settings_store::get_number(const std::string& key, int lowest, int highest, 
 }
 
 std::string settings_store::get_choice(const std::string& key,
-                                       std::initializer_list<const char*> choices,
+                                       const std::vector<std::string>& choices,
                                        const std::string& fallback) const
 {
     const auto it = values.find(key);
     if (it == values.end())
         return fallback;
     std::string names;
-    for (const char* c : choices) {
+    for (const std::string& c : choices) {
         if (it->second == c)
             return it->second;
-        names += names.empty() ? c : std::string(" or ") + c;
+        names += names.empty() ? c : " or " + c;
     }
     report_bad(key, names);
     return fallback;

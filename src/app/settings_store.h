@@ -10,9 +10,9 @@
 // Several stores may share a file (the sound player's, the settings
 // screen's): each change is made to the file as it is on disk then.
 
-#include <initializer_list>
 #include <map>
 #include <string>
+#include <vector>
 
 class settings_store
 {
@@ -26,7 +26,7 @@ class settings_store
     // it) and gives fallback.
     int get_number(const std::string& key, int lowest, int highest, int fallback) const;
     // One of the choices; anything else says so and gives fallback.
-    std::string get_choice(const std::string& key, std::initializer_list<const char*> choices,
+    std::string get_choice(const std::string& key, const std::vector<std::string>& choices,
                            const std::string& fallback) const;
     // Sets key and saves the whole file; false (and the old file kept) if
     // the new one could not be written.

@@ -2,6 +2,7 @@
 
 #include "atlas_table.h"
 #include "bindings.h"
+#include "catalogue.h"
 #include "extra_functions.h"
 #include "myglitem.h"
 #include "spriteman.h"
@@ -139,7 +140,7 @@ void tex_scrolling_view::updateGL()
         const int line_height = letter * own_keys_line / own_keys_size;
         size_t longest = 0;
         for (const std::string& line : own_keys)
-            longest = std::max(longest, line.size());
+            longest = std::max(longest, static_cast<size_t>(extra_functions::glyph_count(line)));
         const int half = static_cast<int>(longest) * letter / 2 + 8;
         myglitem::draw_flat_rect(w / 2 - half, 2, w / 2 + half,
                                  4 + static_cast<int>(own_keys.size()) * line_height,
@@ -195,7 +196,8 @@ std::vector<layout_box> tex_scrolling_view::layout_boxes() const
     const int letter = own_keys_letter();
     const int line_height = letter * own_keys_line / own_keys_size;
     for (size_t i = 0; i < own_keys.size(); ++i) {
-        const double width = static_cast<double>(own_keys[i].size()) * letter;
+        const double width =
+            static_cast<double>(extra_functions::glyph_count(own_keys[i])) * letter;
         const double mid = 3 + line_height / 2 + static_cast<int>(i) * line_height;
         out.push_back({QString::fromStdString(own_keys[i]),
                        QRectF(myglitem::viewport_width() / 2.0 - width / 2, mid - letter / 2.0,
@@ -234,13 +236,19 @@ std::vector<std::string> tex_scrolling_view::own_keys_lines() const
         return {};
     const size_t room =
         static_cast<size_t>((myglitem::viewport_width() - 2 * arrow_size - 24) / own_keys_letter());
-    std::vector<std::string> lines{"YOUR KEYS:"};
+    std::vector<std::string> lines{cf_tr("keys", "YOUR KEYS:")};
     for (size_t i = 0; i < words.size(); ++i) {
-        const std::string more = "AND " + std::to_string(words.size() - i) + " MORE";
+        const std::string more =
+            lang::fill(cf_tr("keys", "AND %1 MORE"), {std::to_string(words.size() - i)});
         const bool last_line = lines.size() == own_keys_lines_max;
         // The last line keeps room to say how many did not fit.
-        const size_t keep = last_line && i + 1 < words.size() ? more.size() + 2 : 0;
-        if (lines.back().size() + 2 + words[i].size() + keep <= room) {
+        const size_t keep = last_line && i + 1 < words.size()
+                                ? static_cast<size_t>(extra_functions::glyph_count(more)) + 2
+                                : 0;
+        if (static_cast<size_t>(extra_functions::glyph_count(lines.back()) +
+                                extra_functions::glyph_count(words[i])) +
+                2 + keep <=
+            room) {
             lines.back() += "  " + words[i];
         } else if (!last_line) {
             lines.push_back(words[i]);

@@ -1,5 +1,6 @@
 #include "view.h"
 
+#include "catalogue.h"
 #include "cfg.h"
 #include "controls_scene.h"
 #include "game_controls.h"
@@ -55,6 +56,15 @@ view::view(QWidget* parent) : QGraphicsView(parent)
     settings_scene::apply_interface_size = [](int chosen) {
         myglitem::set_interface_scale(chosen / 100.0);
     };
+    // The player's language, before any screen makes its texts; a change in
+    // the settings lays every screen out again in the new words.
+    lang::use(settings_scene::saved_language(cfg::settings_file), cfg::translations_directory);
+    settings_scene::apply_language = [this](const std::string& code) {
+        lang::use(code, cfg::translations_directory);
+        if (manager)
+            manager->resize_scenes();
+        repaint_viewport();
+    };
     game_controls::install();
     progress = new progress_manager();
     sound_player = new sound_board(cfg::sounds_directory, cfg::settings_file);
@@ -77,6 +87,7 @@ view::~view()
 {
     myglitem::interface_scale_changed = nullptr;
     settings_scene::apply_interface_size = nullptr;
+    settings_scene::apply_language = nullptr;
     settings_scene::make_controls_page = nullptr;
     delete pads; // no pad may reach the scenes while they go
     pads = nullptr;

@@ -1,5 +1,6 @@
 #include "menu_rows.h"
 
+#include "catalogue.h"
 #include "extra_functions.h"
 #include "game_scene.h"
 #include "in_game_menu.h"
@@ -84,12 +85,12 @@ void igm_just_tex::updateGL()
 igm_just_text::igm_just_text(game_scene* scene, in_game_menu* menu, const std::string& text)
     : igm_row(scene, menu), text(text)
 {
-    attach(static_cast<int>(text.size()) * menu->letter_size);
+    attach(static_cast<int>(extra_functions::glyph_count(text)) * menu->letter_size);
 }
 
 void igm_just_text::resizeGL()
 {
-    place(static_cast<int>(text.size()) * menu->letter_size);
+    place(static_cast<int>(extra_functions::glyph_count(text)) * menu->letter_size);
 }
 
 void igm_just_text::updateGL()
@@ -105,19 +106,19 @@ igm_note::igm_note(game_scene* scene, in_game_menu* menu, const std::string& tex
     : igm_row(scene, menu), text(text), letters(letter_size)
 {
     const int size = fitted_letters();
-    attach(static_cast<int>(text.size()) * size, size);
+    attach(static_cast<int>(extra_functions::glyph_count(text)) * size, size);
 }
 
 int igm_note::fitted_letters() const
 {
-    const int n = std::max(1, static_cast<int>(text.size()));
+    const int n = std::max(1, static_cast<int>(extra_functions::glyph_count(text)));
     return std::max(8, std::min(letters, (menu->width - 20) / n));
 }
 
 void igm_note::resizeGL()
 {
     const int size = fitted_letters();
-    place(static_cast<int>(text.size()) * size, size);
+    place(static_cast<int>(extra_functions::glyph_count(text)) * size, size);
 }
 
 void igm_note::updateGL()
@@ -142,7 +143,8 @@ void igm_action::clicked(int, int)
         action();
 }
 
-igm_resume::igm_resume(game_scene* scene, in_game_menu* menu) : igm_just_text(scene, menu, "RESUME")
+igm_resume::igm_resume(game_scene* scene, in_game_menu* menu)
+    : igm_just_text(scene, menu, cf_tr("menu", "RESUME"))
 {
     choosable = true;
 }
@@ -153,7 +155,7 @@ void igm_resume::clicked(int, int)
 }
 
 igm_tom_mm::igm_tom_mm(game_scene* scene, in_game_menu* menu)
-    : igm_just_text(scene, menu, "TO[MAP[SELECT")
+    : igm_just_text(scene, menu, cf_tr("menu", "TO[MAP[SELECT"))
 {
     choosable = true;
 }
@@ -164,7 +166,7 @@ void igm_tom_mm::clicked(int, int)
 }
 
 igm_restart::igm_restart(game_scene* scene, in_game_menu* menu)
-    : igm_just_text(scene, menu, "RESTART")
+    : igm_just_text(scene, menu, cf_tr("menu", "RESTART"))
 {
     choosable = true;
 }
@@ -174,7 +176,8 @@ void igm_restart::clicked(int, int)
     world->restart();
 }
 
-igm_help::igm_help(game_scene* scene, in_game_menu* menu) : igm_just_text(scene, menu, "HELP")
+igm_help::igm_help(game_scene* scene, in_game_menu* menu)
+    : igm_just_text(scene, menu, cf_tr("menu", "HELP"))
 {
     choosable = true;
 }
@@ -187,7 +190,7 @@ void igm_help::clicked(int, int)
 }
 
 igm_rewind::igm_rewind(game_scene* scene, in_game_menu* menu, bool closes_menu)
-    : igm_just_text(scene, menu, "REWIND"), closes_menu(closes_menu)
+    : igm_just_text(scene, menu, cf_tr("menu", "REWIND")), closes_menu(closes_menu)
 {
     choosable = true;
 }
@@ -199,7 +202,8 @@ void igm_rewind::clicked(int, int)
         world->close_menu_request = true;
 }
 
-igm_exit::igm_exit(game_scene* scene, in_game_menu* menu) : igm_just_text(scene, menu, "EXIT[GAME")
+igm_exit::igm_exit(game_scene* scene, in_game_menu* menu)
+    : igm_just_text(scene, menu, cf_tr("menu", "EXIT[GAME"))
 {
     choosable = true;
 }

@@ -1,6 +1,7 @@
 #include "play_marks.h"
 
 #include "bindings.h"
+#include "catalogue.h"
 #include "extra_functions.h"
 #include "game_scene.h"
 #include "hud.h"
@@ -116,7 +117,8 @@ void play_marks::updateGL()
         const std::string label = prompt_label();
         // A long name stretches the cap rather than shrinking below reading.
         const int letter = static_cast<int>(high * 0.6f);
-        const float named = static_cast<float>(label.size() * letter) + high * 0.6f;
+        const float named =
+            static_cast<float>(extra_functions::glyph_count(label) * letter) + high * 0.6f;
         const float wide = !label.empty()     ? std::max(high * 122 / 60, named)
                            : pad_door_shown() ? high
                                               : high * 122 / 60;
@@ -142,7 +144,7 @@ void play_marks::draw_scroll_hint()
         const int size = 20;
         const int x = std::max(static_cast<int>(left + right) / 2, 6 * size);
         // Just below the arrow, which fills the upper half of its quad.
-        extra_functions::print_gl_text("TAP TO WALK", x,
+        extra_functions::print_gl_text(cf_tr("hud", "TAP TO WALK"), x,
                                        static_cast<int>(top + (right - left) / 2 + size), size);
         return;
     }

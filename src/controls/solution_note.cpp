@@ -5,15 +5,15 @@
 #include "spriteman.h"
 
 #include <algorithm>
-#include <cstring>
+#include <string>
 
 namespace
 {
 
 // Letters as large as `size`, but the line no wider than `room`.
-int fitting_size(const char* text, int size, int room)
+int fitting_size(const std::string& text, int size, int room)
 {
-    const int n = std::max(1, static_cast<int>(std::strlen(text)));
+    const int n = std::max(1, extra_functions::glyph_count(text));
     return std::max(8, std::min(size, room / n));
 }
 
@@ -53,7 +53,8 @@ void solution_note::updateGL()
     draw_strip(spriteman::tex_blank, vertices);
     set_tint(spriteman::color_blank);
     const int w = static_cast<int>(width), h = static_cast<int>(height);
-    extra_functions::print_gl_label(heading, w / 2, h - strip_height + 26,
-                                    fitting_size(heading, 30, w - 20));
-    extra_functions::print_gl_label(hint, w / 2, h - 22, fitting_size(hint, 22, w - 20), true);
+    const std::string top = cf_tr("hud", heading), bottom = cf_tr("hud", hint);
+    extra_functions::print_gl_label(top, w / 2, h - strip_height + 26,
+                                    fitting_size(top, 30, w - 20));
+    extra_functions::print_gl_label(bottom, w / 2, h - 22, fitting_size(bottom, 22, w - 20), true);
 }

@@ -5,6 +5,7 @@
 // solution: it says so, and that any input stops it. It only draws. The
 // level scene owns it while the player watches.
 
+#include "catalogue.h"
 #include "myglitem.h"
 
 class game_scene;
@@ -21,8 +22,8 @@ class solution_note : public myglitem
     void resizeGL() override;
 
     static constexpr int strip_height = 84;
-    static constexpr const char* heading = "WATCHING THE SOLUTION";
-    static constexpr const char* hint = "any key or touch stops it";
+    static constexpr const char* heading = CF_TR_NOOP("hud", "WATCHING THE SOLUTION");
+    static constexpr const char* hint = CF_TR_NOOP("hud", "any key or touch stops it");
 
     game_scene* world;
 };

@@ -1,5 +1,6 @@
 #include "title_card.h"
 
+#include "catalogue.h"
 #include "cfg.h"
 #include "controlling_drawer.h"
 #include "extra_functions.h"
@@ -37,14 +38,15 @@ std::string printable(const std::string& text)
 // Letters as large as `size`, but the line no wider than `room`.
 int fitting_size(const std::string& text, int size, int room)
 {
-    const int n = std::max(1, static_cast<int>(text.size()));
+    const int n = std::max(1, extra_functions::glyph_count(text));
     return std::max(8, std::min(size, room / n));
 }
 
 } // namespace
 
 title_card::title_card(game_scene* scene, const std::string& number, const std::string& title)
-    : world(scene), number_text("LEVEL " + printable(number)), title_text(printable(title))
+    : world(scene), number_text(lang::fill(cf_tr("hud", "LEVEL %1"), {printable(number)})),
+      title_text(printable(title))
 {
     this->scene = scene;
     // Over the world, the HUD and the drawers; under an in-game menu.

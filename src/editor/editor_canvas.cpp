@@ -1,5 +1,6 @@
 #include "editor_canvas.h"
 
+#include "catalogue.h"
 #include "cfg.h"
 #include "editor_layout.h"
 #include "editor_scene.h"
@@ -91,8 +92,10 @@ void button(const screen_rect& r, const std::string& label, const float* tex)
     fill(r, 2, badge_tint);
     if (tex)
         picture(tex, r, 6);
-    else
-        text(label, r, 13);
+    else // a longer word of another language shrinks to stay on its button
+        text(label, r,
+             std::min(13,
+                      (r.right - r.left - 6) / std::max(1, extra_functions::glyph_count(label))));
 }
 
 // What the top strip's button shows.
@@ -119,25 +122,25 @@ void button_face(const editor_scene& e, editor_layout::top_button b, std::string
         tex = spriteman::tex_zoomout;
         break;
     case tb::undo:
-        label = "UNDO";
+        label = cf_tr("editor", "UNDO");
         break;
     case tb::redo:
-        label = "REDO";
+        label = cf_tr("editor", "REDO");
         break;
     case tb::try_level:
-        label = "TRY";
+        label = cf_tr("editor", "TRY");
         break;
     case tb::save:
-        label = "SAVE";
+        label = cf_tr("editor", "SAVE");
         break;
     case tb::open_list:
-        label = "OPEN";
+        label = cf_tr("editor", "OPEN");
         break;
     case tb::width:
-        label = "W" + std::to_string(e.doc.width);
+        label = lang::fill(cf_tr("editor", "W%1"), {std::to_string(e.doc.width)});
         break;
     case tb::height:
-        label = "H" + std::to_string(e.doc.height);
+        label = lang::fill(cf_tr("editor", "H%1"), {std::to_string(e.doc.height)});
         break;
     case tb::count:
         break;
@@ -232,13 +235,13 @@ void editor_canvas::draw_bars(const editor_scene& e)
         button(editor_layout::top_button_rect(b, w), label, tex);
     }
 
-    std::string line = e.name.empty() ? "NEW LEVEL" : e.name;
+    std::string line = e.name.empty() ? cf_tr("editor", "NEW LEVEL") : e.name;
     if (e.has_unsaved_changes())
-        line += " CHANGED";
+        line = lang::fill(cf_tr("editor", "%1 CHANGED"), {line});
     if (!e.message.empty())
         line = e.message;
     const int size = 16;
-    const int width = static_cast<int>(line.size()) * size;
+    const int width = extra_functions::glyph_count(line) * size;
     myglitem::draw_flat_rect(0, bar, static_cast<float>(width + 16), bar + size + 8, badge_tint);
     extra_functions::print_gl_label(line, width / 2 + 8, bar + size / 2 + 4, size, true);
     e.palette.draw(h);
@@ -252,7 +255,7 @@ void editor_canvas::draw_stock_panel(const editor_scene& e)
     const int w = myglitem::viewport_width();
     const screen_rect title = editor_layout::stock_title(w);
     fill(title, 0, badge_tint);
-    text("STOCK", title, 16);
+    text(cf_tr("editor", "STOCK"), title, 16);
     for (int k = 0; k < 3; ++k) {
         const level_record::slot& s = r.stock_slots[k];
         const screen_rect row = editor_layout::stock_slot(k, w);
@@ -265,7 +268,7 @@ void editor_canvas::draw_stock_panel(const editor_scene& e)
         if (tex)
             picture(tex, type, 6);
         else
-            text("NONE", type, 12);
+            text(cf_tr("editor", "NONE"), type, 12);
         fill(editor_layout::stock_part(k, 1, w), 12, swatch_tint[s.colour & 3]);
         text(std::to_string(s.count), editor_layout::stock_part(k, 2, w), 30);
     }
@@ -290,14 +293,14 @@ void editor_canvas::draw_prompt(const editor_scene& e)
     const screen_rect panel = editor_layout::prompt_panel(w, h);
     const int cx = (panel.left + panel.right) / 2;
     fill(panel, 0, prompt_tint);
-    extra_functions::print_gl_text("UNSAVED CHANGES", cx, panel.top + 40, 20);
+    extra_functions::print_gl_text(cf_tr("editor", "UNSAVED CHANGES"), cx, panel.top + 40, 20);
     const screen_rect answers[2] = {editor_layout::prompt_button(0, w, h),
                                     editor_layout::prompt_button(1, w, h)};
     fill(answers[0], 0, badge_tint);
     fill(answers[1], 0, badge_tint);
     frame_if_keys(answers[e.prompt_choice == 0 ? 0 : 1]);
-    text("LEAVE", answers[0], 22);
-    text("STAY", answers[1], 22);
+    text(cf_tr("editor", "LEAVE"), answers[0], 22);
+    text(cf_tr("editor", "STAY"), answers[1], 22);
 }
 
 void editor_canvas::draw_name_picker(const editor_scene& e)
@@ -307,11 +310,11 @@ void editor_canvas::draw_name_picker(const editor_scene& e)
     const screen_rect panel = name_picker::panel(w, h);
     const int cx = (panel.left + panel.right) / 2;
     fill(panel, 0, picker_tint);
-    const std::string title = "NAME " + e.typed_name;
+    const std::string title = lang::fill(cf_tr("editor", "NAME %1"), {e.typed_name});
     const int size = 20;
     extra_functions::print_gl_label(title, cx, panel.top + 28, size, true);
     // Where the next character goes.
-    const int end = cx + static_cast<int>(title.size()) * size / 2;
+    const int end = cx + extra_functions::glyph_count(title) * size / 2;
     myglitem::draw_flat_rect(static_cast<float>(end + 2), static_cast<float>(panel.top + 18),
                              static_cast<float>(end + 5), static_cast<float>(panel.top + 38),
                              caret_tint);
@@ -322,7 +325,8 @@ void editor_canvas::draw_name_picker(const editor_scene& e)
         fill(r, 0, key_tint);
         const std::string label = e.picker.label(k);
         // A word fits its key; a single character fills half of it.
-        const int room = (r.right - r.left) * 4 / 5 / static_cast<int>(label.size());
+        const int room =
+            (r.right - r.left) * 4 / 5 / std::max(1, extra_functions::glyph_count(label));
         cased_text(label, r, std::min({room, (r.bottom - r.top) / 2, 28}));
     }
     frame_if_keys(name_picker::key_rect(e.picker.focus, w, h));
@@ -335,7 +339,7 @@ void editor_canvas::draw_try_warning(const editor_scene& e)
     const screen_rect panel = editor_layout::warning_panel(w, h);
     const int cx = (panel.left + panel.right) / 2;
     fill(panel, 0, prompt_tint);
-    extra_functions::print_gl_text("BEFORE YOU TRY", cx, panel.top + 30, 20);
+    extra_functions::print_gl_text(cf_tr("editor", "BEFORE YOU TRY"), cx, panel.top + 30, 20);
     const int size = 18, line_height = 26;
     const size_t per_line = static_cast<size_t>((panel.right - panel.left - 40) / size);
     const screen_rect answers[2] = {editor_layout::warning_button(0, w, h),
@@ -343,8 +347,8 @@ void editor_canvas::draw_try_warning(const editor_scene& e)
     fill(answers[0], 0, badge_tint);
     fill(answers[1], 0, badge_tint);
     frame_if_keys(answers[e.prompt_choice == 0 ? 0 : 1]);
-    text("TRY ANYWAY", answers[0], 20);
-    text("BACK", answers[1], 22);
+    text(cf_tr("editor", "TRY ANYWAY"), answers[0], 20);
+    text(cf_tr("editor", "BACK"), answers[1], 22);
     // As many lines as fit above the answers; a finding cut short ends the list.
     const int last_top = answers[0].top - 10 - line_height;
     int top = panel.top + 60;

@@ -1,5 +1,6 @@
 #include "editor_menu.h"
 
+#include "catalogue.h"
 #include "cfg.h"
 #include "editor_canvas.h"
 #include "editor_layout.h"
@@ -21,23 +22,24 @@ constexpr int text_size = 16;
 const float panel_tint[4] = {0.02f, 0.02f, 0.05f, 0.85f};
 const float chosen_tint[4] = {0.5f, 0.45f, 0.1f, 0.6f};
 
-const char* const colour_names[4] = {"WHITE", "RED", "GREEN", "BLUE"};
+const char* const colour_names[4] = {CF_TR_NOOP("editor", "WHITE"), CF_TR_NOOP("editor", "RED"),
+                                     CF_TR_NOOP("editor", "GREEN"), CF_TR_NOOP("editor", "BLUE")};
 
 const char* stock_type_name(unsigned int type)
 {
     switch (type) {
     case cfg::static0:
-        return "BLOCK";
+        return CF_TR_NOOP("editor", "BLOCK");
     case cfg::spike:
-        return "SPIKES";
+        return CF_TR_NOOP("editor", "SPIKES");
     case cfg::cloud:
-        return "CLOUD";
+        return CF_TR_NOOP("editor", "CLOUD");
     case cfg::falling:
-        return "FALLING";
+        return CF_TR_NOOP("editor", "FALLING");
     case cfg::destroyer:
-        return "BOMB";
+        return CF_TR_NOOP("editor", "BOMB");
     default:
-        return "NONE";
+        return CF_TR_NOOP("editor", "NONE");
     }
 }
 
@@ -151,37 +153,41 @@ std::string editor_menu::label(const editor_scene& e, row r) const
         ch && ch->kind == level_record::character ? &ch->stock_slots[e.chosen_slot] : nullptr;
     switch (r) {
     case row::try_level:
-        return "TRY";
+        return cf_tr("editor", "TRY");
     case row::save:
-        return "SAVE";
+        return cf_tr("editor", "SAVE");
     case row::rename:
-        return "NAME";
+        return cf_tr("editor", "NAME");
     case row::open_list:
-        return "OPEN";
+        return cf_tr("editor", "OPEN");
     case row::undo:
-        return "UNDO";
+        return cf_tr("editor", "UNDO");
     case row::redo:
-        return "REDO";
+        return cf_tr("editor", "REDO");
     case row::colour:
-        return std::string("COLOUR ") + colour_names[e.palette.colour & 3];
+        return lang::fill(cf_tr("editor", "COLOUR %1"),
+                          {cf_tr("editor", colour_names[e.palette.colour & 3])});
     case row::direction:
-        return std::string("CLOUD GOES ") + editor_palette::direction_letter(e.palette.direction);
+        return lang::fill(cf_tr("editor", "CLOUD GOES %1"),
+                          {editor_palette::direction_letter(e.palette.direction)});
     case row::slot:
-        return "STOCK SLOT " + std::to_string(e.chosen_slot + 1);
+        return lang::fill(cf_tr("editor", "STOCK SLOT %1"), {std::to_string(e.chosen_slot + 1)});
     case row::slot_type:
-        return std::string("SLOT TYPE ") + (s ? stock_type_name(s->type) : "");
+        return lang::fill(cf_tr("editor", "SLOT TYPE %1"),
+                          {s ? cf_tr("editor", stock_type_name(s->type)) : ""});
     case row::slot_colour:
-        return std::string("SLOT COLOUR ") + (s ? colour_names[s->colour & 3] : "");
+        return lang::fill(cf_tr("editor", "SLOT COLOUR %1"),
+                          {s ? cf_tr("editor", colour_names[s->colour & 3]) : ""});
     case row::slot_count:
-        return "SLOT COUNT " + (s ? std::to_string(s->count) : std::string());
+        return lang::fill(cf_tr("editor", "SLOT COUNT %1"), {s ? std::to_string(s->count) : ""});
     case row::width:
-        return "WIDTH " + std::to_string(e.doc.width);
+        return lang::fill(cf_tr("editor", "WIDTH %1"), {std::to_string(e.doc.width)});
     case row::height:
-        return "HEIGHT " + std::to_string(e.doc.height);
+        return lang::fill(cf_tr("editor", "HEIGHT %1"), {std::to_string(e.doc.height)});
     case row::zoom:
-        return "ZOOM";
+        return cf_tr("editor", "ZOOM");
     case row::leave:
-        return "LEAVE";
+        return cf_tr("editor", "LEAVE");
     case row::count:
         break;
     }

@@ -1,6 +1,7 @@
 #include "editor_scene.h"
 
 #include "bg_gl_item.h"
+#include "catalogue.h"
 #include "cfg.h"
 #include "editor_canvas.h"
 #include "editor_keys.h"
@@ -86,15 +87,16 @@ bool editor_scene::place_at(int column, int row)
     }
     const level_record placed = palette.record_for(column, row);
     if (!doc.fits(placed)) {
-        show_message("NO ROOM INSIDE THE MAP");
+        show_message(cf_tr("editor", "NO ROOM INSIDE THE MAP"));
         return false;
     }
     // Placing replaces what stands in the cell; wiping out more than that
     // unseen would lose work, so the player is shown what is in the way.
     const std::vector<int> covered = doc.in_the_way(placed);
     if (!covered.empty()) {
-        show_message(std::to_string(covered.size()) +
-                     (covered.size() == 1 ? " OBJECT IN THE WAY" : " OBJECTS IN THE WAY"));
+        show_message(lang::fill(covered.size() == 1 ? cf_tr("editor", "%1 OBJECT IN THE WAY")
+                                                    : cf_tr("editor", "%1 OBJECTS IN THE WAY"),
+                                {std::to_string(covered.size())}));
         for (int i : covered)
             in_the_way.push_back(doc.records[i]);
         return false;
@@ -213,7 +215,7 @@ bool editor_scene::save_as(const std::string& new_name)
     }
     name = new_name;
     saved_text = text;
-    show_message("SAVED " + name);
+    show_message(lang::fill(cf_tr("editor", "SAVED %1"), {name}));
     return true;
 }
 
@@ -221,7 +223,7 @@ bool editor_scene::open_level(const std::string& level_name)
 {
     std::string text;
     if (!store.read(level_name, text)) {
-        show_message("CANNOT OPEN " + level_name);
+        show_message(lang::fill(cf_tr("editor", "CANNOT OPEN %1"), {level_name}));
         return false;
     }
     doc = level_document::from_text(text);
@@ -242,11 +244,11 @@ bool editor_scene::try_level(bool despite_findings)
 {
     mode = mode_t::editing;
     if (doc.character_count() == 0) {
-        show_message("PLACE A CHARACTER FIRST");
+        show_message(cf_tr("editor", "PLACE A CHARACTER FIRST"));
         return false;
     }
     if (!store.make_directory() || !level_store::write_file(store.tryout_path(), doc.to_text())) {
-        show_message("CANNOT WRITE TRY FILE");
+        show_message(cf_tr("editor", "CANNOT WRITE TRY FILE"));
         return false;
     }
     // The checker reads the very file the level scene will load.

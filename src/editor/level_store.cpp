@@ -1,5 +1,6 @@
 #include "level_store.h"
 
+#include "catalogue.h"
 #include "cfg.h"
 #include "durable_file.h"
 
@@ -100,15 +101,15 @@ bool level_store::read(const std::string& name, std::string& text) const
 bool level_store::save(const std::string& name, const std::string& text, std::string& error) const
 {
     if (!name_is_safe(name)) {
-        error = "UNSAFE NAME";
+        error = cf_tr("editor", "UNSAFE NAME");
         return false;
     }
     if (!make_directory()) {
-        error = "CANNOT MAKE LEVEL FOLDER";
+        error = cf_tr("editor", "CANNOT MAKE LEVEL FOLDER");
         return false;
     }
     if (!write_file(path_of(name), text)) {
-        error = "SAVE FAILED";
+        error = cf_tr("editor", "SAVE FAILED");
         return false;
     }
     error.clear();

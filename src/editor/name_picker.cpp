@@ -1,5 +1,6 @@
 #include "name_picker.h"
 
+#include "catalogue.h"
 #include "level_store.h"
 
 #include <algorithm>
@@ -152,11 +153,11 @@ std::string name_picker::label(int k) const
         // The case the letters take when it is pressed.
         return lower_case ? "ABC" : "abc";
     case key_kind::erase:
-        return "DEL";
+        return cf_tr("editor", "DEL");
     case key_kind::save:
-        return "SAVE";
+        return cf_tr("editor", "SAVE");
     case key_kind::cancel:
-        return "CANCEL";
+        return cf_tr("editor", "CANCEL");
     }
     return {};
 }

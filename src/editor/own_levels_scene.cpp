@@ -1,6 +1,7 @@
 #include "own_levels_scene.h"
 
 #include "bg_gl_item.h"
+#include "catalogue.h"
 #include "editor_canvas.h"
 #include "editor_scene.h"
 #include "extra_functions.h"
@@ -34,12 +35,13 @@ constexpr int title_size = 24;
 int label_size(const std::string& label)
 {
     const int room = button_left(0) - 10 - name_left;
-    return label.empty() ? 20 : std::min(20, room / static_cast<int>(label.size()));
+    return label.empty() ? 20 : std::min(20, room / extra_functions::glyph_count(label));
 }
 
-const char* title_of(const std::vector<std::string>& names)
+std::string title_of(const std::vector<std::string>& names)
 {
-    return names.empty() ? "NO LEVELS SAVED YET" : "MY LEVELS";
+    return names.empty() ? cf_tr("own levels", "NO LEVELS SAVED YET")
+                         : cf_tr("own levels", "MY LEVELS");
 }
 
 } // namespace
@@ -277,23 +279,28 @@ void own_levels_scene::updateGL()
                                                  : badge_tint);
         std::string label = names[i];
         if (asking)
-            label = pending == action::remove ? "DELETE " + names[i] : "DROP CHANGES";
+            label = pending == action::remove
+                        ? lang::fill(cf_tr("own levels", "DELETE %1"), {names[i]})
+                        : cf_tr("own levels", "DROP CHANGES");
         // Names keep the case they were typed in.
         const int size = label_size(label);
         extra_functions::print_gl_label(label,
-                                        name_left + static_cast<int>(label.size()) * size / 2,
+                                        name_left + extra_functions::glyph_count(label) * size / 2,
                                         static_cast<int>(top) + row_height / 2, size, true);
-        const char* const words[3] = {"OPEN", "PLAY", "DEL"};
-        const char* const answers[3] = {"", "YES", "NO"};
+        const std::string words[3] = {cf_tr("own levels", "OPEN"), cf_tr("own levels", "PLAY"),
+                                      cf_tr("own levels", "DEL")};
+        const std::string answers[3] = {"", cf_tr("own levels", "YES"), cf_tr("own levels", "NO")};
         for (int b = 0; b < 3; ++b) {
-            const char* word = asking ? answers[b] : words[b];
-            if (!*word)
+            const std::string& word = asking ? answers[b] : words[b];
+            if (word.empty())
                 continue;
             myglitem::draw_flat_rect(static_cast<float>(button_left(b)), top + 8,
                                      static_cast<float>(button_left(b) + 110), top + row_height - 8,
                                      badge_tint);
+            // A longer word in another language shrinks to stay on its button.
             extra_functions::print_gl_text(word, button_left(b) + 55,
-                                           static_cast<int>(top) + row_height / 2, 18);
+                                           static_cast<int>(top) + row_height / 2,
+                                           std::min(18, 100 / extra_functions::glyph_count(word)));
         }
         const int focused = asking ? (yes_chosen ? 1 : 2) : chosen_button;
         if (myscene::keys_in_use && i == selected && !on_back)
@@ -311,17 +318,19 @@ std::vector<layout_box> own_levels_scene::layout_boxes() const
     std::vector<layout_box> out;
     out.push_back({QStringLiteral("back"), QRectF(0, 0, 60, 60)});
     const std::string title = title_of(names);
-    const double title_width = static_cast<double>(title.size()) * title_size;
+    const double title_width =
+        static_cast<double>(extra_functions::glyph_count(title)) * title_size;
     out.push_back(
-        {QString::fromLatin1(title.c_str()),
+        {QString::fromStdString(title),
          QRectF(w / 2.0 - title_width / 2, 30 - title_size / 2.0, title_width, title_size)});
     const int rows = visible_rows();
     for (int i = first_row; i < static_cast<int>(names.size()) && i < first_row + rows; ++i) {
         const double top = list_top + (i - first_row) * row_height;
         const int size = label_size(names[i]);
-        out.push_back({QString::fromStdString(names[i]),
-                       QRectF(name_left, top + row_height / 2.0 - size / 2.0,
-                              static_cast<double>(names[i].size()) * size, size)});
+        out.push_back(
+            {QString::fromStdString(names[i]),
+             QRectF(name_left, top + row_height / 2.0 - size / 2.0,
+                    static_cast<double>(extra_functions::glyph_count(names[i])) * size, size)});
         for (int b = 0; b < 3; ++b)
             out.push_back({QStringLiteral("%1 button %2").arg(i).arg(b),
                            QRectF(button_left(b), top + 8, 110, row_height - 16)});

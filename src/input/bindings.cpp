@@ -1,5 +1,6 @@
 #include "bindings.h"
 
+#include "catalogue.h"
 #include "settings_store.h"
 
 #include <QKeySequence>
@@ -23,21 +24,21 @@ struct intent_names {
 };
 
 const intent_names intent_rows[] = {
-    {i::walk_left, "walk_left", "WALK LEFT"},
-    {i::walk_right, "walk_right", "WALK RIGHT"},
-    {i::jump, "jump", "JUMP"},
-    {i::hold_down, "hold_down", "HOLD DOWN"},
-    {i::door, "door", "DOOR"},
-    {i::switch_character, "switch_character", "SWITCH CHARACTER"},
-    {i::drawing_mode, "drawing_mode", "DRAWING MODE"},
-    {i::pause, "pause", "PAUSE"},
-    {i::rewind, "rewind", "REWIND"},
-    {i::zoom_in, "zoom_in", "ZOOM IN"},
-    {i::zoom_out, "zoom_out", "ZOOM OUT"},
-    {i::steer, "steer", "STEER"},
-    {i::scroll, "scroll", "SCROLL"},
-    {i::mute, "mute", "MUTE"},
-    {i::full_screen, "full_screen", "FULL SCREEN"},
+    {i::walk_left, "walk_left", CF_TR_NOOP("keys", "WALK LEFT")},
+    {i::walk_right, "walk_right", CF_TR_NOOP("keys", "WALK RIGHT")},
+    {i::jump, "jump", CF_TR_NOOP("keys", "JUMP")},
+    {i::hold_down, "hold_down", CF_TR_NOOP("keys", "HOLD DOWN")},
+    {i::door, "door", CF_TR_NOOP("keys", "DOOR")},
+    {i::switch_character, "switch_character", CF_TR_NOOP("keys", "SWITCH CHARACTER")},
+    {i::drawing_mode, "drawing_mode", CF_TR_NOOP("keys", "DRAWING MODE")},
+    {i::pause, "pause", CF_TR_NOOP("keys", "PAUSE")},
+    {i::rewind, "rewind", CF_TR_NOOP("keys", "REWIND")},
+    {i::zoom_in, "zoom_in", CF_TR_NOOP("keys", "ZOOM IN")},
+    {i::zoom_out, "zoom_out", CF_TR_NOOP("keys", "ZOOM OUT")},
+    {i::steer, "steer", CF_TR_NOOP("keys", "STEER")},
+    {i::scroll, "scroll", CF_TR_NOOP("keys", "SCROLL")},
+    {i::mute, "mute", CF_TR_NOOP("keys", "MUTE")},
+    {i::full_screen, "full_screen", CF_TR_NOOP("keys", "FULL SCREEN")},
 };
 
 const char* const pad_words[] = {
@@ -46,9 +47,22 @@ const char* const pad_words[] = {
     "dpad_up", "dpad_down",     "dpad_left",      "dpad_right",
 };
 // Named by position as the help's pad page names them.
+// The letters are printed on the buttons and stay as they are.
 const char* const pad_labels[] = {
-    "A",  "B",  "X",  "Y",        "BACK",       "START",      "LB",
-    "RB", "LT", "RT", "D-PAD UP", "D-PAD DOWN", "D-PAD LEFT", "D-PAD RIGHT",
+    "A",
+    "B",
+    "X",
+    "Y",
+    CF_TR_NOOP("keys", "BACK"),
+    CF_TR_NOOP("keys", "START"),
+    "LB",
+    "RB",
+    "LT",
+    "RT",
+    CF_TR_NOOP("keys", "D-PAD UP"),
+    CF_TR_NOOP("keys", "D-PAD DOWN"),
+    CF_TR_NOOP("keys", "D-PAD LEFT"),
+    CF_TR_NOOP("keys", "D-PAD RIGHT"),
 };
 constexpr int pad_bindable_buttons = static_cast<int>(pad_button::scroll_up);
 static_assert(sizeof pad_words / sizeof pad_words[0] == pad_bindable_buttons, "a word a button");
@@ -63,9 +77,25 @@ const struct {
     char sign;
     const char* word;
 } sign_words[] = {
-    {',', "COMMA"},   {'.', "PERIOD"},  {';', "SEMICOLON"},  {'\'', "QUOTE"},
-    {'[', "BRACKET"}, {']', "BRACKET"}, {'\\', "BACKSLASH"}, {'=', "EQUALS"},
-    {'`', "GRAVE"},   {'+', "PLUS"},    {'*', "STAR"},       {'#', "HASH"},
+    {',', CF_TR_NOOP("keys", "COMMA")},      {'.', CF_TR_NOOP("keys", "PERIOD")},
+    {';', CF_TR_NOOP("keys", "SEMICOLON")},  {'\'', CF_TR_NOOP("keys", "QUOTE")},
+    {'[', CF_TR_NOOP("keys", "BRACKET")},    {']', CF_TR_NOOP("keys", "BRACKET")},
+    {'\\', CF_TR_NOOP("keys", "BACKSLASH")}, {'=', CF_TR_NOOP("keys", "EQUALS")},
+    {'`', CF_TR_NOOP("keys", "GRAVE")},      {'+', CF_TR_NOOP("keys", "PLUS")},
+    {'*', CF_TR_NOOP("keys", "STAR")},       {'#', CF_TR_NOOP("keys", "HASH")},
+};
+
+// Keys whose names a player reads in their own language; the others (letters,
+// digits, F1...) read the same everywhere.
+const char* const named_keys[] = {
+    CF_TR_NOOP("keys", "SPACE"),  CF_TR_NOOP("keys", "UP"),    CF_TR_NOOP("keys", "DOWN"),
+    CF_TR_NOOP("keys", "LEFT"),   CF_TR_NOOP("keys", "RIGHT"), CF_TR_NOOP("keys", "RETURN"),
+    CF_TR_NOOP("keys", "ENTER"),  CF_TR_NOOP("keys", "ESC"),   CF_TR_NOOP("keys", "BACKSPACE"),
+    CF_TR_NOOP("keys", "TAB"),    CF_TR_NOOP("keys", "DEL"),   CF_TR_NOOP("keys", "INS"),
+    CF_TR_NOOP("keys", "HOME"),   CF_TR_NOOP("keys", "END"),   CF_TR_NOOP("keys", "PGUP"),
+    CF_TR_NOOP("keys", "PGDOWN"), CF_TR_NOOP("keys", "SHIFT"), CF_TR_NOOP("keys", "CTRL"),
+    CF_TR_NOOP("keys", "ALT"),    CF_TR_NOOP("keys", "MENU"),  CF_TR_NOOP("keys", "PAUSE"),
+    CF_TR_NOOP("keys", "PRINT"),
 };
 
 bindings& current()
@@ -114,11 +144,11 @@ const char* intent_word(intent in)
     return "";
 }
 
-const char* intent_title(intent in)
+std::string intent_title(intent in)
 {
     for (const intent_names& row : intent_rows)
         if (row.in == in)
-            return row.title;
+            return cf_tr("keys", row.title);
     return "";
 }
 
@@ -159,9 +189,12 @@ std::string key_label(int key)
         }
         for (const auto& s : sign_words)
             if (s.sign == c)
-                label += s.word;
+                label += cf_tr("keys", s.word);
     }
-    return label.empty() ? "KEY" : label;
+    for (const char* word : named_keys)
+        if (label == word)
+            return cf_tr("keys", word);
+    return label.empty() ? cf_tr("keys", "KEY") : label;
 }
 
 const char* pad_word(pad_button b)
@@ -170,10 +203,10 @@ const char* pad_word(pad_button b)
     return index < pad_bindable_buttons ? pad_words[index] : "none";
 }
 
-const char* pad_label(pad_button b)
+std::string pad_label(pad_button b)
 {
     const int index = static_cast<int>(b);
-    return index < pad_bindable_buttons ? pad_labels[index] : "-";
+    return index < pad_bindable_buttons ? cf_tr("keys", pad_labels[index]) : "-";
 }
 
 bindings::bindings()
@@ -220,10 +253,10 @@ intent bindings::pad_intent(pad_button b) const
 std::string bindings::refusal_for_key(intent in, int key) const
 {
     if (key_named(key_name(key)) != key)
-        return "THIS KEY CANNOT BE USED";
+        return cf_tr("controls", "THIS KEY CANNOT BE USED");
     const intent holder = key_intent(key);
     if (holder != intent::none && holder != in)
-        return std::string("ALREADY USED BY ") + intent_title(holder);
+        return lang::fill(cf_tr("controls", "ALREADY USED BY %1"), {intent_title(holder)});
     if (!acts_everywhere(in))
         return "";
     // A key that mutes or turns the window does so in menus too: it must
@@ -241,7 +274,7 @@ std::string bindings::refusal_for_key(intent in, int key) const
                     kept = true;
             }
             if (!kept)
-                return "NEEDED IN MENUS";
+                return cf_tr("controls", "NEEDED IN MENUS");
         }
     return "";
 }
@@ -249,7 +282,7 @@ std::string bindings::refusal_for_key(intent in, int key) const
 std::string bindings::bind_key(intent in, int key)
 {
     if (key_lists.find(in) == key_lists.end())
-        return "THIS CANNOT BE BOUND";
+        return cf_tr("controls", "THIS CANNOT BE BOUND");
     std::string why = refusal_for_key(in, key);
     if (why.empty())
         key_lists[in] = {key};
@@ -259,10 +292,10 @@ std::string bindings::bind_key(intent in, int key)
 std::string bindings::bind_pad(intent in, pad_button b)
 {
     if (!pad_bindable(in) || static_cast<int>(b) >= pad_bindable_buttons)
-        return "THIS CANNOT BE BOUND";
+        return cf_tr("controls", "THIS CANNOT BE BOUND");
     const intent holder = pad_intent(b);
     if (holder != intent::none && holder != in)
-        return std::string("ALREADY USED BY ") + intent_title(holder);
+        return lang::fill(cf_tr("controls", "ALREADY USED BY %1"), {intent_title(holder)});
     pads[in] = b;
     return "";
 }
@@ -370,10 +403,11 @@ std::vector<std::string> changed_bindings(const bindings& b)
             std::string keys;
             for (int key : b.keys(in))
                 keys += (keys.empty() ? "" : "/") + key_label(key);
-            words.push_back(std::string(intent_title(in)) + ": " + (keys.empty() ? "-" : keys));
+            words.push_back(intent_title(in) + ": " + (keys.empty() ? "-" : keys));
         }
         if (b.pad(in) != table.pad(in))
-            words.push_back(std::string(intent_title(in)) + ": PAD " + pad_label(b.pad(in)));
+            words.push_back(
+                lang::fill(cf_tr("keys", "%1: PAD %2"), {intent_title(in), pad_label(b.pad(in))}));
     }
     return words;
 }

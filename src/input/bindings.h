@@ -31,7 +31,7 @@ bool pad_bindable(intent i);
 // The word a settings line uses ("walk_left") and the one a screen shows
 // ("WALK LEFT").
 const char* intent_word(intent i);
-const char* intent_title(intent i);
+std::string intent_title(intent i);
 
 // A key's portable name ("Up", "Space", "F11", "Comma"), 0 for a name that
 // is no key; and the name as the game's labels can draw it ("UP").
@@ -41,7 +41,7 @@ std::string key_label(int key);
 
 // A pad button's settings word ("south") and its name on screen ("A").
 const char* pad_word(pad_button b);
-const char* pad_label(pad_button b);
+std::string pad_label(pad_button b);
 
 class bindings
 {

@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 
 namespace
 {
@@ -37,7 +38,14 @@ bool is_shipped(const std::string& code)
 
 const std::vector<std::string>& lang::shipped()
 {
-    static const std::vector<std::string> codes{"en", "de", "fr", "es"};
+    // The build's list of languages (CF_LANGUAGES), English first.
+    static const std::vector<std::string> codes = [] {
+        std::vector<std::string> list;
+        std::istringstream words(CF_SHIPPED_LANGUAGES);
+        for (std::string code; words >> code;)
+            list.push_back(code);
+        return list;
+    }();
     return codes;
 }
 
@@ -99,4 +107,20 @@ std::string lang::translate(const char* context, const char* english)
             return t.toStdString();
     }
     return english;
+}
+
+std::string lang::fill(const std::string& pattern, const std::vector<std::string>& args)
+{
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
+        const std::size_t n = static_cast<std::size_t>(next - '1');
+        if (pattern[i] == '%' && next >= '1' && next <= '9' && n < args.size()) {
+            out += args[n];
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
 }

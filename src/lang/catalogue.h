@@ -37,7 +37,15 @@ const std::string& current();
 // `english` in the current language, in UTF-8.
 std::string translate(const char* context, const char* english);
 
+// `pattern` with %1, %2, ... replaced by `args` in order, so a translation
+// can put a number or a name where its grammar wants it.
+std::string fill(const std::string& pattern, const std::vector<std::string>& args);
+
 } // namespace lang
+
+// Marks a text kept in a table so that lupdate finds it; the code passes
+// it through cf_tr where it shows it.
+#define CF_TR_NOOP(context, english) english
 
 inline std::string cf_tr(const char* context, const char* english)
 {

@@ -61,6 +61,7 @@ const std::string settings_file = home_directory() + "/.crumbleford/settings";
 const std::string attempt_file = home_directory() + "/.crumbleford/attempt";
 const std::string instance_lock = home_directory() + "/.crumbleford/running.lock";
 const std::string sounds_directory = main_directory + "sounds/";
+const std::string translations_directory = main_directory + "translations/";
 const std::string own_levels_directory = home_directory() + "/.crumbleford/levels/";
 const unsigned char white = red | green | blue;
 const long long max_speed = (multiplier * 8 - multiplier) / 10 * 60 - 1;

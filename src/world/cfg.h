@@ -69,6 +69,7 @@ extern const std::string attempt_file;
 // Held by the running game: a second start finds it taken.
 extern const std::string instance_lock;
 extern const std::string sounds_directory;
+extern const std::string translations_directory; // the compiled catalogues
 // The player's own levels, made in the editor.
 extern const std::string own_levels_directory;
 

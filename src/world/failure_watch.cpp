@@ -1,5 +1,6 @@
 #include "failure_watch.h"
 
+#include "catalogue.h"
 #include "cfg.h"
 #include "game_scene.h"
 #include "stockblock.h"
@@ -70,13 +71,13 @@ const char* failure_watch::words(cause c)
 {
     switch (c) {
     case cause::spikes:
-        return "CAUGHT BY SPIKES";
+        return CF_TR_NOOP("menu", "CAUGHT BY SPIKES");
     case cause::blast:
-        return "CAUGHT IN A BLAST";
+        return CF_TR_NOOP("menu", "CAUGHT IN A BLAST");
     case cause::fell_out:
-        return "FELL OUT OF THE WORLD";
+        return CF_TR_NOOP("menu", "FELL OUT OF THE WORLD");
     case cause::destroyed:
-        return "A CHARACTER WAS LOST";
+        return CF_TR_NOOP("menu", "A CHARACTER WAS LOST");
     case cause::none:
         break;
     }
