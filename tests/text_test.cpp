@@ -246,7 +246,8 @@ TEST(AtlasFont, HasTheLatinLettersAndMarksAndNothingElse)
         {U'\u0152', false}, {U'\u20AC', false}, {U'\u0301', false}, {0xFFFD, false},
     };
     for (const row& r : rows)
-        EXPECT_EQ(extra_functions::font_has(r.ch), r.has) << "U+" << std::hex << r.ch;
+        EXPECT_EQ(extra_functions::font_has(r.ch), r.has)
+            << "U+" << std::hex << static_cast<unsigned>(r.ch);
 }
 
 TEST(CodePoints, DecodesUtf8AndCountsEachBadByteAsOneReplacement)

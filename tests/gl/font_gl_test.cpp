@@ -31,7 +31,7 @@ atlas::rect latin_rect(char32_t ch)
     for (int i = 0; i < atlas::latin_count; ++i)
         if (atlas::latin_glyph(i).ch == ch)
             return atlas::latin_glyph(i).r;
-    ADD_FAILURE() << "no cell for U+" << std::hex << ch;
+    ADD_FAILURE() << "no cell for U+" << std::hex << static_cast<unsigned>(ch);
     return atlas::blank;
 }
 
