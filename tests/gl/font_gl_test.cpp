@@ -23,6 +23,8 @@ class label_item : public myglitem
   public:
     explicit label_item(std::string text) : text(std::move(text)) {}
     void updateGL() override { extra_functions::print_gl_label(text, 400, 240, 50); }
+    QRectF boundingRect() const override { return QRectF(); }
+    void paint(QPainter*, const QStyleOptionGraphicsItem*, QWidget*) override {}
     std::string text;
 };
 

@@ -401,7 +401,9 @@ void draw_latin_glyph(QPainter& p, const atlas::font_char& g)
     const double max_width = g.r.w - outline - 1;
     QTransform fit;
     fit.translate(g.r.w / 2.0, baseline);
-    fit.scale(std::min({stretch, max_width / base.width(), max_width / own.width()}), 1);
+    // A letter wider than its base (the slashed O) keeps a texel clear of
+    // the cell's sides, which filtering reads with the neighbours.
+    fit.scale(std::min({stretch, max_width / base.width(), (max_width - 2) / own.width()}), 1);
     fit.translate(-base.center().x(), 0);
     path = fit.map(path);
     const QRectF area(0, 30 - cap / 2, g.r.w, cap);
