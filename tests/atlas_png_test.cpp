@@ -64,6 +64,8 @@ std::vector<cell> sprite_cells()
     }
     for (int i = 0; i < atlas::punctuation_count; ++i)
         cells.push_back({indexed("punctuation", i), atlas::punctuation(i)});
+    for (int i = 0; i < atlas::latin_count; ++i)
+        cells.push_back({indexed("latin_glyph", i), atlas::latin_glyph(i).r});
     const std::vector<cell> icons = {
         {"play", atlas::play},
         {"quit", atlas::quit},
@@ -195,6 +197,94 @@ TEST(AtlasPng, BlankGlyphAndBlankTexelAreTheOnlyEmptyCells)
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(drawn_share(image, atlas::glyph(atlas::blank_glyph)), 0.0);
     EXPECT_EQ(drawn_share(image, atlas::blank), 0.0);
+}
+
+TEST(AtlasPng, TheFontsSecondPartTakesOnlyFreeTexels)
+{
+    // Its cells lie in the atlas, apart from each other (the narrow marks'
+    // half cells too) and from every other entry, the blank glyph and the
+    // blank texel included; the reserved cells are drawn by no item and may
+    // be drawn over.
+    std::vector<cell> others = drawn_cells();
+    others.erase(std::remove_if(others.begin(), others.end(),
+                                [](const cell& c) { return c.name.rfind("latin_glyph", 0) == 0; }),
+                 others.end());
+    others.push_back({"glyph(36)", atlas::glyph(atlas::blank_glyph)});
+    others.push_back({"blank", atlas::blank});
+    auto overlap = [](const atlas::rect& a, const atlas::rect& b) {
+        return a.x < b.x + b.w && b.x < a.x + a.w && a.y < b.y + b.h && b.y < a.y + a.h;
+    };
+    for (int i = 0; i < atlas::latin_count; ++i) {
+        const atlas::rect r = atlas::latin_glyph(i).r;
+        const std::string name = indexed("latin_glyph", i);
+        EXPECT_TRUE(r.x >= 0 && r.y >= 0 && r.x + r.w <= atlas::size && r.y + r.h <= atlas::size)
+            << name;
+        for (const cell& other : others)
+            EXPECT_FALSE(overlap(r, other.r)) << name << " overlaps " << other.name;
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(overlap(r, atlas::latin_glyph(j).r))
+                << name << " overlaps latin_glyph " << j;
+    }
+}
+
+TEST(AtlasPng, PeriodAndCommaAreTheLowerMarksOfColonAndSemicolon)
+{
+    // Where ":" and ";" are cut, the upper dot's shadow has faded out and
+    // the lower mark's outline has not begun, so each half shows one mark
+    // whole; and a glyph's marks stand apart in their half cells.
+    const QImage& image = atlas_image();
+    ASSERT_FALSE(image.isNull());
+    for (const atlas::font_char& mark : {atlas::period, atlas::comma}) {
+        EXPECT_GE(drawn_share(image, mark.r), 0.12) << char(mark.ch);
+        int faintest = 0;
+        for (int x = mark.r.x; x < mark.r.x + mark.r.w; ++x)
+            faintest = std::max(faintest, qAlpha(image.pixel(x, mark.r.y - 1)));
+        EXPECT_LE(faintest, 64) << char(mark.ch) << ": the mark above reaches into the cut";
+    }
+    for (int i = 0; i < atlas::latin_count; ++i) {
+        const atlas::rect r = atlas::latin_glyph(i).r;
+        for (int y = r.y; y < r.y + r.h; ++y) {
+            EXPECT_EQ(qAlpha(image.pixel(r.x, y)), 0) << indexed("latin_glyph", i);
+            EXPECT_EQ(qAlpha(image.pixel(r.x + r.w - 1, y)), 0) << indexed("latin_glyph", i);
+        }
+    }
+}
+
+TEST(AtlasPng, AccentedCapitalsShareTheBaselineOfTheirLetters)
+{
+    // The lowest row of the letter's body is the baseline's: an accented
+    // capital must stand on it as its plain letter does, or words hop.
+    const QImage& image = atlas_image();
+    ASSERT_FALSE(image.isNull());
+    auto lowest_row = [&](const atlas::rect& r) {
+        for (int y = r.y + r.h - 1; y >= r.y; --y)
+            for (int x = r.x; x < r.x + r.w; ++x)
+                if (qAlpha(image.pixel(x, y)) == 255)
+                    return y - r.y;
+        return -1;
+    };
+    // The body's left edge near the baseline, where neither an accent nor
+    // the squeeze of the body moves it.
+    auto left_edge = [&](const atlas::rect& r) {
+        for (int x = r.x; x < r.x + r.w; ++x)
+            for (int y = r.y + 2 * r.h / 3; y < r.y + r.h; ++y)
+                if (qAlpha(image.pixel(x, y)) == 255)
+                    return x - r.x;
+        return -1;
+    };
+    const std::pair<char32_t, char> pairs[] = {{U'\u00C0', 'A'}, {U'\u00C9', 'E'}, {U'\u00CF', 'I'},
+                                               {U'\u00D1', 'N'}, {U'\u00D6', 'O'}, {U'\u00DA', 'U'},
+                                               {U'\u00DD', 'Y'}, {U'\u00C5', 'A'}};
+    for (const auto& [accented, letter] : pairs) {
+        int i = 0;
+        while (i < atlas::latin_count && atlas::latin_glyph(i).ch != accented)
+            ++i;
+        ASSERT_LT(i, atlas::latin_count) << letter;
+        const atlas::rect plain = atlas::glyph(10 + letter - 'A');
+        const atlas::rect r = atlas::latin_glyph(i).r;
+        EXPECT_NEAR(lowest_row(r), lowest_row(plain), 1) << "the accented " << letter;
+        EXPECT_NEAR(left_edge(r), left_edge(plain), 1) << "the accented " << letter;
+    }
 }
 
 TEST(AtlasPng, SpritesAreTransparentAtTheirCorners)

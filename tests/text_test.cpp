@@ -1,5 +1,6 @@
 // Placement and glyph choice of the atlas font, and the number formatter.
 
+#include "atlas_table.h"
 #include "extra_functions.h"
 #include "gl_recorder.h"
 #include "spriteman.h"
@@ -18,6 +19,15 @@ class AtlasText : public ::testing::Test
     void TearDown() override { spriteman::deinit(); }
     gl_recorder gl;
 };
+
+// The texture entry of a character of the font's second part.
+const float* latin_tex(char32_t ch)
+{
+    for (int i = 0; i < atlas::latin_count; ++i)
+        if (atlas::latin_glyph(i).ch == ch)
+            return spriteman::tex_latin[i];
+    return nullptr;
+}
 
 } // namespace
 
@@ -81,19 +91,20 @@ TEST_F(AtlasText, LowerCaseDrawsTheUpperCaseGlyphs)
     }
 }
 
-TEST_F(AtlasText, BytesWithoutAGlyphDrawTheBlankInTheirPlace)
+TEST_F(AtlasText, CharactersWithoutAGlyphDrawTheBlankInTheirPlace)
 {
-    // "\\" and "]" would land on digits by the letter arithmetic; a space,
-    // punctuation and a UTF-8 byte on no glyph at all.
-    const std::string text = std::string("A \\]!.") + static_cast<char>(0xC3) + "B";
+    // "\\" and "]" would land on digits by the letter arithmetic; "#", the
+    // euro sign and a stray UTF-8 lead byte have no glyph at all.
+    const std::string text = "A \\]#\u20AC" + std::string(1, static_cast<char>(0xC3)) + "B";
     extra_functions::print_gl_text(text, 400, 240, 20);
-    ASSERT_EQ(gl.draws.size(), text.size());
+    ASSERT_EQ(gl.draws.size(), 8u);
     EXPECT_TRUE(gl.draws.front().uses(spriteman::tex_alphabet[10]));
-    for (size_t i = 1; i + 1 < text.size(); ++i)
-        EXPECT_TRUE(gl.draws[i].uses(spriteman::tex_alphabet[36])) << "byte " << i;
+    for (size_t i = 1; i + 1 < gl.draws.size(); ++i)
+        EXPECT_TRUE(gl.draws[i].uses(spriteman::tex_alphabet[36])) << "character " << i;
     EXPECT_TRUE(gl.draws.back().uses(spriteman::tex_alphabet[11]));
-    // Positions still advance by one glyph per byte.
-    EXPECT_FLOAT_EQ(gl.draws.back().left() - gl.draws.front().left(), 20 * (text.size() - 1));
+    // Positions advance by one glyph per character, whatever its bytes.
+    EXPECT_FLOAT_EQ(gl.draws.back().left() - gl.draws.front().left(), 20 * 7);
+    EXPECT_FLOAT_EQ(gl.draws.front().left(), 400 - 8 * 20 / 2);
 }
 
 TEST_F(AtlasText, EmptyTextDrawsNothing)
@@ -128,10 +139,13 @@ TEST_F(AtlasText, LabelsDrawPunctuationSpacesAndSmallCapitals)
     // letter is a smaller capital on the same baseline and in its own cell.
     extra_functions::print_gl_label("3 /:-a?", 400, 240, 60, true);
     ASSERT_EQ(gl.draws.size(), 7u);
-    const float* expected[] = {spriteman::tex_alphabet[3],    spriteman::tex_alphabet[36],
-                               spriteman::tex_punctuation[0], spriteman::tex_punctuation[1],
-                               spriteman::tex_punctuation[2], spriteman::tex_alphabet[10],
-                               spriteman::tex_alphabet[36]};
+    const float* expected[] = {spriteman::tex_alphabet[3],
+                               spriteman::tex_alphabet[36],
+                               spriteman::tex_punctuation[0],
+                               spriteman::tex_punctuation[1],
+                               spriteman::tex_punctuation[2],
+                               spriteman::tex_alphabet[10],
+                               latin_tex(U'?')};
     for (size_t i = 0; i < gl.draws.size(); ++i)
         EXPECT_TRUE(gl.draws[i].uses(expected[i])) << i;
     const recorded_draw& capital = gl.draws[0];
@@ -155,4 +169,121 @@ TEST_F(AtlasText, LabelsDrawPunctuationSpacesAndSmallCapitals)
     extra_functions::print_gl_label("a", 400, 240, 60);
     ASSERT_EQ(gl.draws.size(), 1u);
     EXPECT_FLOAT_EQ(gl.draws[0].bottom() - gl.draws[0].top(), 60);
+}
+
+TEST_F(AtlasText, AccentedLettersAndMarksHaveTheirGlyphsOnePerCharacter)
+{
+    // Size 60: one texel of the atlas is one pixel, so a picture's place in
+    // the square reads directly. Each row: the character, its picture, and
+    // where the quad stands in the glyph's square (left, top, right, bottom).
+    struct row {
+        const char* text;
+        const float* tex;
+        int left, top, right, bottom;
+    };
+    const row rows[] = {
+        {"\u00C9", latin_tex(U'\u00C9'), 0, 0, 60, 60},        // E acute
+        {"\u00E9", latin_tex(U'\u00C9'), 0, 0, 60, 60},        // e acute shows the capital
+        {"\u00DF", latin_tex(U'\u00DF'), 0, 0, 60, 60},        // sharp s
+        {"\u00FE", latin_tex(U'\u00DE'), 0, 0, 60, 60},        // small thorn
+        {"?", latin_tex(U'?'), 0, 0, 60, 60},                  //
+        {"\u00BF", latin_tex(U'\u00BF'), 0, 0, 60, 60},        // turned question mark
+        {"!", latin_tex(U'!'), 15, 0, 45, 60},                 // narrow: half a cell, centred
+        {"\u00A1", latin_tex(U'\u00A1'), 15, 0, 45, 60},       //
+        {";", latin_tex(U';'), 15, 0, 45, 60},                 //
+        {"'", latin_tex(U'\''), 15, 0, 45, 60},                //
+        {"\u2019", latin_tex(U'\''), 15, 0, 45, 60},           // the typographer's apostrophe
+        {".", spriteman::tex_period, 0, 36, 60, 60},           // below the cut of ":"
+        {",", spriteman::tex_comma, 15, 36, 45, 60},           // below the cut of ";"
+        {"\u00A0", spriteman::tex_alphabet[36], 0, 0, 60, 60}, // no-break space
+    };
+    for (const row& r : rows) {
+        gl.clear();
+        // Between two letters, to see that it takes one place whatever its bytes.
+        extra_functions::print_gl_label(std::string("A") + r.text + "B", 90, 30, 60);
+        ASSERT_EQ(gl.draws.size(), 3u) << r.text;
+        const recorded_draw& d = gl.draws[1];
+        EXPECT_TRUE(d.uses(r.tex)) << r.text;
+        EXPECT_FLOAT_EQ(d.left(), 60 + r.left) << r.text;
+        EXPECT_FLOAT_EQ(d.top(), r.top) << r.text;
+        EXPECT_FLOAT_EQ(d.right(), 60 + r.right) << r.text;
+        EXPECT_FLOAT_EQ(d.bottom(), r.bottom) << r.text;
+        EXPECT_FLOAT_EQ(gl.draws[2].left(), 120) << r.text;
+    }
+}
+
+TEST_F(AtlasText, SmallAccentedLettersAreSmallCapitalsWhenTheCaseIsKept)
+{
+    // "\u00C9t\u00E9": E acute, t, e acute. The small ones share the capital's
+    // baseline, as a-z do.
+    extra_functions::print_gl_label("\u00C9t\u00E9", 400, 240, 60, true);
+    ASSERT_EQ(gl.draws.size(), 3u);
+    const std::vector<recorded_draw> accented = gl.draws;
+    gl.clear();
+    extra_functions::print_gl_label("Ete", 400, 240, 60, true);
+    ASSERT_EQ(gl.draws.size(), 3u);
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(accented[i].positions, gl.draws[i].positions) << i;
+    EXPECT_TRUE(accented[0].uses(latin_tex(U'\u00C9')));
+    EXPECT_TRUE(accented[2].uses(latin_tex(U'\u00C9')));
+    EXPECT_FLOAT_EQ(accented[2].bottom() - accented[2].top(), 45);
+}
+
+TEST(AtlasFont, HasTheLatinLettersAndMarksAndNothingElse)
+{
+    struct row {
+        char32_t ch;
+        bool has;
+    };
+    const row rows[] = {
+        {U'A', true},       {U'z', true},       {U'0', true},       {U' ', true},
+        {U'[', true},       {U'/', true},       {U'_', true},       {U'.', true},
+        {U',', true},       {U'\'', true},      {U'!', true},       {U'?', true},
+        {U';', true},       {U'\u00A1', true},  {U'\u00BF', true},  {U'\u00C0', true},
+        {U'\u00DE', true},  {U'\u00DF', true},  {U'\u00E7', true},  {U'\u00F1', true},
+        {U'\u00FE', true},  {U'\u2019', true},  {U'\u00A0', true},  {U'#', false},
+        {U'(', false},      {U'\u00D7', false}, {U'\u00F7', false}, {U'\u00FF', false},
+        {U'\u0152', false}, {U'\u20AC', false}, {U'\u0301', false}, {0xFFFD, false},
+    };
+    for (const row& r : rows)
+        EXPECT_EQ(extra_functions::font_has(r.ch), r.has)
+            << "U+" << std::hex << static_cast<unsigned>(r.ch);
+}
+
+TEST(CodePoints, DecodesUtf8AndCountsEachBadByteAsOneReplacement)
+{
+    constexpr char32_t bad = 0xFFFD;
+    struct row {
+        const char* what;
+        std::string bytes;
+        std::vector<char32_t> chars;
+    };
+    const row rows[] = {
+        {"empty", "", {}},
+        {"ASCII", "A1 ", {U'A', U'1', U' '}},
+        {"two bytes", "\xC3\x89", {0xC9}},
+        {"smallest two bytes", "\xC2\x80", {0x80}},
+        {"three bytes", "\xE2\x80\x99", {0x2019}},
+        {"four bytes", "\xF0\x9F\x98\x80", {0x1F600}},
+        {"largest", "\xF4\x8F\xBF\xBF", {0x10FFFF}},
+        {"truncated at the end", "A\xC3", {U'A', bad}},
+        {"truncated before ASCII",
+         "\xE2\x80"
+         "B",
+         {bad, bad, U'B'}},
+        {"overlong slash", "\xC0\xAF", {bad, bad}},
+        {"overlong three bytes", "\xE0\x80\xAF", {bad, bad, bad}},
+        {"surrogate", "\xED\xA0\x80", {bad, bad, bad}},
+        {"past U+10FFFF", "\xF4\x90\x80\x80", {bad, bad, bad, bad}},
+        {"stray continuation",
+         "\x80"
+         "A\xBF",
+         {bad, U'A', bad}},
+        {"invalid lead", "\xFF\xFE", {bad, bad}},
+    };
+    for (const row& r : rows) {
+        EXPECT_EQ(extra_functions::code_points(r.bytes), r.chars) << r.what;
+        EXPECT_EQ(extra_functions::glyph_count(r.bytes), static_cast<int>(r.chars.size()))
+            << r.what;
+    }
 }

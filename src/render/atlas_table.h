@@ -136,6 +136,71 @@ constexpr rect gear{372, 0, 60, 60};
 // Records: the mark beside a map door whose level was passed at or under par.
 constexpr rect par_mark{434, 0, 60, 60};
 
+// The font beyond 0-9, A-Z and "/:-": the Latin-1 capitals and the sharp s,
+// and the marks other languages' texts need, in cells the first layout left
+// free. A picture stands at (dx, dy) texels in its glyph's 60 x 60 square:
+// the narrow marks share a cell two to a cell and stand in the middle of the
+// square. Lower-case letters show these capitals, as a-z show A-Z.
+struct font_char {
+    char32_t ch;
+    rect r;
+    int dx, dy;
+};
+constexpr rect exclamation_cell{372, 744, 60, 60}; // "!" and its turned twin
+constexpr rect semicolon_cell{434, 744, 60, 60};   // ";" and the apostrophe
+constexpr font_char latin_glyphs[] = {
+    {U'À', {558, 0, 60, 60}, 0, 0},    // A grave
+    {U'Á', {496, 62, 60, 60}, 0, 0},   // A acute
+    {U'Â', {558, 62, 60, 60}, 0, 0},   // A circumflex
+    {U'Ã', {372, 124, 60, 60}, 0, 0},  // A tilde
+    {U'Ä', {434, 124, 60, 60}, 0, 0},  // A diaeresis
+    {U'Å', {496, 124, 60, 60}, 0, 0},  // A ring
+    {U'Æ', {558, 124, 60, 60}, 0, 0},  // AE
+    {U'Ç', {372, 186, 60, 60}, 0, 0},  // C cedilla
+    {U'È', {434, 186, 60, 60}, 0, 0},  // E grave
+    {U'É', {248, 248, 60, 60}, 0, 0},  // E acute
+    {U'Ê', {310, 248, 60, 60}, 0, 0},  // E circumflex
+    {U'Ë', {372, 248, 60, 60}, 0, 0},  // E diaeresis
+    {U'Ì', {434, 248, 60, 60}, 0, 0},  // I grave
+    {U'Í', {0, 434, 60, 60}, 0, 0},    // I acute
+    {U'Î', {62, 434, 60, 60}, 0, 0},   // I circumflex
+    {U'Ï', {124, 434, 60, 60}, 0, 0},  // I diaeresis
+    {U'Ð', {248, 558, 60, 60}, 0, 0},  // eth
+    {U'Ñ', {372, 558, 60, 60}, 0, 0},  // N tilde
+    {U'Ò', {434, 558, 60, 60}, 0, 0},  // O grave
+    {U'Ó', {248, 620, 60, 60}, 0, 0},  // O acute
+    {U'Ô', {248, 682, 60, 60}, 0, 0},  // O circumflex
+    {U'Õ', {372, 682, 60, 60}, 0, 0},  // O tilde
+    {U'Ö', {434, 682, 60, 60}, 0, 0},  // O diaeresis
+    {U'Ø', {124, 744, 60, 60}, 0, 0},  // O stroke
+    {U'Ù', {186, 744, 60, 60}, 0, 0},  // U grave
+    {U'Ú', {248, 744, 60, 60}, 0, 0},  // U acute
+    {U'Û', {310, 744, 60, 60}, 0, 0},  // U circumflex
+    {U'Ü', {558, 868, 60, 60}, 0, 0},  // U diaeresis
+    {U'Ý', {558, 930, 60, 60}, 0, 0},  // Y acute
+    {U'Þ', {558, 992, 60, 60}, 0, 0},  // thorn
+    {U'ß', {1240, 992, 60, 60}, 0, 0}, // sharp s
+    {U'?', {1364, 992, 60, 60}, 0, 0},
+    {U'¿', {558, 1054, 60, 60}, 0, 0}, // turned question mark
+    {U'!', {exclamation_cell.x, exclamation_cell.y, 30, 60}, 15, 0},
+    {U'¡', {exclamation_cell.x + 30, exclamation_cell.y, 30, 60}, 15, 0}, // turned "!"
+    {U';', {semicolon_cell.x, semicolon_cell.y, 30, 60}, 15, 0},
+    {U'\'', {semicolon_cell.x + 30, semicolon_cell.y, 30, 60}, 15, 0},
+};
+constexpr int latin_count = sizeof(latin_glyphs) / sizeof(latin_glyphs[0]);
+constexpr font_char latin_glyph(int i)
+{
+    return latin_glyphs[i];
+}
+// The period and the comma have no pictures of their own: they are what ":"
+// and ";" show below the row where the two cells are cut, the lower dot and
+// the tail, which sit where a period and a comma sit.
+constexpr int mark_cut = 36;
+constexpr font_char period{
+    U'.', {punctuation(1).x, punctuation(1).y + mark_cut, 60, 60 - mark_cut}, 0, mark_cut};
+constexpr font_char comma{
+    U',', {semicolon_cell.x, semicolon_cell.y + mark_cut, 30, 60 - mark_cut}, 15, mark_cut};
+
 } // namespace atlas
 
 #endif

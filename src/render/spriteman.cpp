@@ -18,6 +18,9 @@ float* spriteman::tex_switch_char[4] = {};
 float* spriteman::tex_bomb[36] = {};
 float* spriteman::tex_alphabet[37] = {};
 float* spriteman::tex_punctuation[3] = {};
+float* spriteman::tex_latin[37] = {};
+float* spriteman::tex_period = nullptr;
+float* spriteman::tex_comma = nullptr;
 float* spriteman::tex_focus_marker[4] = {};
 
 float* spriteman::tex_play = nullptr;
@@ -125,7 +128,12 @@ const single_cell single_cells[] = {
     {&spriteman::tex_exit_game, atlas::exit_game},
     {&spriteman::tex_bg_grassy, atlas::bg_grassy},
     {&spriteman::tex_par_mark, atlas::par_mark},
+    {&spriteman::tex_period, atlas::period.r},
+    {&spriteman::tex_comma, atlas::comma.r},
 };
+
+static_assert(sizeof(spriteman::tex_latin) / sizeof(float*) == atlas::latin_count,
+              "one texture entry per character of the font's second part");
 
 float* make_cell(const atlas::rect& r)
 {
@@ -167,6 +175,8 @@ void spriteman::init(float width, float height)
         tex_alphabet[k] = make_cell(atlas::glyph(k));
     for (int i = 0; i < atlas::punctuation_count; ++i)
         tex_punctuation[i] = make_cell(atlas::punctuation(i));
+    for (int i = 0; i < atlas::latin_count; ++i)
+        tex_latin[i] = make_cell(atlas::latin_glyph(i).r);
     for (const single_cell& s : single_cells)
         *s.entry = make_cell(s.r);
     color_blank = new float[4]{0, 0, 0, 0};
@@ -187,6 +197,7 @@ void spriteman::deinit()
     free_cells(tex_bomb);
     free_cells(tex_alphabet);
     free_cells(tex_punctuation);
+    free_cells(tex_latin);
     for (const single_cell& s : single_cells) {
         delete[] * s.entry;
         *s.entry = nullptr;

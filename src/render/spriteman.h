@@ -23,6 +23,11 @@ class spriteman
     static float* tex_bomb[36];
     static float* tex_alphabet[37];
     static float* tex_punctuation[3]; // "/", ":", "-"
+    // The font's second part, as atlas::latin_glyph lists it, and the period
+    // and the comma (parts of ":" and ";").
+    static float* tex_latin[37];
+    static float* tex_period;
+    static float* tex_comma;
     static float* tex_focus_marker[4];
 
     static float* tex_play;

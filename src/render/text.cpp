@@ -1,5 +1,6 @@
 // The atlas font and the number formatter.
 
+#include "atlas_table.h"
 #include "extra_functions.h"
 #include "myglitem.h"
 #include "spriteman.h"
@@ -9,43 +10,88 @@
 namespace
 {
 
-constexpr unsigned char blank_glyph = 36;
+constexpr int blank_glyph = 36;
 
-// Digits 0-9, letters A-Z (either case) as 10-35, "[" as the blank 36.
-unsigned char glyph_of(unsigned char ch)
+// A character's picture and where it stands in its glyph's square, in
+// texels of the 60-texel cell: most pictures fill the square.
+struct glyph_look {
+    const float* tex = nullptr;
+    int dx = 0, dy = 0, w = 60, h = 60;
+    bool small_letter = false; // a small capital when the case is kept
+};
+
+glyph_look full(const float* tex)
 {
-    // Any other byte would land on an unrelated glyph or none: show a gap.
-    const bool has_glyph = (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') ||
-                           (ch >= 'a' && ch <= 'z') || ch == '[';
-    if (!has_glyph)
-        return blank_glyph;
-    unsigned char k = ch;
-    if (k > '9')
-        k -= 7;
-    k -= '0';
-    if (k > 36)
-        k -= 32;
-    return k;
+    glyph_look look;
+    look.tex = tex;
+    return look;
 }
 
-// A label byte's texture: a glyph, a punctuation mark, or the blank.
-const float* label_texture(unsigned char ch)
+glyph_look placed(const float* tex, const atlas::font_char& g)
 {
-    static const char marks[] = "/:-";
-    for (int i = 0; i < 3; ++i)
-        if (ch == static_cast<unsigned char>(marks[i]))
-            return spriteman::tex_punctuation[i];
-    if (ch == '_')
-        return spriteman::tex_punctuation[2]; // the dash, set lower
-    return spriteman::tex_alphabet[ch == ' ' ? blank_glyph : glyph_of(ch)];
+    glyph_look look;
+    look.tex = tex;
+    look.dx = g.dx;
+    look.dy = g.dy;
+    look.w = g.r.w;
+    look.h = g.r.h;
+    return look;
 }
 
-} // namespace
-
-void extra_functions::print_gl_label(const std::string& text, int x, int y, int size,
-                                     bool keep_case)
+bool is_small_letter(char32_t ch)
 {
-    const int n = static_cast<int>(text.size());
+    return (ch >= U'a' && ch <= U'z') || (ch >= 0xDF && ch <= 0xFE && ch != 0xF7);
+}
+
+// The capital a small letter shows: a-z and the Latin-1 letters are 32 apart;
+// the sharp s has no capital of its own and shows itself.
+char32_t capital_of(char32_t ch)
+{
+    return is_small_letter(ch) && ch != 0xDF ? ch - 32 : ch;
+}
+
+// The font's picture of ch, if it has one.
+bool find_look(char32_t ch, glyph_look& look)
+{
+    const bool small = is_small_letter(ch);
+    ch = capital_of(ch);
+    if (ch >= U'0' && ch <= U'9')
+        look = full(spriteman::tex_alphabet[ch - U'0']);
+    else if (ch >= U'A' && ch <= U'Z')
+        look = full(spriteman::tex_alphabet[10 + ch - U'A']);
+    // "[" is the space of the menu texts; no-break spaces stand before French
+    // marks.
+    else if (ch == U' ' || ch == U'[' || ch == 0xA0 || ch == 0x202F)
+        look = full(spriteman::tex_alphabet[blank_glyph]);
+    else if (ch == U'/' || ch == U':' || ch == U'-')
+        look = full(spriteman::tex_punctuation[ch == U'/' ? 0 : ch == U':' ? 1 : 2]);
+    else if (ch == U'_') {
+        // The dash set down by a third onto the baseline: an underscore that
+        // read as a space would misname a level.
+        look = full(spriteman::tex_punctuation[2]);
+        look.dy = 20;
+    } else if (ch == U'.')
+        look = placed(spriteman::tex_period, atlas::period);
+    else if (ch == U',')
+        look = placed(spriteman::tex_comma, atlas::comma);
+    else {
+        if (ch == 0x2019)
+            ch = U'\''; // the apostrophe is drawn in the typographer's shape
+        int i = 0;
+        while (i < atlas::latin_count && atlas::latin_glyph(i).ch != ch)
+            ++i;
+        if (i == atlas::latin_count)
+            return false;
+        look = placed(spriteman::tex_latin[i], atlas::latin_glyph(i));
+    }
+    look.small_letter = small;
+    return true;
+}
+
+void print(const std::string& text, int x, int y, int size, bool keep_case)
+{
+    const std::vector<char32_t> chars = extra_functions::code_points(text);
+    const int n = static_cast<int>(chars.size());
     const int top = y - size / 2;
     const int first_left = x - (n * size) / 2;
     // A small capital is three quarters high and shares the capitals'
@@ -54,37 +100,40 @@ void extra_functions::print_gl_label(const std::string& text, int x, int y, int 
     const int small_top = top + (size * 5) / 6 - (small * 5) / 6;
     float quad[8];
     for (int i = 0; i < n; ++i) {
-        const unsigned char ch = static_cast<unsigned char>(text[i]);
-        const int left = first_left + i * size;
-        if (keep_case && ch >= 'a' && ch <= 'z') {
-            const int inset = (size - small) / 2;
-            myglitem::set_quad(quad, left + inset, small_top, left + inset + small,
-                               small_top + small);
-        } else if (ch == '_') {
-            // From mid-height, where the dash sits, down to the baseline: an
-            // underscore that reads as a space would misname a level.
-            myglitem::set_quad(quad, left, top + size / 3, left + size, top + size / 3 + size);
-        } else {
-            myglitem::set_quad(quad, left, top, left + size, top + size);
+        glyph_look look;
+        if (!find_look(chars[i], look))
+            look = full(spriteman::tex_alphabet[blank_glyph]); // keeps the gap it would fill
+        int left = first_left + i * size, cell_top = top, side = size;
+        if (keep_case && look.small_letter) {
+            left += (size - small) / 2;
+            cell_top = small_top;
+            side = small;
         }
-        if (const float* tex = label_texture(ch))
-            myglitem::draw_strip(tex, quad);
+        myglitem::set_quad(quad, left + side * look.dx / 60, cell_top + side * look.dy / 60,
+                           left + side * (look.dx + look.w) / 60,
+                           cell_top + side * (look.dy + look.h) / 60);
+        if (look.tex)
+            myglitem::draw_strip(look.tex, quad);
     }
+}
+
+} // namespace
+
+bool extra_functions::font_has(char32_t ch)
+{
+    glyph_look look;
+    return find_look(ch, look);
+}
+
+void extra_functions::print_gl_label(const std::string& text, int x, int y, int size,
+                                     bool keep_case)
+{
+    print(text, x, y, size, keep_case);
 }
 
 void extra_functions::print_gl_text(const std::string& text, int x, int y, int size)
 {
-    const int n = static_cast<int>(text.size());
-    const int top = y - size / 2;
-    const int first_left = x - (n * size) / 2;
-    float quad[8];
-    for (int i = 0; i < n; ++i) {
-        const int left = first_left + i * size;
-        myglitem::set_quad(quad, left, top, left + size, top + size);
-        const float* tex = spriteman::tex_alphabet[glyph_of(static_cast<unsigned char>(text[i]))];
-        if (tex)
-            myglitem::draw_strip(tex, quad);
-    }
+    print(text, x, y, size, false);
 }
 
 std::string extra_functions::uint_to_string(unsigned int value)

@@ -19,12 +19,16 @@ class extra_functions
     static unsigned int make_texture(const std::string& name);
     static void unmake_texture(unsigned int* texture);
 
+    // Texts are drawn one glyph per character, a glyph's size apart; a
+    // character the font lacks leaves a blank. Small letters show their
+    // capitals.
     static void print_gl_text(const std::string& text, int x, int y, int size);
-    // Like print_gl_text, for the game's newer labels: a space is a space,
-    // "/", ":" and "-" have glyphs, and with keep_case lower-case letters
-    // show as small capitals, so a name reads as it was typed.
+    // Like print_gl_text, for the game's newer labels: with keep_case small
+    // letters show as small capitals, so a name reads as it was typed.
     static void print_gl_label(const std::string& text, int x, int y, int size,
                                bool keep_case = false);
+    // Whether the atlas font draws ch (a space counts: its glyph is the blank).
+    static bool font_has(char32_t ch);
     static std::string uint_to_string(unsigned int value);
 
     // Texts are UTF-8. The characters of `text` in order; a byte that does

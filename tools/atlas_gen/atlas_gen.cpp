@@ -94,6 +94,9 @@ void draw_interface(QPainter& p)
         in_cell(p, atlas::glyph(k), [&] { art::draw_glyph(p, k); });
     for (int i = 0; i < atlas::punctuation_count; ++i)
         in_cell(p, atlas::punctuation(i), [&] { art::draw_glyph(p, atlas::glyph_count + i); });
+    for (int i = 0; i < atlas::latin_count; ++i)
+        in_cell(p, atlas::latin_glyph(i).r,
+                [&] { art::draw_latin_glyph(p, atlas::latin_glyph(i)); });
     in_cell(p, atlas::level_paused, [&] { art::draw_banner(p, art::banner::paused); });
     in_cell(p, atlas::level_failed, [&] { art::draw_banner(p, art::banner::failed); });
     in_cell(p, atlas::level_passed, [&] { art::draw_banner(p, art::banner::passed); });

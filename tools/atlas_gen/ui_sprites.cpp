@@ -57,6 +57,50 @@ QString glyph_text(int k)
     return k < 10 ? QString(QChar('0' + k)) : QString(QChar('A' + k - 10));
 }
 
+// Squeezes a glyph's outline upright so that it fits a cell whose baseline
+// is fixed: what stands above the capitals (accents) and below the baseline
+// (a cedilla, a comma's tail) gets the room left, and a capital wearing an
+// accent gives up a little of its height. y is 0 on the baseline.
+QPainterPath fit_height(QPainterPath path, double cap, double room_above, double room_below)
+{
+    const QRectF box = path.boundingRect();
+    const double above = -box.top(), below = box.bottom();
+    double body = 1, over = 1, under = 1;
+    if (above > room_above) {
+        body = 0.92;
+        over = std::min(1.0, (room_above - cap * body) / (above - cap));
+    }
+    if (below > room_below)
+        under = room_below / below;
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        const double y = e.y < -cap ? -cap * body + (e.y + cap) * over
+                         : e.y < 0  ? e.y * body
+                                    : e.y * under;
+        path.setElementPositionAt(i, e.x, y);
+    }
+    return path;
+}
+
+// The outline of a character of the font's second part at pixel size px.
+// The Spanish opening marks are "!" and "?" turned, so that they match them.
+QPainterPath latin_path(char32_t ch, double px)
+{
+    if (ch == U'\u00A1' || ch == U'\u00BF') {
+        const QPainterPath upright = text_path(ch == U'\u00A1' ? "!" : "?", px);
+        const QPointF centre = upright.boundingRect().center();
+        QTransform turn;
+        turn.translate(centre.x(), centre.y());
+        turn.rotate(180);
+        turn.translate(-centre.x(), -centre.y());
+        return turn.map(upright);
+    }
+    // The typographer's apostrophe: the straight one reads as a tick.
+    if (ch == U'\'')
+        return text_path(QString(QChar(0x2019)), px);
+    return text_path(QString::fromUcs4(&ch, 1), px);
+}
+
 } // namespace
 
 void draw_back_icon(QPainter& p)
@@ -336,6 +380,33 @@ void draw_glyph(QPainter& p, int k)
     fit.translate(-box.center().x(), 0);
     path = fit.map(path);
     const QRectF area(0, 30 - cap_height(px) / 2, 60, cap_height(px));
+    p.strokePath(path.translated(0, 2.2),
+                 QPen(with_alpha(ink, 120), outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.strokePath(path, QPen(ink, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.fillPath(path, vgrad3(area, Qt::white, QColor(0xFF, 0xFB, 0xEE), QColor(0xFF, 0xE0, 0x9A)));
+}
+
+void draw_latin_glyph(QPainter& p, const atlas::font_char& g)
+{
+    // The size, outline and stretch of draw_glyph, so both parts of the font
+    // are one font; the baseline stays where it is there.
+    const double px = 56, outline = 6.5, stretch = 1.18;
+    const double cap = cap_height(px), baseline = 29.5 + cap / 2;
+    QPainterPath path = fit_height(latin_path(g.ch, px), cap, baseline - outline / 2 - 0.5,
+                                   60 - baseline - outline / 2);
+    // An accented capital is as wide as its letter and stands where it does.
+    const QString letter = QString::fromUcs4(&g.ch, 1).normalized(QString::NormalizationForm_D);
+    const QRectF own = path.boundingRect();
+    const QRectF base = letter.size() > 1 ? text_path(letter.left(1), px).boundingRect() : own;
+    const double max_width = g.r.w - outline - 1;
+    QTransform fit;
+    fit.translate(g.r.w / 2.0, baseline);
+    // A letter wider than its base (the slashed O) keeps a texel clear of
+    // the cell's sides, which filtering reads with the neighbours.
+    fit.scale(std::min({stretch, max_width / base.width(), (max_width - 2) / own.width()}), 1);
+    fit.translate(-base.center().x(), 0);
+    path = fit.map(path);
+    const QRectF area(0, 30 - cap / 2, g.r.w, cap);
     p.strokePath(path.translated(0, 2.2),
                  QPen(with_alpha(ink, 120), outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.strokePath(path, QPen(ink, outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

@@ -6,6 +6,8 @@
 // one cell with its top-left corner at the painter's origin, in the cell's
 // size (60 x 60 unless noted).
 
+#include "atlas_table.h"
+
 class QPainter;
 
 namespace art
@@ -32,6 +34,9 @@ void draw_gear_icon(QPainter& p);
 
 // Glyph k of the font: 0-9 the digits, 10-35 A-Z, 36 the blank (left empty).
 void draw_glyph(QPainter& p, int k);
+// A character of the font's second part (atlas::latin_glyph), in the glyphs'
+// style, in its own cell or half cell: width g.r.w.
+void draw_latin_glyph(QPainter& p, const atlas::font_char& g);
 
 enum class banner { paused, failed, passed };
 void draw_banner(QPainter& p, banner kind); // 620 x 60, opaque
