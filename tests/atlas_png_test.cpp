@@ -2,7 +2,8 @@
 // the atlas table holds a picture of the right kind (drawn, transparent
 // around sprites, opaque for backgrounds and banners, in its colour), the
 // blank texel the game tints, and that the generator draws the same bytes
-// on every run.
+// on every run. Each language's atlas differs from the English one in its
+// pages only, and their texts stay on the page.
 
 #include "atlas_table.h"
 
@@ -34,6 +35,15 @@ const QImage& atlas_image()
         QImage(QString::fromUtf8(atlas_file)).convertToFormat(QImage::Format_ARGB32);
     return image;
 }
+
+// The atlas drawn with the help pages and credits in `code`.
+QImage language_atlas(const std::string& code)
+{
+    const std::string file = CF_STAGE_DIR "textures/cf_2048_" + code + ".png";
+    return QImage(QString::fromStdString(file)).convertToFormat(QImage::Format_ARGB32);
+}
+
+const std::vector<std::string> other_languages = {"de", "fr", "es"};
 
 std::string indexed(const char* entry, int i, int j = -1)
 {
@@ -327,28 +337,66 @@ TEST(AtlasPng, HelpPagesAreFilledAndStayInsideTheirFrame)
     // some (no half-empty page, no rows lost below the last one), and the
     // margin outside the frame line holds none (no text or picture running
     // off the page).
-    const QImage& image = atlas_image();
-    ASSERT_FALSE(image.isNull());
-    auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 110; };
+    std::vector<std::pair<std::string, QImage>> atlases = {{"en", atlas_image()}};
+    for (const std::string& code : other_languages)
+        atlases.push_back({code, language_atlas(code)});
+    for (const auto& [code, image] : atlases) {
+        SCOPED_TRACE(code);
+        ASSERT_FALSE(image.isNull());
+        auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 110; };
+        const std::vector<cell> pages = {{"help_first", atlas::help_first},
+                                         {"help_second", atlas::help_second},
+                                         {"help_third", atlas::help_third}};
+        for (const cell& c : pages) {
+            const int band = 100, inner = 24;
+            for (int top = inner; top < c.r.h - inner; top += band) {
+                int count = 0;
+                for (int y = top; y < std::min(top + band, c.r.h - inner); ++y)
+                    for (int x = inner; x < c.r.w - inner; ++x)
+                        count += dark(c.r.x + x, c.r.y + y);
+                EXPECT_GE(count, 400) << c.name << ": little or nothing drawn from y " << top;
+            }
+            int in_margin = 0;
+            for (int y = 0; y < c.r.h; ++y)
+                for (int x = 0; x < c.r.w; ++x) {
+                    const bool margin = x < 10 || y < 10 || x >= c.r.w - 10 || y >= c.r.h - 10;
+                    in_margin += margin && dark(c.r.x + x, c.r.y + y);
+                }
+            EXPECT_EQ(in_margin, 0) << c.name << " draws outside its frame";
+        }
+    }
+}
+
+TEST(LanguageAtlas, DiffersFromTheEnglishInItsPagesOnly)
+{
+    const QImage& english = atlas_image();
+    ASSERT_FALSE(english.isNull());
     const std::vector<cell> pages = {{"help_first", atlas::help_first},
                                      {"help_second", atlas::help_second},
-                                     {"help_third", atlas::help_third}};
-    for (const cell& c : pages) {
-        const int band = 100, inner = 24;
-        for (int top = inner; top < c.r.h - inner; top += band) {
-            int count = 0;
-            for (int y = top; y < std::min(top + band, c.r.h - inner); ++y)
-                for (int x = inner; x < c.r.w - inner; ++x)
-                    count += dark(c.r.x + x, c.r.y + y);
-            EXPECT_GE(count, 400) << c.name << ": little or nothing drawn from y " << top;
+                                     {"help_third", atlas::help_third},
+                                     {"credits", atlas::credits}};
+    auto in_page = [&](int x, int y) {
+        for (const cell& c : pages)
+            if (x >= c.r.x && x < c.r.x + c.r.w && y >= c.r.y && y < c.r.y + c.r.h)
+                return true;
+        return false;
+    };
+    for (const std::string& code : other_languages) {
+        const QImage image = language_atlas(code);
+        ASSERT_EQ(image.size(), english.size()) << code;
+        int changed_elsewhere = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                changed_elsewhere += !in_page(x, y) && image.pixel(x, y) != english.pixel(x, y);
+        EXPECT_EQ(changed_elsewhere, 0) << code << ": texels outside the pages differ";
+        // Every page carries translated text, so each differs somewhere.
+        for (const cell& c : pages) {
+            int changed = 0;
+            for (int y = c.r.y; y < c.r.y + c.r.h; ++y)
+                for (int x = c.r.x; x < c.r.x + c.r.w; ++x)
+                    changed += image.pixel(x, y) != english.pixel(x, y);
+            EXPECT_GT(changed, 1000) << code << ": " << c.name << " is still the English one";
         }
-        int in_margin = 0;
-        for (int y = 0; y < c.r.h; ++y)
-            for (int x = 0; x < c.r.w; ++x) {
-                const bool margin = x < 10 || y < 10 || x >= c.r.w - 10 || y >= c.r.h - 10;
-                in_margin += margin && dark(c.r.x + x, c.r.y + y);
-            }
-        EXPECT_EQ(in_margin, 0) << c.name << " draws outside its frame";
     }
 }
 
@@ -411,6 +459,35 @@ TEST(AtlasGenerator, DrawsTheSameBytesOnEveryRun)
     QFile staged(QString::fromUtf8(atlas_file));
     ASSERT_TRUE(staged.open(QIODevice::ReadOnly));
     EXPECT_TRUE(staged.readAll() == first) << "the staged atlas is not what the generator draws";
+}
+
+TEST(AtlasGenerator, RefusesACatalogueItCannotUse)
+{
+    // Each would otherwise leave an English atlas under another language's name.
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString staged = QStringLiteral(CF_STAGE_DIR "translations/");
+    const struct {
+        const char* what;
+        QStringList args;
+    } cases[] = {
+        {"a missing catalogue", {"de", dir.filePath("crumbleford_de.qm")}},
+        {"another language's catalogue", {"de", staged + "crumbleford_fr.qm"}},
+        {"English, which has none", {"en", staged + "crumbleford_de.qm"}},
+        {"a language the game does not ship", {"xx", staged + "crumbleford_de.qm"}},
+        {"a language without its catalogue", {"de"}},
+    };
+    for (const auto& c : cases) {
+        QProcess gen;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        gen.setProcessEnvironment(env);
+        const QString output = dir.filePath("out.png");
+        gen.start(QString::fromUtf8(CF_ATLAS_GEN_BINARY), QStringList{output} + c.args);
+        ASSERT_TRUE(gen.waitForFinished(30000)) << c.what;
+        EXPECT_NE(gen.exitCode(), 0) << c.what;
+        EXPECT_FALSE(QFile::exists(output)) << c.what;
+    }
 }
 
 TEST(AtlasGenerator, RefusesToRunWithoutAnOutputFile)

@@ -37,9 +37,11 @@ bool display_platform()
 
 view::view(QWidget* parent) : QGraphicsView(parent)
 {
-    if (display_platform())
-        setViewport(new myglwidget(nullptr));
-    else
+    if (display_platform()) {
+        auto* gl = new myglwidget(nullptr);
+        gl->atlas_file = myglwidget::atlas_for(lang::current());
+        setViewport(gl);
+    } else
         setViewport(new QWidget(nullptr));
     publish_viewport_size();
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -109,6 +111,12 @@ void view::repaint_viewport()
     drawing_requested = true;
     viewport()->repaint();
     drawing_requested = false;
+}
+
+void view::reload_atlas()
+{
+    if (auto* gl = qobject_cast<myglwidget*>(viewport()))
+        gl->reload_atlas(myglwidget::atlas_for(lang::current()));
 }
 
 void view::publish_viewport_size()

@@ -33,6 +33,9 @@ class view : public QGraphicsView
     // Draws the top scene now. The scene manager calls this when a tick asks
     // for it: it is the only repaint drawn for a self-drawing scene.
     void repaint_viewport();
+    // Loads the current language's atlas (its help pages and credits), as
+    // at start; called when the player chooses another language.
+    void reload_atlas();
     // Scales the view for the scene it shows: a screen that is all
     // interface is scaled whole, a world's screen not at all (its interface
     // items scale themselves).

@@ -9,6 +9,7 @@
 #include "spriteman.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QGraphicsView>
 #include <QImageReader>
 #include <QOpenGLContext>
@@ -48,6 +49,38 @@ const char* const myglwidget::atlas_name = "cf_2048.png";
 std::string myglwidget::atlas_path()
 {
     return cfg::tex_directory + atlas_name;
+}
+
+std::string myglwidget::atlas_for(const std::string& language)
+{
+    if (language.empty() || language == "en")
+        return atlas_name;
+    const std::string name = "cf_2048_" + language + ".png";
+    // A broken translation's pages must not keep the game from starting.
+    if (!QFileInfo::exists(QString::fromStdString(cfg::tex_directory + name)) ||
+        !atlas_loadable(cfg::tex_directory + name, nullptr))
+        return atlas_name;
+    return name;
+}
+
+bool myglwidget::reload_atlas(const std::string& name)
+{
+    if (!initialized || atlas_texture == 0) {
+        atlas_file = name;
+        return true;
+    }
+    if (name == atlas_file)
+        return true;
+    makeCurrent();
+    const bool loaded = extra_functions::refill_texture(atlas_texture, name);
+    doneCurrent();
+    if (!loaded)
+        return false;
+    atlas_file = name;
+    // Only page cells differ between the atlases, and no kept backdrop is
+    // drawn from them: the next frame is simply drawn anew.
+    render();
+    return true;
 }
 
 bool myglwidget::atlas_loadable(const std::string& path, std::string* reason)
@@ -320,7 +353,7 @@ void myglwidget::initializeGL()
             glEnableVertexAttribArray(1);
             glUseProgram(program);
             glActiveTexture(GL_TEXTURE0);
-            atlas_texture = extra_functions::make_texture(atlas_name);
+            atlas_texture = extra_functions::make_texture(atlas_file);
 
             texture_location = glGetUniformLocation(program, "texture");
             color_location = glGetUniformLocation(program, "u_color");

@@ -58,6 +58,17 @@ class myglwidget : public QWidget, protected QOpenGLFunctions
 
     static const char* const atlas_name;
     static std::string atlas_path();
+    // The atlas drawn with the help pages and credits in `language`
+    // ("cf_2048_de.png") when it is there and loads, else the English one.
+    static std::string atlas_for(const std::string& language);
+    // The atlas this widget loads (a name in the textures directory). The
+    // English one unless its owner chooses: the game picks its language's,
+    // the tools keep the English pictures.
+    std::string atlas_file = atlas_name;
+    // Switches to another atlas of the same layout, e.g. when the player
+    // chooses another language; before the context exists it only notes the
+    // name. False, the old pictures kept, when it cannot be loaded.
+    bool reload_atlas(const std::string& name);
     // Whether the atlas at path decodes as an image; otherwise a reason for
     // the player. Checked before any window exists, because every item draws
     // from the tables the atlas builds.

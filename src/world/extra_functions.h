@@ -18,6 +18,10 @@ class extra_functions
     // returns the texture name, or 0 when the image cannot be read.
     static unsigned int make_texture(const std::string& name);
     static void unmake_texture(unsigned int* texture);
+    // Puts another atlas of the same layout (another language's pages) into
+    // `texture`, keeping spriteman's tables; false, the texture unchanged,
+    // when the image cannot be read or is another size.
+    static bool refill_texture(unsigned int texture, const std::string& name);
 
     // Texts are drawn one glyph per character, a glyph's size apart; a
     // character the font lacks leaves a blank. Small letters show their

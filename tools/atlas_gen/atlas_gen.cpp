@@ -1,6 +1,10 @@
 // crumbleford-atlas: draws the sprite atlas "cf_2048.png".
 //
-// Usage: QT_QPA_PLATFORM=offscreen crumbleford-atlas <output.png>
+// Usage: QT_QPA_PLATFORM=offscreen crumbleford-atlas <output.png> [<language> <catalogue.qm>]
+//
+// With a language, the help pages and the credits are drawn in it from its
+// compiled catalogue ("crumbleford_<language>.qm"); every other cell is the
+// same as in the English atlas.
 //
 // Every cell is placed by the atlas table (atlas_table.h), the one source of
 // truth shared with the game's texture coordinates. The picture is the same
@@ -9,6 +13,7 @@
 
 #include "atlas_table.h"
 #include "backgrounds.h"
+#include "catalogue.h"
 #include "focus_sprites.h"
 #include "hint_sprites.h"
 #include "pages.h"
@@ -135,9 +140,22 @@ QImage draw_atlas()
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: crumbleford-atlas <output.png>\n");
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: crumbleford-atlas <output.png> [<language> <catalogue.qm>]\n");
         return 2;
+    }
+    // A missing or misnamed catalogue would quietly give an English atlas
+    // under another language's name: refuse instead.
+    if (argc == 4) {
+        const std::string code = argv[2];
+        const QFileInfo catalogue(QString::fromLocal8Bit(argv[3]));
+        const std::string directory = catalogue.absolutePath().toStdString() + "/";
+        if (catalogue.fileName().toStdString() != "crumbleford_" + code + ".qm" || code == "en" ||
+            !lang::use(code, directory)) {
+            std::fprintf(stderr, "crumbleford-atlas: cannot use the %s catalogue %s\n", argv[2],
+                         argv[3]);
+            return 1;
+        }
     }
     // Without its font Qt would silently draw no text at all: refuse instead.
     if (!QFileInfo::exists(font_file) || QFontDatabase::addApplicationFont(font_file) < 0 ||

@@ -3,6 +3,8 @@
 #include "page_parts.h"
 #include "paint_kit.h"
 
+#include "catalogue.h"
+
 #include <QList>
 #include <QStringList>
 
@@ -196,7 +198,7 @@ double pictures(QPainter& p, double x, double y, const QList<picture>& list)
 
 void section(QPainter& p, double baseline, const QString& name)
 {
-    draw_text(p, name, 15, 38, baseline, text_dark);
+    draw_text(p, name, 15, 38, baseline, text_dark, -1, 320);
     const double from = 38 + text_width(name, 15) + 10;
     p.fillRect(QRectF(from, baseline - 5.5, 410 - from, 1.5), rule);
 }
@@ -212,27 +214,29 @@ void draw_help_pad(QPainter& p)
 {
     paper(p, QRectF(0, 0, 448, 800));
     const QRectF title(36, 30, 376, 52);
-    outlined_text(p, title, "PAD AND MENUS", 40,
+    outlined_text(p, title, from_catalogue(cf_tr("help", "PAD AND MENUS")), 40,
                   vgrad(title, QColor(0xFF, 0xEC, 0x8A), QColor(0xF0, 0xA8, 0x2A)), ink, 6);
     draw_pad(p, 224, 96);
 
     // What the pad does in a level, in two columns.
-    section(p, 300, "IN A LEVEL");
+    section(p, 300, from_catalogue(cf_tr("help", "IN A LEVEL")));
     struct row {
         QList<picture> pad;
         QString text;
     };
     const row left[] = {
-        {{thumbstick("L"), d_pad}, "walk"},
-        {{button("A")}, "jump"},
-        {{button("X")}, "door"},
-        {{button("Y")}, "switch character"},
-        {{button("B")}, "back (in menus)"},
+        {{thumbstick("L"), d_pad}, from_catalogue(cf_tr("help", "walk"))},
+        {{button("A")}, from_catalogue(cf_tr("help", "jump"))},
+        {{button("X")}, from_catalogue(cf_tr("help", "door"))},
+        {{button("Y")}, from_catalogue(cf_tr("help", "switch character"))},
+        {{button("B")}, from_catalogue(cf_tr("help", "back (in menus)"))},
     };
     const row right[] = {
-        {{named("START", 54)}, "pause"},    {{named("BACK", 54)}, "drawing mode"},
-        {{named("LB", 34)}, "rewind"},      {{named("LT", 34), named("RT", 34)}, "zoom"},
-        {{thumbstick("R")}, "look around"},
+        {{named("START", 54)}, from_catalogue(cf_tr("help", "pause"))},
+        {{named("BACK", 54)}, from_catalogue(cf_tr("help", "drawing mode"))},
+        {{named("LB", 34)}, from_catalogue(cf_tr("help", "rewind"))},
+        {{named("LT", 34), named("RT", 34)}, from_catalogue(cf_tr("help", "zoom"))},
+        {{thumbstick("R")}, from_catalogue(cf_tr("help", "look around"))},
     };
     const double rows_top = 310, row_height = 30;
     for (int i = 0; i < 5; ++i) {
@@ -240,9 +244,9 @@ void draw_help_pad(QPainter& p)
         if (i % 2 == 0)
             shade(p, QRectF(30, y - 14, 388, 28));
         double x = pictures(p, 38, y, left[i].pad);
-        draw_text(p, left[i].text, 15, x + 8, y + 5.5, text_dark, -1, 226 - x - 8);
+        fitted_text(p, left[i].text, 15, x + 8, y + 5.5, text_dark, -1, 226 - x - 8);
         x = pictures(p, 232, y, right[i].pad);
-        draw_text(p, right[i].text, 15, x + 8, y + 5.5, text_dark, -1, 414 - x - 8);
+        fitted_text(p, right[i].text, 15, x + 8, y + 5.5, text_dark, -1, 414 - x - 8);
     }
 
     // Menus and drawing mode: keys and pad side by side.
@@ -256,7 +260,11 @@ void draw_help_pad(QPainter& p)
             const double y = top + i * 32 + 16;
             if (i % 2 == 0)
                 shade(p, QRectF(30, y - 15, 388, 30));
-            draw_text(p, rows[i].action, 15, 38, y + 5.5, text_dark);
+            // The keys start at x = 104, or a little later after a longer
+            // word; the pad's pictures keep their column at 314.
+            draw_text(p, rows[i].action, 15, 38, y + 5.5, text_dark, -1, 84);
+            const double action_w = text_width(rows[i].action, 15);
+            const double keys_x = action_w <= 62 ? 104 : 46 + std::min(84.0, action_w);
             QList<picture> alternatives;
             QStringList group;
             for (const QString& key : rows[i].keys + QStringList{"|"}) {
@@ -267,24 +275,39 @@ void draw_help_pad(QPainter& p)
                     group.append(key);
                 }
             }
-            pictures(p, 104, y, alternatives);
+            pictures(p, keys_x, y, alternatives);
             pictures(p, 314, y, rows[i].pad);
         }
     };
-    section(p, 484, "MENUS");
+    section(p, 484, from_catalogue(cf_tr("help", "MENUS")));
     table(492, {
-                   {"move", {"<", ">", "^", "v", "|", "Tab"}, {d_pad, thumbstick("L")}},
-                   {"choose", {"Enter", "|", "Space"}, {button("A"), named("START", 54)}},
-                   {"back", {"Esc"}, {button("B")}},
+                   {from_catalogue(cf_tr("help", "move")),
+                    {"<", ">", "^", "v", "|", from_catalogue(cf_tr("help", "Tab"))},
+                    {d_pad, thumbstick("L")}},
+                   {from_catalogue(cf_tr("help", "choose")),
+                    {from_catalogue(cf_tr("help", "Enter")), "|",
+                     from_catalogue(cf_tr("help", "Space"))},
+                    {button("A"), named("START", 54)}},
+                   {from_catalogue(cf_tr("help", "back")),
+                    {from_catalogue(cf_tr("help", "Esc"))},
+                    {button("B")}},
                });
-    section(p, 614, "DRAWING MODE");
+    section(p, 614, from_catalogue(cf_tr("help", "DRAWING MODE")));
     table(622, {
-                   {"move", {"<", ">", "^", "v"}, {d_pad}},
-                   {"slot", {"Tab", "|", "1", "2", "3"}, {named("LB", 34), named("RB", 34)}},
-                   {"place", {"Enter", "|", "Space"}, {button("A")}},
-                   {"leave", {"P", "|", "Esc"}, {button("B")}},
+                   {from_catalogue(cf_tr("help", "move")), {"<", ">", "^", "v"}, {d_pad}},
+                   {from_catalogue(cf_tr("help", "slot")),
+                    {from_catalogue(cf_tr("help", "Tab")), "|", "1", "2", "3"},
+                    {named("LB", 34), named("RB", 34)}},
+                   {from_catalogue(cf_tr("help", "place")),
+                    {from_catalogue(cf_tr("help", "Enter")), "|",
+                     from_catalogue(cf_tr("help", "Space"))},
+                    {button("A")}},
+                   {from_catalogue(cf_tr("help", "leave")),
+                    {"P", "|", from_catalogue(cf_tr("help", "Esc"))},
+                    {button("B")}},
                });
-    draw_text(p, "On the map, Esc goes back to the title.", 14, 224, 772, text_soft, 0);
+    draw_text(p, from_catalogue(cf_tr("help", "On the map, Esc goes back to the title.")), 14, 224,
+              772, text_soft, 0, 400);
 }
 
 } // namespace art

@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QPainter;
 
@@ -33,6 +34,15 @@ void sprite_at(QPainter& p, QPointF top_left, double size, double cell_size,
 // just right of the key. "<", ">", "^" and "v" get a drawn arrow, bolder
 // than the font's.
 double keycap(QPainter& p, double x, double centre_y, const QString& label, double px = 17);
+
+// A text from the catalogue (UTF-8), for the painter.
+QString from_catalogue(const std::string& utf8);
+
+// Text on one line at baseline, as draw_text sets it, while shrinking it to
+// max_width keeps it readable; a longer text (a translation) is broken at a
+// space into two smaller lines centred on the same middle.
+void fitted_text(QPainter& p, const QString& text, double px, double x, double baseline,
+                 const QColor& colour, int align, double max_width);
 
 } // namespace art::page
 

@@ -6,6 +6,8 @@
 #include "ui_sprites.h"
 #include "world_sprites.h"
 
+#include "catalogue.h"
+
 #include <QStringList>
 
 #include <functional>
@@ -65,6 +67,40 @@ double keycap(QPainter& p, double x, double centre_y, const QString& label, doub
                   0);
     }
     return x + w;
+}
+
+QString from_catalogue(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+void fitted_text(QPainter& p, const QString& text, double px, double x, double baseline,
+                 const QColor& colour, int align, double max_width)
+{
+    // Shrunk below seven tenths, bold text on the page grows hard to read.
+    const double w = text_width(text, px);
+    const int space = text.indexOf(' ');
+    if (w * 0.7 <= max_width || space < 0) {
+        draw_text(p, text, px, x, baseline, colour, align, max_width);
+        return;
+    }
+    // Break at the space that leaves the longer line shortest.
+    int best = space;
+    double best_longer = w;
+    for (int at = space; at >= 0; at = text.indexOf(' ', at + 1)) {
+        const double longer =
+            std::max(text_width(text.left(at), px), text_width(text.mid(at + 1), px));
+        if (longer < best_longer) {
+            best_longer = longer;
+            best = at;
+        }
+    }
+    const double small = std::min(px * 0.85, px * max_width / best_longer);
+    const double middle = baseline - cap_height(px) / 2;
+    const double gap = small * 1.15;
+    const double first = middle - gap / 2 + cap_height(small) / 2;
+    draw_text(p, text.left(best), small, x, first, colour, align, max_width);
+    draw_text(p, text.mid(best + 1), small, x, first + gap, colour, align, max_width);
 }
 
 } // namespace page
@@ -148,8 +184,9 @@ void blast(QPainter& p)
 void draw_help_controls(QPainter& p)
 {
     paper(p, QRectF(0, 0, 800, 800));
-    page_title(p, 62, "HOW TO PLAY");
-    draw_text(p, "Bring every character into an exit portal.", 21, 400, 120, text_soft, 0);
+    page_title(p, 62, from_catalogue(cf_tr("help", "HOW TO PLAY")));
+    draw_text(p, from_catalogue(cf_tr("help", "Bring every character into an exit portal.")), 21,
+              400, 120, text_soft, 0, 720);
 
     struct row {
         std::function<void(QPainter&)> picture; // drawn into a 60 x 60 cell
@@ -159,25 +196,31 @@ void draw_help_controls(QPainter& p)
     const QList<row> rows = {
         {[](QPainter& q) { draw_character(q, 1, 2); },
          {"<", "D", "|", ">", "L"},
-         "walk left / right"},
-        {jumping_character, {"^", "O", "E"}, "jump"},
+         from_catalogue(cf_tr("help", "walk left / right"))},
+        {jumping_character, {"^", "O", "E"}, from_catalogue(cf_tr("help", "jump"))},
         {[](QPainter& q) {
              q.scale(0.5, 0.5);
              draw_exit_portal(q, 2);
          },
-         {"Space"},
-         "open a door; leave by an exit of your colour"},
+         {from_catalogue(cf_tr("help", "Space"))},
+         from_catalogue(cf_tr("help", "open a door; leave by an exit of your colour"))},
         {[](QPainter& q) { draw_switch_char_icon(q, 2); },
          {"C"},
-         "switch character: every one must leave"},
-        {draw_brush_icon, {"P"}, "draw from your stock next to you"},
-        {draw_steer_icon, {"R"}, "steer with the on-screen pad"},
-        {draw_scroll_icon, {"V"}, "scroll around the level"},
-        {[](QPainter& q) { draw_zoom_icon(q, true); }, {"Q", "|", "A"}, "zoom in / zoom out"},
-        {pause_badge, {"Backspace", "|", "Esc"}, "pause: resume, restart or leave"},
-        {draw_rewind_icon, {"Z"}, "rewind two seconds of play"},
-        {[](QPainter& q) { draw_sound_icon(q, true); }, {"M"}, "sound off / on"},
-        {draw_pencil_icon, {}, "make your own levels (main menu)"},
+         from_catalogue(cf_tr("help", "switch character: every one must leave"))},
+        {draw_brush_icon, {"P"}, from_catalogue(cf_tr("help", "draw from your stock next to you"))},
+        {draw_steer_icon, {"R"}, from_catalogue(cf_tr("help", "steer with the on-screen pad"))},
+        {draw_scroll_icon, {"V"}, from_catalogue(cf_tr("help", "scroll around the level"))},
+        {[](QPainter& q) { draw_zoom_icon(q, true); },
+         {"Q", "|", "A"},
+         from_catalogue(cf_tr("help", "zoom in / zoom out"))},
+        {pause_badge,
+         {from_catalogue(cf_tr("help", "Backspace")), "|", from_catalogue(cf_tr("help", "Esc"))},
+         from_catalogue(cf_tr("help", "pause: resume, restart or leave"))},
+        {draw_rewind_icon, {"Z"}, from_catalogue(cf_tr("help", "rewind two seconds of play"))},
+        {[](QPainter& q) { draw_sound_icon(q, true); },
+         {"M"},
+         from_catalogue(cf_tr("help", "sound off / on"))},
+        {draw_pencil_icon, {}, from_catalogue(cf_tr("help", "make your own levels (main menu)"))},
     };
     // Twelve rows fill the page down to its frame.
     const double top = 140, height = 53;
@@ -197,14 +240,17 @@ void draw_help_controls(QPainter& p)
                 x = keycap(p, x, mid, key) + 6;
             }
         }
-        draw_text(p, rows[i].text, 21, 358, mid + cap_height(21) / 2, text_dark, -1, 404);
+        // A longer key name in another language pushes its text right.
+        const double text_x = std::max(358.0, x + 10);
+        fitted_text(p, rows[i].text, 21, text_x, mid + cap_height(21) / 2, text_dark, -1,
+                    762 - text_x);
     }
 }
 
 void draw_help_blocks(QPainter& p)
 {
     paper(p, QRectF(0, 0, 800, 800));
-    page_title(p, 62, "THE WORLD");
+    page_title(p, 62, from_catalogue(cf_tr("help", "THE WORLD")));
 
     // Each row is a small scene of real sprites, s pixels a block, standing
     // on the row's ground line; a character (c pixels) stands on a block.
@@ -223,20 +269,23 @@ void draw_help_blocks(QPainter& p)
                  put(left + i * s, g, s, [&] { draw_plain_block(p, colours[i]); });
              put(left + s + 2, g - c, c, [&] { draw_character(p, 1, 0); });
          },
-         "Block", "Solid ground in its colour. It never moves."},
+         from_catalogue(cf_tr("help", "Block")),
+         from_catalogue(cf_tr("help", "Solid ground in its colour. It never moves."))},
         {[&](double g) {
              const int colours[] = {0, 1, 3};
              for (int i = 0; i < 3; ++i)
                  put(left + i * s, g, s, [&] { draw_expendable_block(p, colours[i]); });
          },
-         "Patterned block", "Frames every level. No bomb can break it."},
+         from_catalogue(cf_tr("help", "Patterned block")),
+         from_catalogue(cf_tr("help", "Frames every level. No bomb can break it."))},
         {[&](double g) {
              put(left, g, s, [&] { draw_plain_block(p, 0); });
              put(left + 2 * s, g, s, [&] { draw_plain_block(p, 0); });
              put(left + s, g - s + 2, s, [&] { draw_falling_block(p, 2); });
              arrow(p, QPointF(left + 1.5 * s, g + 6), QPointF(left + 1.5 * s, g + s - 2));
          },
-         "Falling block", "Drops until something holds it; pushes what is below."},
+         from_catalogue(cf_tr("help", "Falling block")),
+         from_catalogue(cf_tr("help", "Drops until something holds it; pushes what is below."))},
         {[&](double g) {
              // A lift carries the character on it; a sideways cloud pushes one beside it.
              put(left - 8, g, s, [&] { draw_cloud(p, 3); });
@@ -247,7 +296,8 @@ void draw_help_blocks(QPainter& p)
              arrow(p, QPointF(left + 2.7 * s + 2, g + s / 2), QPointF(left + 3.3 * s, g + s / 2));
              put(left + 3.4 * s, g + s - c, c, [&] { draw_character(p, 3, 0); });
          },
-         "Cloud", "Up or down it carries you; sideways it only pushes."},
+         from_catalogue(cf_tr("help", "Cloud")),
+         from_catalogue(cf_tr("help", "Up or down it carries you; sideways it only pushes."))},
         {[&](double g) {
              put(left, g, s, [&] { draw_plain_block(p, 0); });
              put(left + s, g, s, [&] { draw_spikes(p, 1); });
@@ -256,14 +306,16 @@ void draw_help_blocks(QPainter& p)
              for (double x : {left + s + 10, left + s + 18, left + s + 26})
                  p.fillRect(QRectF(x, g - 3, 1.6, 5), with_alpha(text_soft, 150));
          },
-         "Spikes", "Deadly to their colour: jump over them."},
+         from_catalogue(cf_tr("help", "Spikes")),
+         from_catalogue(cf_tr("help", "Deadly to their colour: jump over them."))},
         {[&](double g) {
              put(left, g, s, [&] { draw_plain_block(p, 1); });
              put(left, g, s, [&] { draw_bomb(p, 1, 2); });
              arrow(p, QPointF(left + s + 6, g + s / 2), QPointF(left + 2 * s - 6, g + s / 2));
              put(left + 2 * s - 4, g - 4, s + 8, [&] { blast(p); });
          },
-         "Bomb", "Drawn onto a block of its colour, it breaks it."},
+         from_catalogue(cf_tr("help", "Bomb")),
+         from_catalogue(cf_tr("help", "Drawn onto a block of its colour, it breaks it."))},
         {[&](double g) {
              put(left + 0.5 * s - 6, g - 12, s + 12, [&] { blast(p); });
              put(left + 0.5 * s + 2, g + s - c, c, [&] { draw_character(p, 1, 0); });
@@ -271,7 +323,8 @@ void draw_help_blocks(QPainter& p)
              put(left + 2.3 * s, g + s - c, c, [&] { draw_character(p, 3, 0); });
              tick_mark(p, QPointF(left + 3.3 * s + 2, g), true);
          },
-         "The blast", "Stand clear: it kills a character of its colour."},
+         from_catalogue(cf_tr("help", "The blast")),
+         from_catalogue(cf_tr("help", "Stand clear: it kills a character of its colour."))},
     };
     const double top = 100, height = 72;
     for (int i = 0; i < rows.size(); ++i) {
@@ -280,8 +333,8 @@ void draw_help_blocks(QPainter& p)
             p.fillPath(rounded(QRectF(34, y + 2, 732, height - 4), 12),
                        QColor(0x8A, 0x6A, 0x30, 22));
         rows[i].scene(y + height - 4 - s);
-        draw_text(p, rows[i].name, 24, 262, y + 32, text_dark);
-        draw_text(p, rows[i].text, 18, 262, y + 58, text_soft, -1, 496);
+        draw_text(p, rows[i].name, 24, 262, y + 32, text_dark, -1, 496);
+        fitted_text(p, rows[i].text, 18, 262, y + 58, text_soft, -1, 496);
     }
 
     // The colour rule, with three small scenes.
@@ -289,10 +342,14 @@ void draw_help_blocks(QPainter& p)
     fill_outlined(p, rounded(panel, 14),
                   vgrad(panel, QColor(0xFF, 0xFD, 0xF4), QColor(0xF6, 0xEC, 0xD2)),
                   QColor(0xC9, 0xB3, 0x84), 2);
-    draw_text(p, "The colour rule", 25, 58, 664, text_dark);
-    draw_text(p, "A character only touches blocks", 19, 58, 700, text_soft);
-    draw_text(p, "that share its colour and mark;", 19, 58, 726, text_soft);
-    draw_text(p, "white touches all.", 19, 58, 752, text_dark);
+    // Three lines beside the scenes, which start at x = 440.
+    draw_text(p, from_catalogue(cf_tr("help", "The colour rule")), 25, 58, 664, text_dark, -1, 370);
+    draw_text(p, from_catalogue(cf_tr("help", "A character only touches blocks")), 19, 58, 700,
+              text_soft, -1, 370);
+    draw_text(p, from_catalogue(cf_tr("help", "that share its colour and mark;")), 19, 58, 726,
+              text_soft, -1, 370);
+    draw_text(p, from_catalogue(cf_tr("help", "white touches all.")), 19, 58, 752, text_dark, -1,
+              370);
     struct scene {
         int character, block;
         bool stands;
@@ -331,24 +388,27 @@ void draw_credits_page(QPainter& p)
     for (int c = 0; c < 4; ++c)
         sprite_at(p, QPointF(167 + c * 76, 232), 60, 60, [&] { draw_character(p, c, c * 2 % 6); });
 
-    draw_text(p, "made by the Crumbleford team", 26, 311, 372, light, 0);
+    draw_text(p, from_catalogue(cf_tr("credits", "made by the Crumbleford team")), 26, 311, 372,
+              light, 0, 560);
     const std::function<void(QPainter&, int)> blocks[] = {
         draw_plain_block, draw_expendable_block, draw_falling_block,
         draw_cloud,       draw_spikes,           [](QPainter& q, int c) { draw_bomb(q, c, 3); }};
     for (int i = 0; i < 6; ++i)
         sprite_at(p, QPointF(147 + i * 56, 410), 48, 60, [&] { blocks[i](p, (i + 1) % 4); });
 
-    draw_text(p, "art drawn by our own generator", 24, 311, 530, light, 0);
+    draw_text(p, from_catalogue(cf_tr("credits", "art drawn by our own generator")), 24, 311, 530,
+              light, 0, 560);
     sprite_at(p, QPointF(287, 556), 48, 60, [&] { draw_brush_icon(p); });
 
-    draw_text(p, "font: DejaVu Sans", 24, 311, 680, light, 0);
+    draw_text(p, from_catalogue(cf_tr("credits", "font: DejaVu Sans")), 24, 311, 680, light, 0,
+              560);
     const int sample[] = {12, 27, 30, 22, 11, 21, 14}; // C R U M B L E
     for (int i = 0; i < 7; ++i)
         sprite_at(p, QPointF(157 + i * 44, 700), 44, 60, [&] { draw_glyph(p, sample[i]); });
 
     sprite_at(p, QPointF(251, 800), 120, 120, [&] { draw_exit_portal(p, 0); });
     const QRectF thanks(40, 950, 542, 70);
-    outlined_text(p, thanks, "thanks for playing", 40,
+    outlined_text(p, thanks, from_catalogue(cf_tr("credits", "thanks for playing")), 40,
                   vgrad(thanks, QColor(0xFF, 0xEC, 0x8A), QColor(0xF0, 0xA8, 0x2A)), ink, 7);
 
     // Home ground at the bottom of the page.
