@@ -48,6 +48,8 @@ void check_text(const std::string& language, const QString& text,
 
 // Reads a Qt Linguist catalogue: every translation the compiled catalogue
 // keeps (not the vanished and obsolete ones), each plural form on its own.
+// The help pages and the credits are set in DejaVu Sans by the atlas
+// generator, not in the atlas font, so their contexts are not the font's.
 std::vector<missing_glyph> glyphs_missing(const QString& file)
 {
     std::vector<missing_glyph> missing;
@@ -58,11 +60,16 @@ std::vector<missing_glyph> glyphs_missing(const QString& file)
     }
     std::string language = QFileInfo(file).completeBaseName().toStdString();
     QXmlStreamReader xml(&f);
+    QString context;
     while (!xml.atEnd()) {
         xml.readNext();
         if (!xml.isStartElement())
             continue;
-        if (xml.name() == u"TS" && !xml.attributes().value("language").isEmpty()) {
+        if (xml.name() == u"name") {
+            context = xml.readElementText();
+        } else if (xml.name() == u"message" && (context == "help" || context == "credits")) {
+            xml.skipCurrentElement();
+        } else if (xml.name() == u"TS" && !xml.attributes().value("language").isEmpty()) {
             language = xml.attributes().value("language").toString().toStdString();
         } else if (xml.name() == u"translation") {
             const QStringView type = xml.attributes().value("type");

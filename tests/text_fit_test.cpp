@@ -31,16 +31,23 @@ namespace
 
 // The character a drawn quad shows when it is a glyph of the atlas font;
 // 0 when it is not a glyph.
-char glyph_of(const recorded_draw& d)
+char32_t glyph_of(const recorded_draw& d)
 {
     for (int k = 0; k < atlas::glyph_count; ++k)
         if (d.uses(spriteman::tex_alphabet[k]))
-            return k < 10 ? static_cast<char>('0' + k)
-                          : (k < 36 ? static_cast<char>('A' + k - 10) : ' ');
-    static const char marks[] = "/:-";
+            return k < 10 ? static_cast<char32_t>('0' + k)
+                          : (k < 36 ? static_cast<char32_t>('A' + k - 10) : U' ');
+    static const char32_t marks[] = U"/:-";
     for (int i = 0; i < atlas::punctuation_count; ++i)
         if (d.uses(spriteman::tex_punctuation[i]))
             return marks[i];
+    for (int i = 0; i < atlas::latin_count; ++i)
+        if (d.uses(spriteman::tex_latin[i]))
+            return atlas::latin_glyph(i).ch;
+    if (d.uses(spriteman::tex_period))
+        return U'.';
+    if (d.uses(spriteman::tex_comma))
+        return U',';
     return 0;
 }
 
@@ -68,7 +75,7 @@ std::vector<layout_box> drawn_texts(const std::vector<recorded_draw>& draws,
     bool open = false;
     for (size_t i = panel; i < draws.size(); ++i) {
         const recorded_draw& d = draws[i];
-        const char c = d.count == 4 ? glyph_of(d) : 0;
+        const char32_t c = d.count == 4 ? glyph_of(d) : 0;
         if (!c) {
             open = false;
             continue;
@@ -81,13 +88,13 @@ std::vector<layout_box> drawn_texts(const std::vector<recorded_draw>& draws,
                                  quad.left() <= run.rect.right() + size / 2 &&
                                  quad.top() < run.rect.bottom() && quad.bottom() > run.rect.top();
             if (follows) {
-                run.label += QChar(c);
+                run.label += QChar(static_cast<char16_t>(c));
                 run.rect = run.rect.united(quad);
                 ends.back() = i;
                 continue;
             }
         }
-        texts.push_back({QString(QChar(c)), quad});
+        texts.push_back({QString(QChar(static_cast<char16_t>(c))), quad});
         ends.push_back(i);
         open = true;
     }

@@ -124,7 +124,7 @@
     </message>
     <message>
         <source>LEAVE</source>
-        <translation>VERLASSEN</translation>
+        <translation>BEENDEN</translation>
     </message>
     <message>
         <source>STAY</source>

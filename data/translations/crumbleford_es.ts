@@ -128,7 +128,7 @@
     </message>
     <message>
         <source>STAY</source>
-        <translation>QUEDARSE</translation>
+        <translation>SEGUIR</translation>
     </message>
     <message>
         <source>NAME %1</source>

@@ -60,9 +60,13 @@ view::view(QWidget* parent) : QGraphicsView(parent)
     };
     // The player's language, before any screen makes its texts; a change in
     // the settings lays every screen out again in the new words.
+    // The help pages and credits are pictures in the atlas: each language
+    // has its own.
     lang::use(settings_scene::saved_language(cfg::settings_file), cfg::translations_directory);
+    reload_atlas();
     settings_scene::apply_language = [this](const std::string& code) {
         lang::use(code, cfg::translations_directory);
+        reload_atlas();
         if (manager)
             manager->resize_scenes();
         repaint_viewport();
