@@ -109,6 +109,9 @@ TEST(GameStart, RefusesToStartWithoutAReadableAtlas)
         QProcess game;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("QT_QPA_PLATFORM", "offscreen");
+        // The directory this game was built for, not one a package's test
+        // run names.
+        env.remove("CRUMBLEFORD_DATA_DIR");
         game.setProcessEnvironment(env);
         game.start(QStringLiteral(CF_TEST_DATA_GAME_BINARY), {});
         EXPECT_TRUE(game.waitForStarted(10000)) << what;
