@@ -48,8 +48,9 @@ void check_text(const std::string& language, const QString& text,
 
 // Reads a Qt Linguist catalogue: every translation the compiled catalogue
 // keeps (not the vanished and obsolete ones), each plural form on its own.
-// The help pages and the credits are set in DejaVu Sans by the atlas
-// generator, not in the atlas font, so their contexts are not the font's.
+// The help pages, the credits and the menus' banners are set in DejaVu Sans
+// by the atlas generator, not in the atlas font, so their contexts are not
+// the font's.
 std::vector<missing_glyph> glyphs_missing(const QString& file)
 {
     std::vector<missing_glyph> missing;
@@ -67,7 +68,8 @@ std::vector<missing_glyph> glyphs_missing(const QString& file)
             continue;
         if (xml.name() == u"name") {
             context = xml.readElementText();
-        } else if (xml.name() == u"message" && (context == "help" || context == "credits")) {
+        } else if (xml.name() == u"message" &&
+                   (context == "help" || context == "credits" || context == "banners")) {
             xml.skipCurrentElement();
         } else if (xml.name() == u"TS" && !xml.attributes().value("language").isEmpty()) {
             language = xml.attributes().value("language").toString().toStdString();

@@ -960,4 +960,19 @@
         <translation>danke fürs Spielen</translation>
     </message>
 </context>
+<context>
+    <name>banners</name>
+    <message>
+        <source>LEVEL PAUSED</source>
+        <translation>LEVEL PAUSIERT</translation>
+    </message>
+    <message>
+        <source>LEVEL FAILED</source>
+        <translation>LEVEL GESCHEITERT</translation>
+    </message>
+    <message>
+        <source>LEVEL PASSED</source>
+        <translation>LEVEL GESCHAFFT</translation>
+    </message>
+</context>
 </TS>

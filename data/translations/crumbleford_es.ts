@@ -960,4 +960,19 @@
         <translation>gracias por jugar</translation>
     </message>
 </context>
+<context>
+    <name>banners</name>
+    <message>
+        <source>LEVEL PAUSED</source>
+        <translation>NIVEL EN PAUSA</translation>
+    </message>
+    <message>
+        <source>LEVEL FAILED</source>
+        <translation>NIVEL FALLIDO</translation>
+    </message>
+    <message>
+        <source>LEVEL PASSED</source>
+        <translation>NIVEL SUPERADO</translation>
+    </message>
+</context>
 </TS>

@@ -960,4 +960,19 @@
         <translation>merci d'avoir joué</translation>
     </message>
 </context>
+<context>
+    <name>banners</name>
+    <message>
+        <source>LEVEL PAUSED</source>
+        <translation>NIVEAU EN PAUSE</translation>
+    </message>
+    <message>
+        <source>LEVEL FAILED</source>
+        <translation>NIVEAU ÉCHOUÉ</translation>
+    </message>
+    <message>
+        <source>LEVEL PASSED</source>
+        <translation>NIVEAU RÉUSSI</translation>
+    </message>
+</context>
 </TS>

@@ -1,6 +1,7 @@
 #include "ui_sprites.h"
 
 #include "atlas_table.h"
+#include "catalogue.h"
 #include "colour_marks.h"
 #include "paint_kit.h"
 #include "world_sprites.h"
@@ -419,11 +420,13 @@ void draw_banner(QPainter& p, banner kind)
         QString text;
         QColor top, low;
     };
-    const look l = kind == banner::paused
-                       ? look{"LEVEL PAUSED", QColor(0x5B, 0x82, 0xC9), QColor(0x2E, 0x4B, 0x8A)}
-                   : kind == banner::failed
-                       ? look{"LEVEL FAILED", QColor(0xE8, 0x5A, 0x4E), QColor(0x9E, 0x27, 0x20)}
-                       : look{"LEVEL PASSED", QColor(0x62, 0xC4, 0x5E), QColor(0x2C, 0x7D, 0x30)};
+    const look l =
+        kind == banner::paused   ? look{QString::fromStdString(cf_tr("banners", "LEVEL PAUSED")),
+                                      QColor(0x5B, 0x82, 0xC9), QColor(0x2E, 0x4B, 0x8A)}
+        : kind == banner::failed ? look{QString::fromStdString(cf_tr("banners", "LEVEL FAILED")),
+                                        QColor(0xE8, 0x5A, 0x4E), QColor(0x9E, 0x27, 0x20)}
+                                 : look{QString::fromStdString(cf_tr("banners", "LEVEL PASSED")),
+                                        QColor(0x62, 0xC4, 0x5E), QColor(0x2C, 0x7D, 0x30)};
     const QRectF all(0, 0, 620, 60);
     // A dark plate behind the ribbon keeps the whole banner opaque.
     p.fillRect(all, vgrad(all, QColor(0x2C, 0x31, 0x3D), QColor(0x17, 0x1A, 0x21)));
