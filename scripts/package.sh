@@ -21,6 +21,11 @@ rm -rf "$out/src"
 mkdir -p "$src"
 git archive HEAD | tar -x -C "$src"
 
+# Without the tests their build dependencies are not needed either: the
+# nocheck option goes with the profile of the same name.
+if [[ " ${DEB_BUILD_OPTIONS:-} " == *" nocheck "* ]]; then
+    export DEB_BUILD_PROFILES="${DEB_BUILD_PROFILES:+$DEB_BUILD_PROFILES }nocheck"
+fi
 echo "== dpkg-buildpackage in $src"
 if [ -n "${CCACHE_DIR:-}" ]; then
     # CMake takes the launcher from the environment; paths relative to the
