@@ -10,6 +10,7 @@
 #include "in_game_menu.h"
 #include "menu_rows.h"
 #include "settings_scene.h"
+#include "try_warnings.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <algorithm>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -250,4 +253,34 @@ TEST(Catalogue, TheSettingsLanguageRowCyclesAndAppliesAtOnce)
     settings_scene again(path);
     EXPECT_EQ(again.language, "de");
     settings_scene::apply_language = nullptr;
+}
+
+// The warnings before a drawn level is tried come in the player's language,
+// colour words and all; the checker's own English is what the command line
+// prints.
+TEST(Catalogue, TryWarningsSpeakThePlayersLanguage)
+{
+    english_after restore;
+    QTemporaryDir dir;
+    const std::string path = dir.path().toStdString() + "/drawn.level";
+    // A red character standing on a red block, and no exit.
+    {
+        std::ofstream f(path);
+        f << "mapsize 8 6\nmkframe\nstockblock 2 4 red\nchar 2 3 red null null 0 null null 0 null null 0\n";
+    }
+    const std::vector<std::string> english = try_warnings::of_file(path);
+    ASSERT_EQ(english, std::vector<std::string>{"the level has no exit"});
+    ASSERT_TRUE(lang::use("de", staged));
+    EXPECT_EQ(try_warnings::of_file(path),
+              std::vector<std::string>{"das Level hat keinen Ausgang"});
+
+    {
+        std::ofstream f(path);
+        f << "mapsize 8 6\nmkframe\nstockblock 2 4 red\nchar 2 3 red null null 0 null null 0 null null 0\nexit 5 3 blue\n";
+    }
+    const std::vector<std::string> german = try_warnings::of_file(path);
+    EXPECT_NE(
+        std::find(german.begin(), german.end(), "Ausgang in Blau: keine Figur kann ihn nehmen"),
+        german.end())
+        << (german.empty() ? "" : german.front());
 }

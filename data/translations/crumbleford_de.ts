@@ -705,6 +705,53 @@
         <translation>NEIN</translation>
     </message>
 </context>
+<context>
+    <name>checker</name>
+    <message>
+        <source>the level has no character</source>
+        <translation>das Level hat keine Figur</translation>
+    </message>
+    <message>
+        <source>the level has no exit</source>
+        <translation>das Level hat keinen Ausgang</translation>
+    </message>
+    <message>
+        <source>%1 exit: no character can use it</source>
+        <translation>Ausgang in %1: keine Figur kann ihn nehmen</translation>
+    </message>
+    <message>
+        <source>%1 character at column %2, row %3: nothing below it, it falls out of the world</source>
+        <translation>Figur in %1 in Spalte %2, Zeile %3: nichts darunter, sie fällt aus der Welt</translation>
+    </message>
+    <message>
+        <source>%1 character: no exit it can use, so the level cannot be passed</source>
+        <translation>Figur in %1: kein Ausgang für sie, das Level ist nicht zu schaffen</translation>
+    </message>
+    <message>
+        <source>%1 starts inside %2 at column %3, row %4</source>
+        <translation>%1 beginnt in %2 in Spalte %3, Zeile %4</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>Weiß</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>Grün</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>Blau</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>Mischfarbe</translation>
+    </message>
+</context>
 <!-- Help pages and credits follow: drawn into the atlas at build time. -->
 <context>
     <name>help</name>

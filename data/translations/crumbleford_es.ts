@@ -705,6 +705,53 @@
         <translation>NO</translation>
     </message>
 </context>
+<context>
+    <name>checker</name>
+    <message>
+        <source>the level has no character</source>
+        <translation>el nivel no tiene personaje</translation>
+    </message>
+    <message>
+        <source>the level has no exit</source>
+        <translation>el nivel no tiene salida</translation>
+    </message>
+    <message>
+        <source>%1 exit: no character can use it</source>
+        <translation>salida de color %1: ningún personaje puede usarla</translation>
+    </message>
+    <message>
+        <source>%1 character at column %2, row %3: nothing below it, it falls out of the world</source>
+        <translation>personaje de color %1 en columna %2, fila %3: no hay nada debajo, cae fuera del mundo</translation>
+    </message>
+    <message>
+        <source>%1 character: no exit it can use, so the level cannot be passed</source>
+        <translation>personaje de color %1: ninguna salida le sirve, el nivel es imposible</translation>
+    </message>
+    <message>
+        <source>%1 starts inside %2 at column %3, row %4</source>
+        <translation>%1 empieza dentro de %2 en columna %3, fila %4</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>mixto</translation>
+    </message>
+</context>
 <!-- Help pages and credits follow: drawn into the atlas at build time. -->
 <context>
     <name>help</name>

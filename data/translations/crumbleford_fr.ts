@@ -705,6 +705,53 @@
         <translation>NON</translation>
     </message>
 </context>
+<context>
+    <name>checker</name>
+    <message>
+        <source>the level has no character</source>
+        <translation>le niveau n'a aucun personnage</translation>
+    </message>
+    <message>
+        <source>the level has no exit</source>
+        <translation>le niveau n'a aucune sortie</translation>
+    </message>
+    <message>
+        <source>%1 exit: no character can use it</source>
+        <translation>sortie couleur %1 : aucun personnage ne peut la prendre</translation>
+    </message>
+    <message>
+        <source>%1 character at column %2, row %3: nothing below it, it falls out of the world</source>
+        <translation>personnage couleur %1 en colonne %2, ligne %3 : rien dessous, il tombe hors du monde</translation>
+    </message>
+    <message>
+        <source>%1 character: no exit it can use, so the level cannot be passed</source>
+        <translation>personnage couleur %1 : aucune sortie pour lui, le niveau est impossible</translation>
+    </message>
+    <message>
+        <source>%1 starts inside %2 at column %3, row %4</source>
+        <translation>%1 commence dans %2 en colonne %3, ligne %4</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>mixed</source>
+        <translation>mixte</translation>
+    </message>
+</context>
 <!-- Help pages and credits follow: drawn into the atlas at build time. -->
 <context>
     <name>help</name>

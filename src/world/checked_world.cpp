@@ -1,5 +1,7 @@
 #include "checked_world.h"
 
+#include "catalogue.h"
+
 #include "cfg.h"
 #include "data_text.h"
 #include "level_format.h"
@@ -13,7 +15,9 @@ namespace
 
 const long long M = cfg::multiplier;
 
-const char* colour_words[] = {"white", "red", "green", "blue"};
+// The editor says these in the player's language.
+const char* colour_words[] = {CF_TR_NOOP("checker", "white"), CF_TR_NOOP("checker", "red"),
+                              CF_TR_NOOP("checker", "green"), CF_TR_NOOP("checker", "blue")};
 const unsigned char colour_flags[] = {7, 1, 2, 4};
 
 bool is_mover(const std::string& kind)
@@ -26,7 +30,7 @@ std::string colour_name(unsigned char flags)
     for (int i = 0; i < 4; ++i)
         if (colour_flags[i] == flags)
             return colour_words[i];
-    return "mixed";
+    return CF_TR_NOOP("checker", "mixed");
 }
 
 std::string blocks(long long units)
@@ -46,7 +50,13 @@ checked_world::checked_world(std::vector<check_finding>& findings, bool pages,
 
 void checked_world::report(const std::string& file, long long line, const std::string& message)
 {
-    findings.push_back({file, line, message});
+    findings.push_back({file, line, message, {}, {}});
+}
+
+void checked_world::report(const std::string& file, long long line, const char* pattern,
+                           const std::vector<std::string>& args)
+{
+    findings.push_back({file, line, lang::fill(pattern, args), pattern, args});
 }
 
 std::vector<std::pair<std::string, long long>> checked_world::characters() const
@@ -237,8 +247,8 @@ void checked_world::check_starts()
                     continue;
                 const std::string what = b.kind == "frame" ? "the frame" : "the " + b.kind;
                 report(t.file, t.line,
-                       t.kind + " starts inside " + what + " at column " + std::to_string(c) +
-                           ", row " + std::to_string(r));
+                       CF_TR_NOOP("checker", "%1 starts inside %2 at column %3, row %4"),
+                       {t.kind, what, std::to_string(c), std::to_string(r)});
             }
         }
     }
@@ -259,9 +269,9 @@ void checked_world::check_level_end(const std::string& path)
             exits.push_back(&t);
     }
     if (characters.empty())
-        report(path, 1, "the level has no character");
+        report(path, 1, CF_TR_NOOP("checker", "the level has no character"), {});
     if (exits.empty())
-        report(path, 1, "the level has no exit");
+        report(path, 1, CF_TR_NOOP("checker", "the level has no exit"), {});
     if (focused_line && focused >= static_cast<long long>(characters.size()))
         report(path, focused_line,
                "focusedchar " + std::to_string(focused) + ", but the level has " +
@@ -270,7 +280,8 @@ void checked_world::check_level_end(const std::string& path)
         const bool usable = std::any_of(characters.begin(), characters.end(),
                                         [&](const thing* c) { return c->colour & e->colour; });
         if (!usable)
-            report(path, e->line, colour_name(e->colour) + " exit: no character can use it");
+            report(path, e->line, CF_TR_NOOP("checker", "%1 exit: no character can use it"),
+                   {colour_name(e->colour)});
     }
     // Below the map there is nothing: a character with nothing under it that
     // it meets falls out of the world before the player can act. One stuck
@@ -278,14 +289,13 @@ void checked_world::check_level_end(const std::string& path)
     for (const thing* c : characters) {
         const bool held = std::any_of(things.begin(), things.end(), [&](const thing& t) {
             return t.alive && !t.character && t.kind != "exit" && (t.colour & c->colour) &&
-                   t.x < c->x + c->size && c->x < t.x + t.size &&
-                   t.y + t.size > c->y + c->size;
+                   t.x < c->x + c->size && c->x < t.x + t.size && t.y + t.size > c->y + c->size;
         });
         if (!held)
             report(path, c->line,
-                   colour_name(c->colour) + " character at column " + std::to_string(c->x / M) +
-                       ", row " + std::to_string(c->y / M) +
-                       ": nothing below it, it falls out of the world");
+                   CF_TR_NOOP("checker", "%1 character at column %2, row %3: nothing below it, "
+                                         "it falls out of the world"),
+                   {colour_name(c->colour), std::to_string(c->x / M), std::to_string(c->y / M)});
     }
     // The level is passed when the last character leaves.
     for (const thing* c : characters) {
@@ -293,7 +303,8 @@ void checked_world::check_level_end(const std::string& path)
                                            [&](const thing* e) { return c->colour & e->colour; });
         if (!can_leave && !exits.empty())
             report(path, c->line,
-                   colour_name(c->colour) + " character: no exit it can use, so the level "
-                                            "cannot be passed");
+                   CF_TR_NOOP("checker",
+                              "%1 character: no exit it can use, so the level cannot be passed"),
+                   {colour_name(c->colour)});
     }
 }

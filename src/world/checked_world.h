@@ -18,6 +18,11 @@ struct check_finding {
     std::string file;
     long long line = 0;
     std::string message;
+    // For the findings a level drawn in the editor can have: the message's
+    // English pattern ("%1 exit: ...") and what fills it, so the editor can
+    // say it in the player's language. Empty for the others.
+    std::string pattern;
+    std::vector<std::string> args;
 };
 
 class checked_world
@@ -56,6 +61,8 @@ class checked_world
     };
 
     void report(const std::string& file, long long line, const std::string& message);
+    void report(const std::string& file, long long line, const char* pattern,
+                const std::vector<std::string>& args);
     void check_record(const std::string& path, long long line, const level_record& r,
                       unsigned page_number);
 

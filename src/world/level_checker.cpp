@@ -53,7 +53,7 @@ std::vector<std::pair<std::string, long long>> list_words(std::istream& in)
 
 void level_checker::report(const std::string& file, long long line, const std::string& message)
 {
-    findings.push_back({file, line, message});
+    findings.push_back({file, line, message, {}, {}});
 }
 
 std::vector<check_finding> level_checker::check(const std::vector<std::string>& paths)
