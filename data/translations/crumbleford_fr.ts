@@ -88,7 +88,7 @@
     </message>
     <message>
         <source>SAVE</source>
-        <translation>ENREGISTRER</translation>
+        <translation>SAUVER</translation>
     </message>
     <message>
         <source>OPEN</source>
