@@ -12,7 +12,10 @@ export DEB_BUILD_OPTIONS=nocheck
 export CCACHE_DISABLE=1
 first=$(mktemp -d /tmp/cf-repro-a.XXXXXX)
 second=$(mktemp -d /tmp/cf-repro-second-build.XXXXXX)
-trap 'rm -rf "$first" "$second"' EXIT
+# CF_KEEP_BUILDS=1 keeps both trees for a closer look (diffoscope).
+if [ "${CF_KEEP_BUILDS:-0}" != 1 ]; then
+    trap 'rm -rf "$first" "$second"' EXIT
+fi
 bash scripts/package.sh "$first/out" >"$first/log" 2>&1 || { tail -30 "$first/log"; exit 1; }
 sleep 2
 bash scripts/package.sh "$second/out" >"$second/log" 2>&1 || { tail -30 "$second/log"; exit 1; }
@@ -24,10 +27,10 @@ for a in "$first"/out/*.deb; do
     if ! cmp -s "$a" "$b"; then
         status=1
         echo "DIFFERENT: $(basename "$a")"
-        for d in "$first/x" "$second/x"; do mkdir -p "$d"; done
-        dpkg-deb -R "$a" "$first/x"
-        dpkg-deb -R "$b" "$second/x"
-        diff -rq "$first/x" "$second/x" || true
+        name=$(basename "$a" .deb)
+        dpkg-deb -R "$a" "$first/x-$name"
+        dpkg-deb -R "$b" "$second/x-$name"
+        diff -rq "$first/x-$name" "$second/x-$name" || true
         diff <(dpkg-deb -c "$a") <(dpkg-deb -c "$b") || true
     fi
 done
