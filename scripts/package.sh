@@ -19,7 +19,8 @@ version=$(sed -n 's/^project(crumbleford VERSION \([0-9.]*\).*/\1/p' CMakeLists.
 src=$out/src/crumbleford-$version
 rm -rf "$out/src"
 mkdir -p "$src"
-git archive HEAD | tar -x -C "$src"
+# CF_PACKAGE_REV packages another commit than HEAD.
+git archive "${CF_PACKAGE_REV:-HEAD}" | tar -x -C "$src"
 
 # Without the tests their build dependencies are not needed either: the
 # nocheck option goes with the profile of the same name.

@@ -10,6 +10,9 @@ cd "$(dirname "$0")/.."
 export DEB_BUILD_OPTIONS=nocheck
 # Both builds compile everything: a cached object could hide a difference.
 export CCACHE_DISABLE=1
+# Both build one commit, whatever is committed meanwhile.
+CF_PACKAGE_REV=$(git rev-parse --verify HEAD^{commit})
+export CF_PACKAGE_REV
 first=$(mktemp -d /tmp/cf-repro-a.XXXXXX)
 second=$(mktemp -d /tmp/cf-repro-second-build.XXXXXX)
 # CF_KEEP_BUILDS=1 keeps both trees for a closer look (diffoscope).
