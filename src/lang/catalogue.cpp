@@ -2,6 +2,7 @@
 
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <sstream>
@@ -28,10 +29,8 @@ std::string language_code(const std::string& locale)
 
 bool is_shipped(const std::string& code)
 {
-    for (const std::string& s : lang::shipped())
-        if (s == code)
-            return true;
-    return false;
+    const std::vector<std::string>& codes = lang::shipped();
+    return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
 } // namespace
